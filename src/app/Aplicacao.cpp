@@ -1,0 +1,41 @@
+#include "app/Aplicacao.h"
+
+#include "app/Interacao.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <exception>
+
+Aplicacao::Aplicacao(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Projeto Sorvane - versão 0.9"));
+    setOrganizationName(QStringLiteral("Sorvane"));
+    configurarIdioma();
+}
+
+bool Aplicacao::notify(QObject *receptor, QEvent *evento)
+{
+    try {
+        return QApplication::notify(receptor, evento);
+    } catch (const std::exception &erro) {
+        interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
+    } catch (...) {
+        interacao().mensagem(Icone::Erro, QStringLiteral("Erro inesperado."));
+    }
+    return false;
+}
+
+void Aplicacao::configurarIdioma()
+{
+    const QLocale sistema;
+    if (sistema.language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+    static QTranslator traducaoQt;
+    if (traducaoQt.isEmpty() &&
+        traducaoQt.load(QStringLiteral("qtbase_pt_BR"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&traducaoQt);
+    }
+}

@@ -1,0 +1,63 @@
+#include "app/CaixaCor.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int ladoAmostra = 14;
+
+QIcon amostra(ValorCor valor)
+{
+    QPixmap imagem(ladoAmostra, ladoAmostra);
+    imagem.fill(paraQColor(valor));
+    QPainter pintor(&imagem);
+    pintor.setPen(Qt::black);
+    pintor.drawRect(0, 0, ladoAmostra - 1, ladoAmostra - 1);
+    return QIcon(imagem);
+}
+
+} // namespace
+
+CaixaCor::CaixaCor(QWidget *pai) : QComboBox(pai)
+{
+    setEditable(false);
+    setMaxVisibleItems(20);
+    for (const CorNomeada &cor : coresPadrao())
+        adicionarItem(cor.valor, cor.nome);
+    setCurrentIndex(0);
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int posicao) {
+        if (posicao >= 0)
+            Q_EMIT corAlterada(corSelecionada());
+    });
+}
+
+void CaixaCor::adicionarItem(ValorCor valor, const QString &nome)
+{
+    addItem(amostra(valor), nome, QVariant::fromValue<qint32>(valor));
+}
+
+ValorCor CaixaCor::corSelecionada() const
+{
+    if (currentIndex() < 0)
+        return corPreta;
+    return currentData().value<qint32>();
+}
+
+void CaixaCor::definirCor(ValorCor valor)
+{
+    const QSignalBlocker bloqueio(this);
+    int posicao = findData(QVariant::fromValue<qint32>(valor));
+    if (posicao < 0) {
+        if (posicaoPersonalizada >= 0) {
+            setItemIcon(posicaoPersonalizada, amostra(valor));
+            setItemData(posicaoPersonalizada, QVariant::fromValue<qint32>(valor));
+        } else {
+            posicaoPersonalizada = count();
+            adicionarItem(valor, QStringLiteral("Personalizada"));
+        }
+        posicao = posicaoPersonalizada;
+    }
+    setCurrentIndex(posicao);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+// The start-up sequence, shared by main and the tests so both run the same steps.
+
+// The main window (with its controllers), the school data dialog and the data module.
+void criarObjetosGlobais();
+// In reverse order; the data module's teardown writes config.ini. Globals go back to nullptr.
+void destruirObjetosGlobais();
+// Shows the main window and the school data dialog, then lays the lists out. False when the
+// dialog was cancelled, which ends the program.
+bool iniciarPlano();
+// iniciarPlano, then the event loop; the exit status.
+int executarPrograma();

@@ -1,0 +1,447 @@
+#include "app/TfmPrincipal.h"
+
+#include "app/CaixaRolagem.h"
+#include "app/Interacao.h"
+#include "data/DocumentoXml.h"
+#include "data/Erros.h"
+#include "data/TdmDados.h"
+#include "data/TfmDadosEscola.h"
+#include "documents/ServicoImpressao.h"
+#include "documents/TfmCedula.h"
+#include "documents/TfmDiagrama.h"
+#include "documents/TfmRelatorio.h"
+#include "grading/ControleNotas.h"
+#include "help/TfmAjuda.h"
+#include "help/TfmSobre.h"
+#include "problems/ControleProblemas.h"
+#include "voters/ControleVotantes.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <memory>
+
+TfmPrincipal *fmPrincipal = nullptr;
+
+namespace {
+
+const QString legendaVazia = QStringLiteral("[]");
+const QString perguntaSalvar = QStringLiteral("Deseja salvar o planejamento atual?");
+const QString erroLeitura = QStringLiteral("Problemas durante leitura de dados do arquivo:\n");
+constexpr int ladoBotao = 33;
+
+enum Pagina { paginaProblemas, paginaVotantes, paginaNotas, paginaClassificacao };
+
+QIcon iconeSinal(bool mais)
+{
+    QPixmap imagem(20, 20);
+    imagem.fill(Qt::transparent);
+    QPainter pintor(&imagem);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(Qt::NoPen);
+    pintor.setBrush(mais ? QColor(0, 128, 0) : QColor(192, 0, 0));
+    pintor.drawRect(3, 8, 14, 4);
+    if (mais)
+        pintor.drawRect(8, 3, 4, 14);
+    return QIcon(imagem);
+}
+
+// Document windows live for one showing; this gives them back even when building fails.
+template <typename Janela> struct JanelaDeUmUso {
+    Janela *&global;
+    explicit JanelaDeUmUso(Janela *&global, QWidget *pai) : global(global)
+    {
+        global = new Janela(pai);
+    }
+    ~JanelaDeUmUso()
+    {
+        delete global;
+        global = nullptr;
+    }
+};
+
+} // namespace
+
+TfmPrincipal::TfmPrincipal()
+{
+    setObjectName(QStringLiteral("fmPrincipal"));
+    setWindowTitle(QStringLiteral("Projeto Sorvane - Versão 0.9"));
+    resize(larguraInicial, alturaInicial);
+    setMinimumSize(600, 400);
+    if (const QScreen *tela = screen()) {
+        const QRect area = tela->availableGeometry();
+        move(area.center() - rect().center());
+    }
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+
+    criarCabecalho();
+    criarPaginas();
+    layout->addWidget(painelPrincipal);
+    layout->addWidget(pcControlePaginas, 1);
+    criarMenu();
+    criarControladores();
+}
+
+TfmPrincipal::~TfmPrincipal()
+{
+    // The controllers only point at their frames; the widgets below destroy the frames.
+    delete controleNotas;
+    controleNotas = nullptr;
+    delete controleVotantes;
+    controleVotantes = nullptr;
+    delete controleProblemas;
+    controleProblemas = nullptr;
+}
+
+void TfmPrincipal::criarCabecalho()
+{
+    painelPrincipal = new QFrame;
+    painelPrincipal->setObjectName(QStringLiteral("painelPrincipal"));
+    painelPrincipal->setFixedHeight(alturaCabecalho);
+    painelPrincipal->setFrameShape(QFrame::Panel);
+    painelPrincipal->setFrameShadow(QFrame::Raised);
+
+    auto rotulo = [this](const char *nome, const QString &texto) {
+        auto *label = new QLabel(texto, painelPrincipal);
+        label->setObjectName(QString::fromLatin1(nome));
+        return label;
+    };
+    auto valor = [&](const char *nome) {
+        QLabel *label = rotulo(nome, legendaVazia);
+        QFont fonte = label->font();
+        fonte.setBold(true);
+        label->setFont(fonte);
+        label->setVisible(false);
+        return label;
+    };
+
+    QLabel *lblEscola = rotulo("lblEscola", QStringLiteral("Escola:"));
+    lblNomeEscola = valor("lblNomeEscola");
+    QLabel *lblDiretor = rotulo("lblDiretor", QStringLiteral("Diretor:"));
+    lblNomeDiretor = valor("lblNomeDiretor");
+    QLabel *lblPlanejamento = rotulo("lblPlanejamento", QStringLiteral("Nome do arquivo:"));
+    lblNomePlanejamento = valor("lblNomePlanejamento");
+
+    auto botao = [this](const char *nome, bool mais, const QString &dica) {
+        auto *sbtn = new QToolButton(painelPrincipal);
+        sbtn->setObjectName(QString::fromLatin1(nome));
+        sbtn->setFixedSize(ladoBotao, ladoBotao);
+        sbtn->setIcon(iconeSinal(mais));
+        sbtn->setIconSize(QSize(20, 20));
+        sbtn->setAutoRaise(true);
+        sbtn->setToolTip(dica);
+        sbtn->setAccessibleName(dica);
+        return sbtn;
+    };
+    sbtnAdicionar = botao("sbtnAdicionar", true, QStringLiteral("Adiciona um elemento à lista"));
+    sbtnRemover = botao("sbtnRemover", false, QStringLiteral("Remove um elemento da lista"));
+    connect(sbtnAdicionar, &QToolButton::clicked, this, &TfmPrincipal::sbtnAdicionarClick);
+    connect(sbtnRemover, &QToolButton::clicked, this, &TfmPrincipal::sbtnRemoverClick);
+
+    auto *grade = new QGridLayout(painelPrincipal);
+    grade->setContentsMargins(8, 2, 4, 2);
+    grade->setVerticalSpacing(2);
+    grade->addWidget(lblEscola, 0, 0);
+    grade->addWidget(lblNomeEscola, 0, 1);
+    grade->addWidget(lblDiretor, 1, 0);
+    grade->addWidget(lblNomeDiretor, 1, 1);
+    grade->addWidget(lblPlanejamento, 0, 3, 2, 1);
+    grade->addWidget(lblNomePlanejamento, 0, 4, 2, 1);
+    grade->addWidget(sbtnAdicionar, 0, 6, 2, 1, Qt::AlignTop);
+    grade->addWidget(sbtnRemover, 0, 7, 2, 1, Qt::AlignTop);
+    grade->setColumnStretch(2, 1);
+    grade->setColumnStretch(5, 1);
+}
+
+void TfmPrincipal::criarPaginas()
+{
+    pcControlePaginas = new QTabWidget;
+    pcControlePaginas->setObjectName(QStringLiteral("pcControlePaginas"));
+    auto pagina = [this](const char *nomeAba, const QString &legenda, const char *nomeCaixa) {
+        auto *aba = new QWidget;
+        aba->setObjectName(QString::fromLatin1(nomeAba));
+        // Header frames of the grades and ranking tabs go above the scroll box in this layout.
+        auto *layout = new QVBoxLayout(aba);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        auto *caixa = new CaixaRolagem(aba);
+        caixa->setObjectName(QString::fromLatin1(nomeCaixa));
+        layout->addWidget(caixa, 1);
+        pcControlePaginas->addTab(aba, legenda);
+        return caixa;
+    };
+    sbProblemas = pagina("tsProblemas", QStringLiteral("Problemas"), "sbProblemas");
+    sbVotantes = pagina("tsVotantes", QStringLiteral("Votantes"), "sbVotantes");
+    sbNotas = pagina("tsNotas", QStringLiteral("Notas"), "sbNotas");
+    sbClassificacao = pagina("tsClassificacao", QStringLiteral("Classificação"), "sbClassificacao");
+    pcControlePaginas->setCurrentIndex(paginaProblemas);
+    connect(pcControlePaginas, &QTabWidget::currentChanged, this, &TfmPrincipal::paginaMudou);
+}
+
+void TfmPrincipal::criarMenu()
+{
+    QMenuBar *barra = menuBar();
+    barra->setObjectName(QStringLiteral("MenuPrincipal"));
+
+    auto menu = [barra](const char *nome, const QString &legenda) {
+        QMenu *novo = barra->addMenu(legenda);
+        novo->setObjectName(QString::fromLatin1(nome));
+        novo->menuAction()->setObjectName(QString::fromLatin1(nome));
+        return novo;
+    };
+    auto item = [this](QMenu *pai, const char *nome, const QString &legenda, auto manipulador) {
+        QAction *acao = pai->addAction(legenda);
+        acao->setObjectName(QString::fromLatin1(nome));
+        connect(acao, &QAction::triggered, this, manipulador);
+        return acao;
+    };
+    auto separador = [](QMenu *pai, const char *nome) {
+        pai->addSeparator()->setObjectName(QString::fromLatin1(nome));
+    };
+
+    QMenu *arquivo = menu("mItemArquivo", QStringLiteral("&Arquivo"));
+    item(arquivo, "mItemNovo", QStringLiteral("&Novo plano"), &TfmPrincipal::mItemNovoClick);
+    item(arquivo, "mItemAbrir", QStringLiteral("&Abrir plano"), &TfmPrincipal::mItemAbrirClick);
+    item(arquivo, "mItemSalvar", QStringLiteral("&Salvar"), &TfmPrincipal::mItemSalvarClick);
+    separador(arquivo, "N4");
+    item(arquivo, "mItemConfigurarImpress", QStringLiteral("&Configurar Impressão"),
+         &TfmPrincipal::mItemConfigurarImpressClick);
+    separador(arquivo, "N1");
+    item(arquivo, "mItemSair", QStringLiteral("Sai&r"), &TfmPrincipal::mItemSairClick);
+
+    QMenu *dados = menu("mItemDados", QStringLiteral("Dados"));
+    item(dados, "iItemInstituicao", QStringLiteral("Dados da &Instituição"),
+         &TfmPrincipal::iItemInstituicaoClick);
+    separador(dados, "N3");
+    item(dados, "mItemGerarCedula", QStringLiteral("Gerar &Cédula de votação"),
+         &TfmPrincipal::mItemGerarCedulaClick);
+    item(dados, "mItemGerarAta", QStringLiteral("Gerar &Ata de reunião"),
+         &TfmPrincipal::mItemGerarAtaClick);
+    item(dados, "mItemGerarOrganograma", QStringLiteral("Gerar &Organograma"),
+         &TfmPrincipal::mItemGerarOrganogramaClick);
+
+    QMenu *ajuda = menu("itemAjuda", QStringLiteral("A&juda"));
+    item(ajuda, "mItemSobre", QStringLiteral("&Sobre o aplicativo"),
+         &TfmPrincipal::mItemSobreClick);
+    separador(ajuda, "N2");
+    item(ajuda, "mItemAjuda", QStringLiteral("&Como utilizar o aplicativo"),
+         &TfmPrincipal::mItemAjudaClick);
+}
+
+void TfmPrincipal::criarControladores()
+{
+    controleProblemas = new ControleProblemas(sbProblemas);
+    controleVotantes = new ControleVotantes(sbVotantes);
+    controleNotas = new ControleNotas(sbNotas, sbClassificacao);
+    listaAtual = controleProblemas;
+}
+
+void TfmPrincipal::mostrarEscola(const QString &texto)
+{
+    lblNomeEscola->setText(texto);
+    lblNomeEscola->setVisible(true);
+}
+
+void TfmPrincipal::mostrarDiretor(const QString &texto)
+{
+    lblNomeDiretor->setText(texto);
+    lblNomeDiretor->setVisible(true);
+}
+
+void TfmPrincipal::mostrarNomeArquivo(const QString &texto)
+{
+    lblNomePlanejamento->setText(texto);
+    lblNomePlanejamento->setVisible(true);
+}
+
+QString TfmPrincipal::nomeArquivoMostrado() const
+{
+    return lblNomePlanejamento->text();
+}
+
+void TfmPrincipal::lerEscola(const ListaNos &secoes)
+{
+    try {
+        const ElementoXml escola = secoes.porNome(QStringLiteral("escola"));
+        mostrarEscola(escola.atributo(QStringLiteral("nome")).texto());
+        mostrarDiretor(escola.atributo(QStringLiteral("diretor")).texto());
+    } catch (const ErroSorvane &) {
+        // A missing element or attribute stops here; the labels not reached keep their text.
+    }
+}
+
+void TfmPrincipal::paginaMudou(int indice)
+{
+    switch (indice) {
+    case paginaProblemas:
+        tsProblemasShow();
+        break;
+    case paginaVotantes:
+        tsVotantesShow();
+        break;
+    case paginaNotas:
+        tsNotasShow();
+        break;
+    case paginaClassificacao:
+        tsClassificacaoShow();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfmPrincipal::tsProblemasShow()
+{
+    listaAtual = controleProblemas;
+    listaAtual->selecionar(-1);
+}
+
+void TfmPrincipal::tsVotantesShow()
+{
+    listaAtual = controleVotantes;
+    listaAtual->selecionar(-1);
+}
+
+void TfmPrincipal::tsNotasShow()
+{
+    listaAtual = controleNotas;
+    listaAtual->atualizar(false);
+}
+
+void TfmPrincipal::tsClassificacaoShow()
+{
+    listaAtual = controleNotas;
+    listaAtual->atualizar(false);
+}
+
+void TfmPrincipal::sbtnAdicionarClick()
+{
+    listaAtual->adicionar();
+    listaAtual->atualizar(true);
+}
+
+void TfmPrincipal::sbtnRemoverClick()
+{
+    // The last item of a list is never removed here.
+    if (listaAtual->total() <= 1)
+        return;
+    listaAtual->remover();
+    listaAtual->atualizar(true);
+}
+
+void TfmPrincipal::limparDadosEscola()
+{
+    fmDadosEscola->definirEscola(QString());
+    fmDadosEscola->definirDiretor(QString());
+    fmDadosEscola->definirData(QString());
+}
+
+void TfmPrincipal::mItemNovoClick()
+{
+    const Resposta resposta = interacao().perguntar(perguntaSalvar);
+    if (resposta == Resposta::Abortar)
+        return;
+    if (resposta == Resposta::Sim)
+        mItemSalvarClick();
+    dmDados->limpar(true);
+    limparDadosEscola();
+    interacao().exibirModal(*fmDadosEscola);
+}
+
+void TfmPrincipal::mItemAbrirClick()
+{
+    const QString nome = interacao().arquivoParaAbrir(dmDados->nomeArquivoOuPadrao());
+    if (nome.isEmpty())
+        return;
+    // A file that does not parse must cost nothing: it is checked before the plan on screen
+    // is emptied, and it never becomes the current plan file.
+    if (QFile::exists(nome)) {
+        try {
+            DocumentoXml prova;
+            prova.carregar(nome);
+        } catch (const ErroSorvane &) {
+            interacao().mensagem(Icone::Informacao, erroLeitura + nome);
+            return;
+        }
+    }
+    controleProblemas->esvaziar();
+    controleVotantes->esvaziar();
+    try {
+        dmDados->carregar(nome);
+        controleProblemas->atualizar(false);
+        controleVotantes->atualizar(false);
+    } catch (const ErroSorvane &) {
+        interacao().mensagem(Icone::Informacao, erroLeitura + nome);
+        limparDadosEscola();
+        fmDadosEscola->definirNomePlano(dmDados->nomeArquivoOuPadrao());
+    }
+}
+
+void TfmPrincipal::mItemSalvarClick()
+{
+    const QString nome = interacao().arquivoParaSalvar(QString());
+    if (nome.isEmpty())
+        return;
+    dmDados->salvar(nome);
+}
+
+void TfmPrincipal::mItemConfigurarImpressClick()
+{
+    ServicoImpressao::instancia().configurar();
+}
+
+void TfmPrincipal::mItemSairClick()
+{
+    QCoreApplication::exit(0);
+}
+
+void TfmPrincipal::iItemInstituicaoClick()
+{
+    interacao().exibirModal(*fmDadosEscola);
+}
+
+void TfmPrincipal::mItemGerarCedulaClick()
+{
+    JanelaDeUmUso<TfmCedula> janela(fmCedula, this);
+    dmDados->prepararCedula();
+    interacao().exibirModal(*fmCedula);
+}
+
+void TfmPrincipal::mItemGerarAtaClick()
+{
+    JanelaDeUmUso<TfmRelatorio> janela(fmRelatorio, this);
+    dmDados->prepararAta();
+    interacao().exibirModal(*fmRelatorio);
+}
+
+void TfmPrincipal::mItemGerarOrganogramaClick()
+{
+    JanelaDeUmUso<TfmDiagrama> janela(fmDiagrama, this);
+    const ListaNos secoes = dmDados->prepararOrganograma();
+    fmDiagrama->montarOrganograma(secoes, nomeArquivoMostrado());
+    interacao().exibirModal(*fmDiagrama);
+}
+
+void TfmPrincipal::mItemSobreClick()
+{
+    JanelaDeUmUso<TfmSobre> janela(fmSobre, this);
+    interacao().exibirModal(*fmSobre);
+}
+
+void TfmPrincipal::mItemAjudaClick()
+{
+    JanelaDeUmUso<TfmAjuda> janela(fmAjuda, this);
+    interacao().exibirModal(*fmAjuda);
+}

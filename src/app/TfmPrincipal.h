@@ -1,0 +1,79 @@
+#pragma once
+
+// The main window: a router. It owns no plan data; it holds the header, the four tabs with
+// their scroll boxes, the add and remove buttons and the menu, and sends each command to the
+// object that does the work. Its constructor creates the three list controllers, which live
+// as long as the window.
+
+#include <QMainWindow>
+
+class CaixaRolagem;
+class Lista;
+class ListaNos;
+class QAction;
+class QFrame;
+class QLabel;
+class QTabWidget;
+class QToolButton;
+
+class TfmPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int larguraInicial = 780;
+    static constexpr int alturaInicial = 572;
+    static constexpr int alturaCabecalho = 49;
+
+    TfmPrincipal();
+    ~TfmPrincipal() override;
+
+    void mostrarEscola(const QString &texto);
+    void mostrarDiretor(const QString &texto);
+    void mostrarNomeArquivo(const QString &texto);
+    void lerEscola(const ListaNos &secoes);
+
+    QString nomeArquivoMostrado() const; // the caption of lblNomePlanejamento
+
+    Lista *listaAtual = nullptr; // the list the add and remove buttons act on; not owned
+
+    CaixaRolagem *sbProblemas = nullptr;
+    CaixaRolagem *sbVotantes = nullptr;
+    CaixaRolagem *sbNotas = nullptr;
+    CaixaRolagem *sbClassificacao = nullptr;
+    QTabWidget *pcControlePaginas = nullptr;
+
+public Q_SLOTS:
+    void tsProblemasShow();
+    void tsVotantesShow();
+    void tsNotasShow();
+    void tsClassificacaoShow();
+    void sbtnAdicionarClick();
+    void sbtnRemoverClick();
+    void mItemNovoClick();
+    void mItemAbrirClick();
+    void mItemSalvarClick();
+    void mItemConfigurarImpressClick();
+    void mItemSairClick();
+    void iItemInstituicaoClick();
+    void mItemGerarCedulaClick();
+    void mItemGerarAtaClick();
+    void mItemGerarOrganogramaClick();
+    void mItemSobreClick();
+    void mItemAjudaClick();
+
+private:
+    void criarCabecalho();
+    void criarPaginas();
+    void criarMenu();
+    void criarControladores();
+    void paginaMudou(int indice);
+    void limparDadosEscola();
+
+    QFrame *painelPrincipal = nullptr;
+    QLabel *lblNomeEscola = nullptr;
+    QLabel *lblNomeDiretor = nullptr;
+    QLabel *lblNomePlanejamento = nullptr;
+    QToolButton *sbtnAdicionar = nullptr;
+    QToolButton *sbtnRemover = nullptr;
+};
+
+extern TfmPrincipal *fmPrincipal;

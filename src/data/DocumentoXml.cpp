@@ -1,0 +1,149 @@
+#include "data/DocumentoXml.h"
+
+#include "data/Erros.h"
+#include "data/Texto.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr unsigned opcoesLeitura = pugi::parse_default | pugi::parse_ws_pcdata_single;
+constexpr unsigned opcoesEscrita = pugi::format_indent | pugi::format_no_declaration;
+const char *const indentacao = "    ";
+
+class EscritorBytes : public pugi::xml_writer {
+public:
+    QByteArray bytes;
+    void write(const void *dados, size_t tamanho) override
+    {
+        bytes.append(static_cast<const char *>(dados), static_cast<qsizetype>(tamanho));
+    }
+};
+
+bool temBomUtf16ou32(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+// Line and column (from 1) of a byte offset, for messages that point into the file.
+QString posicaoNoTexto(const QByteArray &bytes, qsizetype deslocamento)
+{
+    int linha = 1;
+    int coluna = 1;
+    for (qsizetype i = 0; i < deslocamento && i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            ++linha;
+            coluna = 1;
+        } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
+            ++coluna;
+        }
+    }
+    return QStringLiteral("linha %1, coluna %2").arg(linha).arg(coluna);
+}
+
+} // namespace
+
+DocumentoXml::DocumentoXml() : documento(std::make_shared<pugi::xml_document>()) {}
+
+void DocumentoXml::carregar(const QString &arquivo)
+{
+    QFile entrada(arquivo);
+    if (!entrada.open(QIODevice::ReadOnly)) {
+        throw ErroXml(QStringLiteral("Não foi possível ler o arquivo \"%1\": %2")
+                          .arg(arquivo, entrada.errorString()));
+    }
+    if (entrada.size() > tamanhoMaximoArquivo) {
+        throw ErroXml(QStringLiteral("O arquivo \"%1\" tem %2 MB, mais que o limite de %3 MB "
+                                     "de um plano; ele não foi lido.")
+                          .arg(arquivo)
+                          .arg(entrada.size() / (1024 * 1024))
+                          .arg(tamanhoMaximoArquivo / (1024 * 1024)));
+    }
+    const QByteArray conteudo = entrada.readAll();
+    try {
+        carregarBytes(conteudo);
+    } catch (const ErroXml &erro) {
+        throw ErroXml(QStringLiteral("Arquivo \"%1\": %2").arg(arquivo, erro.mensagem()));
+    }
+}
+
+void DocumentoXml::carregarBytes(const QByteArray &conteudo)
+{
+    QByteArray texto = conteudo;
+    pugi::xml_encoding codificacao = pugi::encoding_utf8;
+    if (temBomUtf16ou32(conteudo))
+        codificacao = pugi::encoding_auto;
+    else if (!ehUtf8Valido(conteudo))
+        texto = windows1252ParaUtf8(conteudo);
+
+    auto novo = std::make_shared<pugi::xml_document>();
+    const pugi::xml_parse_result resultado = novo->load_buffer(
+        texto.constData(), static_cast<size_t>(texto.size()), opcoesLeitura, codificacao);
+    if (!resultado) {
+        throw ErroXml(QStringLiteral("XML inválido (%1): %2.")
+                          .arg(posicaoNoTexto(texto, resultado.offset),
+                               QString::fromUtf8(resultado.description())));
+    }
+    if (!novo->document_element())
+        throw ErroXml(QStringLiteral("XML inválido: o documento não tem elemento raiz."));
+    documento = std::move(novo);
+    estaAtivo = true;
+}
+
+QByteArray DocumentoXml::paraBytes() const
+{
+    EscritorBytes escritor;
+    documento->save(escritor, indentacao, opcoesEscrita, pugi::encoding_utf8);
+    // Texts hold LF only (ElementoXml normalises them), so every LF becomes CR LF.
+    escritor.bytes.replace("\n", "\r\n");
+    return escritor.bytes;
+}
+
+void DocumentoXml::salvar(const QString &arquivo) const
+{
+    QSaveFile saida(arquivo);
+    if (!saida.open(QIODevice::WriteOnly)) {
+        throw ErroXml(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
+                          .arg(arquivo, saida.errorString()));
+    }
+    const QByteArray bytes = paraBytes();
+    if (saida.write(bytes) != bytes.size() || !saida.commit()) {
+        throw ErroXml(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
+                          .arg(arquivo, saida.errorString()));
+    }
+}
+
+ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNomes)
+{
+    auto novo = std::make_shared<pugi::xml_document>();
+    pugi::xml_node raiz = novo->append_child(nome.toUtf8().constData());
+    raiz.append_attribute("xmlns").set_value(espacoNomes.toUtf8().constData());
+    documento = std::move(novo);
+    return ElementoXml(documento, raiz);
+}
+
+ElementoXml DocumentoXml::renovarRaiz()
+{
+    const pugi::xml_node antiga = documento->document_element();
+    auto novo = std::make_shared<pugi::xml_document>();
+    pugi::xml_node raiz = novo->append_child(antiga ? antiga.name() : "planejamento");
+    for (const pugi::xml_attribute &atributo : antiga.attributes())
+        raiz.append_copy(atributo);
+    documento = std::move(novo);
+    return ElementoXml(documento, raiz);
+}
+
+ElementoXml DocumentoXml::raiz() const
+{
+    return ElementoXml(documento, documento->document_element());
+}
+
+ListaNos DocumentoXml::secoes() const
+{
+    const ElementoXml elemento = raiz();
+    if (!elemento.valido())
+        throw ErroXml(QStringLiteral("O documento não tem elemento raiz."));
+    return elemento.filhos();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// A plan document in memory, and its file form: UTF-8 without declaration, four spaces per
+// level, CR LF line ends. Loading accepts UTF-8 (with or without BOM) and falls back to
+// Windows-1252; a failed load leaves the document as it was. Saving writes a temporary file
+// and renames it, so a failed save never damages the file that was there.
+
+#include "data/ElementoXml.h"
+#include "data/ListaNos.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+class DocumentoXml {
+public:
+    // Larger files are refused before they are read: no plan comes near this size.
+    static constexpr qint64 tamanhoMaximoArquivo = 32 * 1024 * 1024;
+
+    DocumentoXml();
+
+    bool ativo() const { return estaAtivo; }
+    void ativar() { estaAtivo = true; }
+
+    void carregar(const QString &arquivo);          // raises ErroXml
+    void carregarBytes(const QByteArray &conteudo); // raises ErroXml
+    void salvar(const QString &arquivo) const;      // raises ErroXml
+    QByteArray paraBytes() const;
+
+    // Makes a new root element carrying the default namespace declaration, replacing any
+    // previous tree.
+    ElementoXml criarRaiz(const QString &nome, const QString &espacoNomes);
+    // Empties the root for a new save. Earlier child lists keep the old tree, which they share.
+    ElementoXml renovarRaiz();
+    ElementoXml raiz() const; // not valido() when the document is empty
+    ListaNos secoes() const;  // the root's children; raises when there is no root
+
+private:
+    std::shared_ptr<pugi::xml_document> documento;
+    bool estaAtivo = false;
+};

@@ -1,0 +1,52 @@
+#include "data/Texto.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80–0x9F. The five holes map to the same C1
+// control code points, as Windows does.
+constexpr char16_t faixa80a9F[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString windows1252ParaTexto(const QByteArray &bytes)
+{
+    QString texto;
+    texto.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte <= 0x9F)
+            texto.append(QChar(faixa80a9F[byte - 0x80]));
+        else
+            texto.append(QChar(byte));
+    }
+    return texto;
+}
+
+} // namespace
+
+bool ehUtf8Valido(const QByteArray &bytes)
+{
+    QStringDecoder decodificador(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texto = decodificador.decode(bytes);
+    return !decodificador.hasError();
+}
+
+QString decodificarTexto(const QByteArray &bytes)
+{
+    if (ehUtf8Valido(bytes)) {
+        QString texto = QString::fromUtf8(bytes);
+        if (texto.startsWith(QChar(0xFEFF)))
+            texto.remove(0, 1);
+        return texto;
+    }
+    return windows1252ParaTexto(bytes);
+}
+
+QByteArray windows1252ParaUtf8(const QByteArray &bytes)
+{
+    return windows1252ParaTexto(bytes).toUtf8();
+}

@@ -1,0 +1,11 @@
+#include "app/Aplicacao.h"
+#include "app/Inicializacao.h"
+
+int main(int argc, char *argv[])
+{
+    Aplicacao aplicacao(argc, argv);
+    criarObjetosGlobais();
+    const int status = executarPrograma();
+    destruirObjetosGlobais();
+    return status;
+}

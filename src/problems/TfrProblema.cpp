@@ -1,0 +1,128 @@
+#include "problems/TfrProblema.h"
+
+#include "app/CaixaCor.h"
+#include "problems/ControleProblemas.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString nomeInicial = QStringLiteral("Problema");
+constexpr int larguraNumero = 28;
+constexpr int larguraBordaNormal = 1;
+constexpr int larguraBordaSelecionada = 3;
+
+} // namespace
+
+TfrProblema::TfrProblema(QWidget *pai) : QFrame(pai)
+{
+    setFixedHeight(altura);
+
+    painel = new QFrame(this);
+    painel->setObjectName(QStringLiteral("painel"));
+    painel->setFrameShape(QFrame::Panel);
+    painel->setFrameShadow(QFrame::Raised);
+    painel->setAutoFillBackground(true);
+    painel->setFocusPolicy(Qt::ClickFocus);
+
+    lblNumero = new QLabel(painel);
+    lblNumero->setObjectName(QStringLiteral("lblNumero"));
+    lblNumero->setFixedWidth(larguraNumero);
+
+    edProblema = new QLineEdit(nomeInicial, painel);
+    edProblema->setObjectName(QStringLiteral("edProblema"));
+    edProblema->setMaxLength(limiteNome);
+
+    lblCorProblema = new QLabel(QStringLiteral("Identificador:"), painel);
+    lblCorProblema->setObjectName(QStringLiteral("lblCorProblema"));
+
+    cBoxCorProblema = new CaixaCor(painel);
+    cBoxCorProblema->setObjectName(QStringLiteral("cBoxCorProblema"));
+    lblCorProblema->setBuddy(cBoxCorProblema);
+
+    auto *linha = new QHBoxLayout(painel);
+    linha->setContentsMargins(8, 4, 8, 4);
+    linha->addWidget(lblNumero);
+    linha->addWidget(edProblema, 1);
+    linha->addSpacing(8);
+    linha->addWidget(lblCorProblema);
+    linha->addWidget(cBoxCorProblema);
+
+    auto *moldura = new QHBoxLayout(this);
+    moldura->setContentsMargins(0, 0, 0, 0);
+    moldura->addWidget(painel);
+
+    for (QWidget *filho : {static_cast<QWidget *>(painel), static_cast<QWidget *>(edProblema),
+                           static_cast<QWidget *>(cBoxCorProblema)}) {
+        filho->installEventFilter(this);
+    }
+    connect(cBoxCorProblema, &CaixaCor::corAlterada, this, &TfrProblema::cBoxCorProblemaChange);
+    destacar(false);
+    definirCor(corPreta);
+}
+
+QString TfrProblema::nome() const
+{
+    return edProblema->text();
+}
+
+void TfrProblema::definirNome(const QString &texto)
+{
+    // The typing limit does not cut a name read from a file.
+    edProblema->setMaxLength(std::max<int>(limiteNome, static_cast<int>(texto.size())));
+    edProblema->setText(texto);
+    edProblema->setCursorPosition(0);
+}
+
+void TfrProblema::definirCor(ValorCor valor)
+{
+    cor = valor;
+    cBoxCorProblema->definirCor(valor);
+    QPalette paleta = edProblema->palette();
+    paleta.setColor(QPalette::Text, paraQColor(valor));
+    edProblema->setPalette(paleta);
+}
+
+void TfrProblema::definirNumero(int valor)
+{
+    numero = valor;
+    lblNumero->setText(QString::number(valor) + u'.');
+}
+
+void TfrProblema::destacar(bool selecionado)
+{
+    painel->setLineWidth(selecionado ? larguraBordaSelecionada : larguraBordaNormal);
+    QPalette paleta = painel->palette();
+    paleta.setColor(QPalette::Window, paraQColor(selecionado ? corPrata : corFaceBotao));
+    painel->setPalette(paleta);
+}
+
+void TfrProblema::painelEnter()
+{
+    controleProblemas->selecionar(posicao);
+}
+
+void TfrProblema::painelClick()
+{
+    edProblema->setFocus();
+    painelEnter();
+}
+
+void TfrProblema::cBoxCorProblemaChange(ValorCor valor)
+{
+    definirCor(valor);
+}
+
+bool TfrProblema::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::FocusIn) {
+        painelEnter();
+    } else if (objeto == painel && evento->type() == QEvent::MouseButtonPress) {
+        painelClick();
+        return true;
+    }
+    return QFrame::eventFilter(objeto, evento);
+}

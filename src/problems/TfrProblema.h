@@ -1,0 +1,48 @@
+#pragma once
+
+// One row of the problem list: position number, name and colour. The name is never copied:
+// it is always the current text of edProblema.
+
+#include "app/Cores.h"
+
+#include <QFrame>
+
+class CaixaCor;
+class QLabel;
+class QLineEdit;
+
+class TfrProblema : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int altura = 42;
+    static constexpr int limiteNome = 128;
+
+    explicit TfrProblema(QWidget *pai = nullptr);
+
+    QString nome() const;
+    void definirNome(const QString &texto);
+    ValorCor corProblema() const { return cor; }
+    void definirCor(ValorCor valor); // the chooser and the name's colour follow
+    void definirNumero(int valor);   // shows "valor."
+    void destacar(bool selecionado);
+
+    int numero = 0;
+    int posicao = 0;
+
+    QFrame *painel = nullptr;
+    QLabel *lblNumero = nullptr;
+    QLineEdit *edProblema = nullptr;
+    QLabel *lblCorProblema = nullptr;
+    CaixaCor *cBoxCorProblema = nullptr;
+
+public Q_SLOTS:
+    void painelEnter();
+    void painelClick();
+    void cBoxCorProblemaChange(ValorCor valor);
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    ValorCor cor = corPreta;
+};

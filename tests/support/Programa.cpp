@@ -1,0 +1,20 @@
+#include "support/Programa.h"
+
+#include "app/Inicializacao.h"
+
+Programa::Programa()
+{
+    criarObjetosGlobais();
+}
+
+Programa::~Programa()
+{
+    destruirObjetosGlobais();
+}
+
+bool Programa::iniciar(InteracaoRoteirizada::AcaoModal acao)
+{
+    if (acao)
+        interacao.modais.enqueue(std::move(acao));
+    return iniciarPlano();
+}

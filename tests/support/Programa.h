@@ -1,0 +1,17 @@
+#pragma once
+
+// Builds the program as start-up does (main window with its controllers, school data dialog,
+// data module) with the scripted interaction installed, and tears it down again.
+
+#include "support/InteracaoRoteirizada.h"
+
+class Programa {
+public:
+    Programa();  // the global objects exist afterwards; no plan is open yet
+    ~Programa(); // tears down as the program's exit does, which writes config.ini
+
+    // Start-up steps 5 to 7 with the school data dialog answered by `acao` (or Rejected).
+    bool iniciar(InteracaoRoteirizada::AcaoModal acao = {});
+
+    InteracaoRoteirizada interacao;
+};

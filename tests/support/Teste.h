@@ -1,0 +1,40 @@
+#pragma once
+
+// The main() of every test executable: headless, inside the program's application object,
+// in a fresh temporary working folder (the program writes config.ini into its working folder),
+// with Portuguese (Brazil) as the locale.
+
+#include "app/Aplicacao.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace apoio {
+
+inline void prepararAmbiente()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+inline void usarPortugues()
+{
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+}
+
+} // namespace apoio
+
+#define SORVANE_TESTE_MAIN(Classe)                                                                 \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        apoio::prepararAmbiente();                                                                 \
+        Aplicacao aplicacao(argc, argv);                                                           \
+        apoio::usarPortugues();                                                                    \
+        QTemporaryDir pasta;                                                                       \
+        if (!pasta.isValid() || !QDir::setCurrent(pasta.path()))                                   \
+            return 2;                                                                              \
+        Classe teste;                                                                              \
+        return QTest::qExec(&teste, argc, argv);                                                   \
+    }
