@@ -1,5 +1,6 @@
 #include "app/CaixaCor.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
@@ -8,7 +9,7 @@ namespace {
 
 constexpr int ladoAmostra = 14;
 
-QIcon amostra(ValorCor valor)
+QIcon desenharAmostra(ValorCor valor)
 {
     QPixmap imagem(ladoAmostra, ladoAmostra);
     imagem.fill(paraQColor(valor));
@@ -16,6 +17,16 @@ QIcon amostra(ValorCor valor)
     pintor.setPen(Qt::black);
     pintor.drawRect(0, 0, ladoAmostra - 1, ladoAmostra - 1);
     return QIcon(imagem);
+}
+
+// Every row of every list carries a chooser; the swatches are drawn once for all of them.
+QIcon amostra(ValorCor valor)
+{
+    static QHash<ValorCor, QIcon> desenhadas;
+    auto existente = desenhadas.constFind(valor);
+    if (existente != desenhadas.constEnd())
+        return *existente;
+    return *desenhadas.insert(valor, desenharAmostra(valor));
 }
 
 } // namespace
