@@ -4,7 +4,7 @@ TIPO       ?= Debug
 PASTA_PLANOS ?= $(HOME)/Sorvane
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build configure dependencias clean
+.PHONY: run test build configure dependencias clean sanitize fuzz
 
 dependencias:
 	@bash scripts/instalar-dependencias
@@ -26,3 +26,21 @@ test: build
 
 clean:
 	@rm -rf $(BUILD)
+
+# The whole test suite under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
+sanitize: dependencias
+	@cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSORVANE_SANITIZADORES=ON >/dev/null
+	@cmake --build build-san -j $(JOBS)
+	@cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# A time-bounded fuzzing campaign over plan files: make fuzz SEGUNDOS=600
+SEGUNDOS ?= 60
+fuzz: dependencias
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DSORVANE_FUZZ=ON -DSORVANE_TESTES=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_plano
+	@mkdir -p build-fuzz/corpus build-fuzz/achados
+	@# The fuzzer works inside a temporary folder of its own, so every path it gets is absolute.
+	@build-fuzz/fuzz/fuzz_plano -max_total_time=$(SEGUNDOS) -timeout=10 -rss_limit_mb=4096 \
+		-artifact_prefix=$(CURDIR)/build-fuzz/achados/ $(CURDIR)/build-fuzz/corpus $(CURDIR)/fuzz/corpus
