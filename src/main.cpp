@@ -4,8 +4,5 @@
 int main(int argc, char *argv[])
 {
     Aplicacao aplicacao(argc, argv);
-    criarObjetosGlobais();
-    const int status = executarPrograma();
-    destruirObjetosGlobais();
-    return status;
+    return rodarPrograma();
 }

@@ -8,6 +8,7 @@
 #include "voters/ControleVotantes.h"
 
 #include <QApplication>
+#include <exception>
 
 void criarObjetosGlobais()
 {
@@ -41,4 +42,19 @@ int executarPrograma()
     if (!iniciarPlano())
         return 0;
     return QApplication::exec();
+}
+
+int rodarPrograma()
+{
+    int status = statusErroInicializacao;
+    try {
+        criarObjetosGlobais();
+        status = executarPrograma();
+    } catch (const std::exception &erro) {
+        interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
+    } catch (...) {
+        interacao().mensagem(Icone::Erro, QStringLiteral("Erro inesperado na inicialização."));
+    }
+    destruirObjetosGlobais();
+    return status;
 }

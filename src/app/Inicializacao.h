@@ -11,3 +11,8 @@ void destruirObjetosGlobais();
 bool iniciarPlano();
 // iniciarPlano, then the event loop; the exit status.
 int executarPrograma();
+// The whole run, as main does it: create, execute, tear down. An exception escaping start-up is
+// shown in an error box and gives a non-zero status; the teardown (and config.ini) runs anyway.
+int rodarPrograma();
+
+inline constexpr int statusErroInicializacao = 1;

@@ -17,7 +17,6 @@
 #include "voters/ControleVotantes.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -365,16 +364,14 @@ void TfmPrincipal::mItemAbrirClick()
     const QString nome = interacao().arquivoParaAbrir(dmDados->nomeArquivoOuPadrao());
     if (nome.isEmpty())
         return;
-    // A file that does not parse must cost nothing: it is checked before the plan on screen
-    // is emptied, and it never becomes the current plan file.
-    if (QFile::exists(nome)) {
-        try {
-            DocumentoXml prova;
-            prova.carregar(nome);
-        } catch (const ErroSorvane &) {
-            interacao().mensagem(Icone::Informacao, erroLeitura + nome);
-            return;
-        }
+    // A file that is missing or does not parse must cost nothing: it is read before the plan
+    // on screen is emptied, and it never becomes the current plan file.
+    try {
+        DocumentoXml prova;
+        prova.carregar(nome);
+    } catch (const ErroSorvane &) {
+        interacao().mensagem(Icone::Informacao, erroLeitura + nome);
+        return;
     }
     controleProblemas->esvaziar();
     controleVotantes->esvaziar();

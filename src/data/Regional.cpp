@@ -4,6 +4,36 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+namespace {
+
+// Day and month fields that also accept one digit, as people type them.
+QString formatoFlexivel(QString formato)
+{
+    static const QRegularExpression dia(QStringLiteral("(?<!d)dd(?!d)"));
+    static const QRegularExpression mes(QStringLiteral("(?<!M)MM(?!M)"));
+    formato.replace(dia, QStringLiteral("d"));
+    formato.replace(mes, QStringLiteral("M"));
+    return formato;
+}
+
+bool temAnoDeDoisDigitos(const QString &formato)
+{
+    return formato.contains(QStringLiteral("yy")) && !formato.contains(QStringLiteral("yyyy"));
+}
+
+// A two-digit year lands within fifty years of today, as the classic date conversion did:
+// "26" is 2026, not 1926.
+QDate corrigirSeculo(const QDate &data)
+{
+    const int inicioJanela = QDate::currentDate().year() - 50;
+    int ano = inicioJanela / 100 * 100 + data.year() % 100;
+    if (ano < inicioJanela)
+        ano += 100;
+    return QDate(ano, data.month(), data.day());
+}
+
+} // namespace
+
 QString formatoDataCurta()
 {
     QString formato = QLocale().dateFormat(QLocale::ShortFormat);
@@ -22,21 +52,30 @@ QDate lerData(const QString &texto)
 {
     const QLocale local;
     const QString limpo = texto.trimmed();
-    QDate data = local.toDate(limpo, formatoDataCurta());
-    if (data.isValid())
-        return data;
-    data = local.toDate(limpo, local.dateFormat(QLocale::ShortFormat));
-    if (data.isValid())
-        return data;
-    // The date may be followed by a time.
-    const QString formatoComHora =
-        formatoDataCurta() + u' ' + local.timeFormat(QLocale::ShortFormat);
-    QDateTime momento = local.toDateTime(limpo, formatoComHora);
-    if (momento.isValid())
-        return momento.date();
-    momento =
-        local.toDateTime(limpo, formatoDataCurta() + u' ' + local.timeFormat(QLocale::LongFormat));
-    return momento.isValid() ? momento.date() : QDate();
+    if (limpo.isEmpty())
+        return {};
+
+    // Four-digit years first, then the same fields with two.
+    const QString formatoQuatro = formatoFlexivel(formatoDataCurta());
+    QString formatoDois = formatoQuatro;
+    formatoDois.replace(QStringLiteral("yyyy"), QStringLiteral("yy"));
+    const QStringList formatosData{formatoQuatro, formatoDois};
+    // The date may be followed by a time, which is read and dropped.
+    const QStringList formatosHora{QString(), local.timeFormat(QLocale::ShortFormat),
+                                   local.timeFormat(QLocale::LongFormat), QStringLiteral("H:mm"),
+                                   QStringLiteral("H:mm:ss")};
+
+    for (const QString &formatoData : formatosData) {
+        for (const QString &formatoHora : formatosHora) {
+            const QDate data =
+                formatoHora.isEmpty()
+                    ? local.toDate(limpo, formatoData)
+                    : local.toDateTime(limpo, formatoData + u' ' + formatoHora).date();
+            if (data.isValid())
+                return temAnoDeDoisDigitos(formatoData) ? corrigirSeculo(data) : data;
+        }
+    }
+    return {};
 }
 
 QString formatarUmaDecimal(double valor)

@@ -10,11 +10,24 @@
 
 class TdmDados {
 public:
+    static inline const QString arquivoConfiguracao = QStringLiteral("config.ini");
+    static inline const QString secaoArquivos = QStringLiteral("arquivos");
+    static inline const QString chavePlanejamento = QStringLiteral("planejamento");
+    static inline const QString planoPadraoConfiguracao = QStringLiteral("./plano.xml");
+    static inline const QString planoPadrao = QStringLiteral("plano.xml");
+    static inline const QString mensagemErroGravacao =
+        QStringLiteral("Erro de gravação do arquivo de dados!\nTente salvar o arquivo em outro "
+                       "local.");
+
     TdmDados();  // reads config.ini from the start-up directory
     ~TdmDados(); // writes config.ini there
 
-    void carregar(const QString &nome); // raises on a file that cannot be parsed
-    void salvar(const QString &nome);   // reports its own failure, never raises
+    TdmDados(const TdmDados &) = delete;
+    TdmDados &operator=(const TdmDados &) = delete;
+
+    // Raises on a file that cannot be read or parsed, before anything has changed.
+    void carregar(const QString &nome);
+    void salvar(const QString &nome); // reports its own failure, never raises
     void limpar(bool comItens);
     QString nomeArquivoOuPadrao() const;
 
@@ -25,6 +38,9 @@ public:
     DocumentoXml xmlDoc;
     QString arquivoPlano;
     QString diretorioInicial;
+
+private:
+    void gravarConfiguracao() const;
 };
 
 extern TdmDados *dmDados;

@@ -1,38 +1,289 @@
 #include "data/TfmDadosEscola.h"
 
+#include "app/Interacao.h"
+#include "app/TfmPrincipal.h"
+#include "data/Caminhos.h"
+#include "data/Erros.h"
+#include "data/Regional.h"
+#include "data/TdmDados.h"
+
+#include <QDateEdit>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <exception>
+#include <limits>
+
 TfmDadosEscola *fmDadosEscola = nullptr;
 
-// Placeholder until the school data dialog is built.
-TfmDadosEscola::TfmDadosEscola(QWidget *pai) : QDialog(pai)
+namespace {
+
+const QString secaoEscola = QStringLiteral("escola");
+const QString atributoNome = QStringLiteral("nome");
+const QString atributoDiretor = QStringLiteral("diretor");
+const QString atributoData = QStringLiteral("data");
+const QDate primeiraData(100, 1, 1);
+const QDate ultimaData(9999, 12, 31);
+
+QLabel *rotulo(const char *nome, const QString &texto, QWidget *pai)
+{
+    auto *label = new QLabel(texto, pai);
+    label->setObjectName(QString::fromLatin1(nome));
+    return label;
+}
+
+QLineEdit *campo(const char *nome, int limite, QWidget *pai)
+{
+    auto *edit = new QLineEdit(pai);
+    edit->setObjectName(QString::fromLatin1(nome));
+    edit->setMaxLength(limite);
+    return edit;
+}
+
+QPushButton *botao(const char *nome, const QString &texto, QWidget *pai)
+{
+    auto *btn = new QPushButton(texto, pai);
+    btn->setObjectName(QString::fromLatin1(nome));
+    return btn;
+}
+
+} // namespace
+
+TfmDadosEscola::TfmDadosEscola(QWidget *pai)
+    : QDialog(pai, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("fmDadosEscola"));
     setWindowTitle(QStringLiteral("Plano Escolar"));
+    resize(largura, altura);
+
+    criarPainelSuperior();
+    criarPainelInferior();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(painelSup, 1);
+    layout->addWidget(painelInf);
+
+    setTabOrder(edNomeEscola, edNomeDiretor);
+    setTabOrder(edNomeDiretor, dtpDataPlanejamento);
+    setTabOrder(dtpDataPlanejamento, edNomePlanejamento);
+    setTabOrder(edNomePlanejamento, btnAbrirPlanejamento);
+    setTabOrder(btnAbrirPlanejamento, btnOk);
+    setTabOrder(btnOk, btnCancelar);
+    edNomeEscola->setFocus();
 }
-void TfmDadosEscola::definirEscola(const QString &) {}
-void TfmDadosEscola::definirDiretor(const QString &) {}
-void TfmDadosEscola::definirData(const QString &) {}
-void TfmDadosEscola::definirNomePlano(const QString &) {}
-void TfmDadosEscola::gravarEscola(DocumentoXml &) const {}
-void TfmDadosEscola::lerEscola(const ListaNos &) {}
+
+void TfmDadosEscola::criarPainelSuperior()
+{
+    painelSup = new QFrame(this);
+    painelSup->setObjectName(QStringLiteral("painelSup"));
+    painelSup->setFrameShape(QFrame::Panel);
+    painelSup->setFrameShadow(QFrame::Raised);
+
+    lblNomeEscola = rotulo("lblNomeEscola", QStringLiteral("Nome da escola:"), painelSup);
+    edNomeEscola = campo("edNomeEscola", limiteNome, painelSup);
+    lblNomeDiretor = rotulo("lblNomeDiretor", QStringLiteral("Diretor:"), painelSup);
+    edNomeDiretor = campo("edNomeDiretor", limiteNome, painelSup);
+    lblDataPlanejamento =
+        rotulo("lblDataPlanejamento", QStringLiteral("Data do plano escolar:"), painelSup);
+    lblNomeEscola->setBuddy(edNomeEscola);
+    lblNomeDiretor->setBuddy(edNomeDiretor);
+
+    dtpDataPlanejamento = new QDateEdit(painelSup);
+    dtpDataPlanejamento->setObjectName(QStringLiteral("dtpDataPlanejamento"));
+    dtpDataPlanejamento->setCalendarPopup(true);
+    dtpDataPlanejamento->setDisplayFormat(formatoDataCurta());
+    dtpDataPlanejamento->setDateRange(primeiraData, ultimaData);
+    dtpDataPlanejamento->setDate(QDate::currentDate());
+    lblDataPlanejamento->setBuddy(dtpDataPlanejamento);
+
+    edNomePlanejamento = campo("edNomePlanejamento", std::numeric_limits<int>::max(), painelSup);
+    edNomePlanejamento->setText(textoConvite);
+    QFont italico = edNomePlanejamento->font();
+    italico.setItalic(true);
+    edNomePlanejamento->setFont(italico);
+    edNomePlanejamento->installEventFilter(this);
+
+    btnAbrirPlanejamento = botao("btnAbrirPlanejamento", QStringLiteral("Abrir"), painelSup);
+    btnAbrirPlanejamento->setToolTip(QStringLiteral("Abre um planejamento existente"));
+    btnAbrirPlanejamento->setAutoDefault(false);
+    connect(btnAbrirPlanejamento, &QPushButton::clicked, this,
+            &TfmDadosEscola::btnAbrirPlanejamentoClick);
+
+    auto *grade = new QGridLayout(painelSup);
+    grade->addWidget(lblNomeEscola, 0, 0);
+    grade->addWidget(edNomeEscola, 0, 1, 1, 2);
+    grade->addWidget(lblNomeDiretor, 1, 0);
+    grade->addWidget(edNomeDiretor, 1, 1, 1, 2);
+    grade->addWidget(lblDataPlanejamento, 2, 0);
+    grade->addWidget(dtpDataPlanejamento, 2, 1);
+    grade->addWidget(edNomePlanejamento, 3, 0, 1, 2);
+    grade->addWidget(btnAbrirPlanejamento, 3, 2);
+    grade->setColumnStretch(1, 1);
+}
+
+void TfmDadosEscola::criarPainelInferior()
+{
+    painelInf = new QFrame(this);
+    painelInf->setObjectName(QStringLiteral("painelInf"));
+    painelInf->setFrameShape(QFrame::Panel);
+    painelInf->setFrameShadow(QFrame::Raised);
+
+    btnOk = botao("btnOk", QStringLiteral("Ok"), painelInf);
+    btnOk->setDefault(true);
+    btnCancelar = botao("btnCancelar", QStringLiteral("Cancelar"), painelInf);
+    btnCancelar->setAutoDefault(false);
+    connect(btnOk, &QPushButton::clicked, this, &TfmDadosEscola::btnOkClick);
+    connect(btnCancelar, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *linha = new QHBoxLayout(painelInf);
+    linha->addStretch(1);
+    linha->addWidget(btnOk);
+    linha->addWidget(btnCancelar);
+}
+
+void TfmDadosEscola::definirEscola(const QString &texto)
+{
+    edNomeEscola->setText(texto);
+}
+
+void TfmDadosEscola::definirDiretor(const QString &texto)
+{
+    edNomeDiretor->setText(texto);
+}
+
+void TfmDadosEscola::definirData(const QString &texto)
+{
+    QDate data = lerData(texto);
+    if (!data.isValid() || data < primeiraData || data > ultimaData)
+        data = QDate::currentDate();
+    dtpDataPlanejamento->setDate(data);
+}
+
+void TfmDadosEscola::definirNomePlano(const QString &texto)
+{
+    edNomePlanejamento->setText(texto);
+}
+
 QString TfmDadosEscola::nomeEscola() const
 {
-    return {};
+    return edNomeEscola->text();
 }
+
 QString TfmDadosEscola::nomeDiretor() const
 {
-    return {};
+    return edNomeDiretor->text();
 }
+
 QString TfmDadosEscola::nomePlano() const
 {
-    return {};
+    return edNomePlanejamento->text();
 }
+
+QDate TfmDadosEscola::dataPlano() const
+{
+    return dtpDataPlanejamento->date();
+}
+
 bool TfmDadosEscola::parteDoPlanoHabilitada() const
 {
-    return true;
+    return btnAbrirPlanejamento->isEnabled();
 }
+
+void TfmDadosEscola::gravarEscola(DocumentoXml &documento) const
+{
+    ElementoXml escola = documento.raiz().adicionarFilho(secaoEscola);
+    escola.definirAtributo(atributoNome, nomeEscola());
+    escola.definirAtributo(atributoDiretor, nomeDiretor());
+    escola.definirAtributo(atributoData, formatarData(dataPlano()));
+}
+
+void TfmDadosEscola::lerEscola(const ListaNos &secoes)
+{
+    try {
+        const ElementoXml escola = secoes.porNome(secaoEscola);
+        definirEscola(escola.atributo(atributoNome).texto());
+        definirDiretor(escola.atributo(atributoDiretor).texto());
+        definirData(escola.atributo(atributoData).texto());
+    } catch (const ErroSorvane &) {
+        // A missing element or attribute stops here; the fields not reached keep their text.
+    }
+}
+
+bool TfmDadosEscola::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == edNomePlanejamento && evento->type() == QEvent::FocusIn) {
+        edNomePlanejamentoEnter();
+        // A click places the cursor after the focus arrives; select again once it has.
+        if (static_cast<QFocusEvent *>(evento)->reason() == Qt::MouseFocusReason)
+            QMetaObject::invokeMethod(edNomePlanejamento, &QLineEdit::selectAll,
+                                      Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void TfmDadosEscola::edNomePlanejamentoEnter()
+{
+    QFont fonte = edNomePlanejamento->font();
+    fonte.setItalic(false);
+    edNomePlanejamento->setFont(fonte);
+    edNomePlanejamento->selectAll();
+}
+
+void TfmDadosEscola::btnAbrirPlanejamentoClick()
+{
+    const QString escolhido = interacao().arquivoParaAbrir(dmDados->nomeArquivoOuPadrao());
+    if (escolhido.isEmpty())
+        return;
+    edNomePlanejamentoEnter();
+    edNomePlanejamento->setText(nomeRelativo(escolhido, diretorioAtual()));
+
+    xmlDoc.ativar();
+    const QString nome = edNomePlanejamento->text();
+    if (!arquivoExiste(nome))
+        return;
+    try {
+        xmlDoc.carregar(nome);
+        lerEscola(xmlDoc.secoes());
+    } catch (const std::exception &erro) {
+        interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
+    }
+}
+
 void TfmDadosEscola::btnOkClick()
 {
+    fmPrincipal->mostrarEscola(nomeEscola());
+    fmPrincipal->mostrarDiretor(nomeDiretor());
+    if (parteDoPlanoHabilitada()) {
+        if (!abrirOuCriarPlano(nomePlano()))
+            return; // the dialog stays open so that another name can be tried
+        edNomePlanejamento->setEnabled(false);
+        btnAbrirPlanejamento->setEnabled(false);
+    }
     accept();
 }
-void TfmDadosEscola::btnAbrirPlanejamentoClick() {}
-void TfmDadosEscola::edNomePlanejamentoEnter() {}
+
+bool TfmDadosEscola::abrirOuCriarPlano(const QString &nome)
+{
+    if (!arquivoExiste(nome)) {
+        dmDados->limpar(true);
+        dmDados->salvar(nome);
+        return true;
+    }
+    try {
+        // Parsed before the lists are emptied, so a damaged file costs nothing.
+        DocumentoXml prova;
+        prova.carregar(nome);
+        dmDados->limpar(false);
+        dmDados->carregar(nome);
+        return true;
+    } catch (const std::exception &erro) {
+        interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
+        return false;
+    }
+}

@@ -2,19 +2,27 @@
 
 // The "Plano Escolar" dialog: the only store of the school's name, the head teacher's name and
 // the plan's date while the program runs. At start-up it also names the plan file, and its Ok
-// opens or creates that plan.
+// opens or creates that plan; after that first Ok the plan-name part stays disabled.
+
+#include "data/DocumentoXml.h"
 
 #include <QDialog>
 
-class DocumentoXml;
 class ListaNos;
 class QDateEdit;
+class QFrame;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 class TfmDadosEscola : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int largura = 374;
+    static constexpr int altura = 183;
+    static constexpr int limiteNome = 64;
+    static inline const QString textoConvite = QStringLiteral("entre com o nome do plano");
+
     explicit TfmDadosEscola(QWidget *pai = nullptr);
 
     void definirEscola(const QString &texto);
@@ -28,12 +36,37 @@ public:
     QString nomeEscola() const;
     QString nomeDiretor() const;
     QString nomePlano() const;
+    QDate dataPlano() const;
     bool parteDoPlanoHabilitada() const;
+
+    QFrame *painelSup = nullptr;
+    QLabel *lblNomeEscola = nullptr;
+    QLineEdit *edNomeEscola = nullptr;
+    QLabel *lblNomeDiretor = nullptr;
+    QLineEdit *edNomeDiretor = nullptr;
+    QLabel *lblDataPlanejamento = nullptr;
+    QDateEdit *dtpDataPlanejamento = nullptr;
+    QLineEdit *edNomePlanejamento = nullptr;
+    QPushButton *btnAbrirPlanejamento = nullptr;
+    QFrame *painelInf = nullptr;
+    QPushButton *btnOk = nullptr;
+    QPushButton *btnCancelar = nullptr;
+
+    // Used only by "Abrir" to preview a plan's school data.
+    DocumentoXml xmlDoc;
 
 public Q_SLOTS:
     void btnOkClick();
     void btnAbrirPlanejamentoClick();
     void edNomePlanejamentoEnter();
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void criarPainelSuperior();
+    void criarPainelInferior();
+    bool abrirOuCriarPlano(const QString &nome);
 };
 
 extern TfmDadosEscola *fmDadosEscola;

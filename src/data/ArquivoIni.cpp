@@ -1,0 +1,115 @@
+#include "data/ArquivoIni.h"
+
+#include "data/Texto.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+#ifdef Q_OS_WIN
+const QString fimDeLinha = QStringLiteral("\r\n");
+#else
+const QString fimDeLinha = QStringLiteral("\n");
+#endif
+
+bool ehSecao(const QString &linha)
+{
+    const QString limpa = linha.trimmed();
+    return limpa.startsWith(u'[') && limpa.endsWith(u']');
+}
+
+QString nomeDaSecao(const QString &linha)
+{
+    const QString limpa = linha.trimmed();
+    return limpa.mid(1, limpa.size() - 2).trimmed();
+}
+
+} // namespace
+
+ArquivoIni::ArquivoIni(const QString &arquivo) : arquivo(arquivo)
+{
+    QFile entrada(arquivo);
+    if (!entrada.open(QIODevice::ReadOnly))
+        return;
+    QString texto = decodificarTexto(entrada.readAll());
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    linhas = texto.split(u'\n');
+    // The text's last line end leaves one empty piece that is not a line.
+    if (!linhas.isEmpty() && linhas.last().isEmpty())
+        linhas.removeLast();
+}
+
+qsizetype ArquivoIni::linhaDaSecao(const QString &secao) const
+{
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        if (ehSecao(linhas[i]) && nomeDaSecao(linhas[i]).compare(secao, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+qsizetype ArquivoIni::linhaDaChave(qsizetype secao, const QString &chave) const
+{
+    for (qsizetype i = secao + 1; i < linhas.size() && !ehSecao(linhas[i]); ++i) {
+        const qsizetype igual = linhas[i].indexOf(u'=');
+        if (igual > 0 && linhas[i].left(igual).trimmed().compare(chave, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QString ArquivoIni::ler(const QString &secao, const QString &chave, const QString &padrao) const
+{
+    const qsizetype s = linhaDaSecao(secao);
+    if (s < 0)
+        return padrao;
+    const qsizetype k = linhaDaChave(s, chave);
+    if (k < 0)
+        return padrao;
+    return linhas[k].mid(linhas[k].indexOf(u'=') + 1).trimmed();
+}
+
+void ArquivoIni::escrever(const QString &secao, const QString &chave, const QString &valor)
+{
+    const QString nova = chave + u'=' + valor;
+    qsizetype s = linhaDaSecao(secao);
+    if (s < 0) {
+        linhas.append(u'[' + secao + u']');
+        linhas.append(nova);
+        return;
+    }
+    const qsizetype k = linhaDaChave(s, chave);
+    if (k >= 0) {
+        linhas[k] = nova;
+        return;
+    }
+    // After the section's last key, before any blank lines that separate it from the next.
+    qsizetype fim = s + 1;
+    while (fim < linhas.size() && !ehSecao(linhas[fim]))
+        ++fim;
+    while (fim > s + 1 && linhas[fim - 1].trimmed().isEmpty())
+        --fim;
+    linhas.insert(fim, nova);
+}
+
+QString ArquivoIni::conteudo() const
+{
+    QString texto;
+    for (const QString &linha : linhas)
+        texto += linha + fimDeLinha;
+    return texto;
+}
+
+bool ArquivoIni::gravar()
+{
+    QSaveFile saida(arquivo);
+    const QByteArray bytes = conteudo().toUtf8();
+    if (!saida.open(QIODevice::WriteOnly) || saida.write(bytes) != bytes.size() ||
+        !saida.commit()) {
+        ultimoErro = saida.errorString();
+        return false;
+    }
+    ultimoErro.clear();
+    return true;
+}
