@@ -87,6 +87,15 @@ void mostrarLinhas(QTableWidget *grade, int quantidade, const QString &codigo)
     }
 }
 
+// Moving the current cell away and back makes the view commit a cell being edited, so a text
+// still in its editor is not lost when the window closes or a sheet opens.
+void confirmarEdicao(QTableWidget *grade)
+{
+    const QModelIndex atual = grade->currentIndex();
+    grade->setCurrentIndex(QModelIndex());
+    grade->setCurrentIndex(atual);
+}
+
 QString textoDaLinha(const QTableWidget *grade, int linha)
 {
     const QTableWidgetItem *celula = grade->item(linha, 1);
@@ -237,6 +246,13 @@ void TfmICProblema::definirCausa(int k, const QString &texto)
         definirTextoDaLinha(sgCausas, k, texto);
 }
 
+void TfmICProblema::done(int resultado)
+{
+    confirmarEdicao(sgIndicadores);
+    confirmarEdicao(sgCausas);
+    QDialog::done(resultado);
+}
+
 void TfmICProblema::definirRevisao(const QString &texto)
 {
     revisao = texto;
@@ -308,6 +324,7 @@ void TfmICProblema::sgCausasDblClick(QObject *Sender)
     // The header row, or no row at all, has no sheet.
     if (linha < 1 || linha > quantidadeCausas)
         return;
+    confirmarEdicao(sgCausas);
     TfmOperacoes &folha = *fichas[static_cast<size_t>(linha - 1)];
     folha.setWindowTitle(prefixoTituloFicha + windowTitle());
     folha.definirCausa(causa(linha));

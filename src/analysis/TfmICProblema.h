@@ -64,6 +64,7 @@ public Q_SLOTS:
     void sbAdicionarCausaClick(QObject *Sender);
     void sbRemoverCausaClick();
     void sgCausasDblClick(QObject *Sender);
+    void done(int resultado) override;
 
 private:
     void criarGrades();

@@ -7,6 +7,7 @@
 #include "support/analysis/SecoesAnalise.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -310,6 +311,54 @@ private Q_SLOTS:
         janela.sgCausasDblClick(janela.sgCausas);
         QVERIFY(roteiro.janelasModais.isEmpty());
         QCOMPARE(janela.revisaoGeral(), QStringLiteral("intacta"));
+    }
+
+    void textoAindaEmEdicaoNaoSePerde()
+    {
+        InteracaoRoteirizada roteiro;
+        TfmICProblema janela;
+        janela.show();
+        QString causa;
+        roteiro.modais.enqueue([&](QDialog &dialogo) {
+            causa = comoFicha(dialogo).lblCausa->text();
+            return int(QDialog::Accepted);
+        });
+        auto digitarNaCelula = [](QTableWidget *grade, const QString &texto) {
+            grade->setCurrentCell(1, 1);
+            grade->editItem(grade->item(1, 1));
+            auto *editor = grade->viewport()->findChild<QLineEdit *>();
+            QVERIFY(editor);
+            editor->setText(texto);
+        };
+        digitarNaCelula(janela.sgCausas, QStringLiteral("digitada"));
+        janela.sbCausa[0]->click();
+        QCOMPARE(causa, QStringLiteral("Causa: digitada"));
+        QCOMPARE(janela.causa(1), QStringLiteral("digitada"));
+
+        digitarNaCelula(janela.sgIndicadores, QStringLiteral("ao fechar"));
+        janela.close();
+        QCOMPARE(janela.indicador(1), QStringLiteral("ao fechar"));
+    }
+
+    void duploCliqueNaLinhaAbreAFichaDaCausa()
+    {
+        InteracaoRoteirizada roteiro;
+        TfmICProblema janela;
+        janela.sbAdicionarCausa->click();
+        janela.definirCausa(2, QStringLiteral("segunda"));
+        janela.show();
+        QString causa;
+        roteiro.modais.enqueue([&](QDialog &dialogo) {
+            causa = comoFicha(dialogo).lblCausa->text();
+            return int(QDialog::Accepted);
+        });
+        const QRect celula = janela.sgCausas->visualItemRect(janela.sgCausas->item(2, 1));
+        // A double-click arrives as a press, a release and a second press that is a double-click.
+        QTest::mouseClick(janela.sgCausas->viewport(), Qt::LeftButton, {}, celula.center());
+        QTest::mouseDClick(janela.sgCausas->viewport(), Qt::LeftButton, {}, celula.center());
+        QCOMPARE(causa, QStringLiteral("Causa: segunda"));
+        // The double-click opens the sheet; it does not leave the cell in editing.
+        QVERIFY(!janela.sgCausas->viewport()->findChild<QLineEdit *>());
     }
 
     void janelaNovaGravaUmIndicadorEUmaCausaVazios()
