@@ -6,6 +6,7 @@
 #include "data/ListaNos.h"
 
 #include <QLabel>
+#include <QTextDocument>
 
 namespace {
 
@@ -13,7 +14,7 @@ const QSize tamanhoProjeto(TfrOperacao::largura, TfrOperacao::altura);
 constexpr int limiteTexto = 512;
 constexpr int limitePrazo = 256;
 constexpr int margemRotulo = 8;
-constexpr int recuoSubrotulo = 16;
+constexpr int recuoSubrotulo = 8;
 constexpr int descidaRotulo = 3; // a label sits a little below its memo's top, on its first line
 
 struct Campo {
@@ -39,6 +40,8 @@ enum Indice { quem, oque, fisico, humano, financeiro, prazo, resultado, avaliaca
 
 TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
 {
+    // Set before the labels are sized, which the page's font would otherwise change later.
+    setFont(fonteFormulario());
     setFixedHeight(altura);
     setMinimumWidth(largura);
     resize(tamanhoProjeto);
@@ -53,7 +56,6 @@ TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
     auto memoDe = [this](const char *nome, int campo) {
         auto *memo = new MemoLimitado(this);
         memo->setObjectName(QString::fromLatin1(nome));
-        memo->setFont(fonteFormulario());
         memo->definirLimite(campos[campo].limite);
         ancorar(memo, campos[campo].posicao, tamanhoProjeto,
                 Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
@@ -81,6 +83,9 @@ TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
     memoRecFinanceiros = memoDe("memoRecFinanceiros", financeiro);
     lblPrazo = rotulo("lblPrazo", QStringLiteral("Prazo de execução:"), margemRotulo, topo(prazo));
     memoPrazo = memoDe("memoPrazo", prazo);
+    // One line high: a scroll bar would not fit; the keys still scroll a longer text.
+    memoPrazo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memoPrazo->document()->setDocumentMargin(2);
     lblResultados =
         rotulo("lblResultados", QStringLiteral("Resultados"), margemRotulo, topo(resultado));
     memoResultados = memoDe("memoResultados", resultado);
