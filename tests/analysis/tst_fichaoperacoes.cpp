@@ -5,7 +5,6 @@
 #include "data/Erros.h"
 #include "support/Teste.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -80,13 +79,6 @@ private Q_SLOTS:
         QVERIFY(ficha.operacao(1) == nullptr);
     }
 
-    void removerONadaFazSemOperacoes()
-    {
-        TfmOperacoes ficha;
-        ficha.btnRemoverClick();
-        QCOMPARE(ficha.numOperacoes(), 0);
-    }
-
     void terceiraOperacaoRemovidaVoltaVazia()
     {
         TfmOperacoes ficha;
@@ -101,28 +93,6 @@ private Q_SLOTS:
             QCOMPARE(ficha.operacao(2)->texto(campo), QString());
             QCOMPARE(ficha.operacao(0)->texto(campo), QStringLiteral("primeira %1").arg(campo));
         }
-    }
-
-    void limparRemoveTudo()
-    {
-        TfmOperacoes ficha;
-        for (int vez = 0; vez < 3; ++vez)
-            ficha.btnAdicionarClick();
-        ficha.limparOperacoes();
-        QCOMPARE(ficha.numOperacoes(), 0);
-        QCOMPARE(ficha.pgControle->count(), 0);
-        QVERIFY(ficha.findChildren<TfrOperacao *>().isEmpty());
-        ficha.btnAdicionarClick();
-        QCOMPARE(abas(ficha), QStringList{QStringLiteral("Operação 1")});
-        QCOMPARE(ficha.operacao(0)->objectName(), QStringLiteral("operacao0"));
-    }
-
-    void voltarFechaComOk()
-    {
-        TfmOperacoes ficha;
-        ficha.setResult(QDialog::Rejected);
-        ficha.btnAceitar->click();
-        QCOMPARE(ficha.result(), int(QDialog::Accepted));
     }
 
     void cadaCampoTemSeuLimiteESeuElemento_data()
@@ -203,15 +173,6 @@ private Q_SLOTS:
         QCOMPARE(documento.paraBytes(), esperado);
     }
 
-    void fichaSemOperacoesNaoGravaNada()
-    {
-        TfmOperacoes ficha;
-        DocumentoXml documento;
-        const ElementoXml problema = problemaVazio(documento);
-        QCOMPARE(ficha.gravarOperacoes(problema, 1), 0);
-        QCOMPARE(problema.filhos().quantidade(), 0);
-    }
-
     void lerOperacaoPorPosicaoETextosInteiros()
     {
         TfmOperacoes ficha;
@@ -231,25 +192,10 @@ private Q_SLOTS:
         QCOMPARE(segunda.texto(5), longo);
         QCOMPARE(segunda.texto(7), QStringLiteral("7"));
         QCOMPARE(ficha.operacao(0)->texto(7), QString());
-    }
 
-    void lerOperacaoForaDoIntervaloNadaFaz_data()
-    {
-        QTest::addColumn<int>("indice");
-        QTest::newRow("negativo") << -1;
-        QTest::newRow("além da última") << 1;
-        QTest::newRow("além do máximo") << 3;
-    }
-
-    void lerOperacaoForaDoIntervaloNadaFaz()
-    {
-        QFETCH(int, indice);
-        TfmOperacoes ficha;
-        ficha.btnAdicionarClick();
-        DocumentoXml documento;
-        // Even an operation that would fail is not looked at.
-        ficha.lerOperacao(filhosDe(documento, "<op><quem>x</quem></op>"), indice);
-        QCOMPARE(ficha.numOperacoes(), 1);
+        // Outside the sheet's operations nothing is read, not even a field.
+        for (const int fora : {-1, 2})
+            ficha.lerOperacao(filhosDe(documento, "<op><a>x</a></op>"), fora);
         QCOMPARE(ficha.operacao(0)->texto(0), QString());
     }
 
@@ -263,17 +209,6 @@ private Q_SLOTS:
         QCOMPARE(ficha.operacao(0)->texto(0), QStringLiteral("um"));
         QCOMPARE(ficha.operacao(0)->texto(1), QStringLiteral("dois"));
         QCOMPARE(ficha.operacao(0)->texto(2), QString());
-    }
-
-    void legendaDaCausaERevisao()
-    {
-        TfmOperacoes ficha;
-        ficha.definirCausa(QStringLiteral("Falta de transporte"));
-        QCOMPARE(ficha.lblCausa->text(), QStringLiteral("Causa: Falta de transporte"));
-        const QString revisao = QString(2000, u'r') + QStringLiteral("\nfim");
-        ficha.definirRevisao(revisao);
-        QCOMPARE(ficha.revisao(), revisao);
-        QCOMPARE(ficha.memoRevGeral->limite(), 0);
     }
 };
 
