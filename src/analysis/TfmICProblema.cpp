@@ -1,22 +1,419 @@
 #include "analysis/TfmICProblema.h"
 
+#include "analysis/TfmOperacoes.h"
+#include "app/Interacao.h"
 #include "data/ElementoXml.h"
+#include "data/Erros.h"
 #include "data/ListaNos.h"
 
-// Placeholder until the analysis windows are built.
-TfmICProblema::TfmICProblema(QWidget *pai) : QDialog(pai)
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+const QString titulo = QStringLiteral("Indicadores e Causas do Problema");
+const QString prefixoTituloFicha = QStringLiteral("Problema: ");
+const QString codigoIndicador = QStringLiteral("I");
+const QString codigoCausa = QStringLiteral("C");
+const char *const propriedadeTag = "tag";
+
+const QSize tamanhoJanela(631, 370);
+constexpr int alturaLinha = 18;
+constexpr int larguraCodigo = 32;
+constexpr int larguraIndicador = 576;
+constexpr int larguraCausa = 540;
+const QRect posicaoIndicadores(8, 56, 615, 121);
+const QRect posicaoCausas(8, 224, 579, 89);
+const QSize tamanhoBotao(23, 22);
+const QSize tamanhoBotaoCausa(23, 20);
+constexpr int esquerdaBotaoCausa = 597;
+constexpr std::array<int, TfmICProblema::maximoCausas> topoBotaoCausa = {244, 264, 284};
+constexpr int alturaPainel = 50;
+const QRect posicaoVoltar(548, 14, 75, 25);
+
+QIcon iconeSinal(bool mais)
+{
+    QPixmap imagem(16, 16);
+    imagem.fill(Qt::transparent);
+    QPainter pintor(&imagem);
+    pintor.setPen(Qt::NoPen);
+    pintor.setBrush(mais ? QColor(0, 128, 0) : QColor(192, 0, 0));
+    pintor.drawRect(2, 6, 12, 4);
+    if (mais)
+        pintor.drawRect(6, 2, 4, 12);
+    return QIcon(imagem);
+}
+
+QTableWidgetItem *celulaFixa(const QString &texto)
+{
+    auto *celula = new QTableWidgetItem(texto);
+    celula->setFlags(Qt::ItemIsEnabled);
+    celula->setBackground(QPalette().button());
+    return celula;
+}
+
+// Row 0 and column 0 stand for the fixed header row and code column of the form.
+void prepararGrade(QTableWidget *grade, const QString &cabecalho, int larguraTexto)
+{
+    grade->setColumnCount(2);
+    grade->setRowCount(1);
+    grade->horizontalHeader()->hide();
+    grade->verticalHeader()->hide();
+    grade->verticalHeader()->setMinimumSectionSize(1);
+    grade->verticalHeader()->setDefaultSectionSize(alturaLinha);
+    grade->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grade->setColumnWidth(0, larguraCodigo);
+    grade->setColumnWidth(1, larguraTexto);
+    grade->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A double-click opens the cause's sheet; editing starts by typing, F2 or a second click.
+    grade->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::SelectedClicked);
+    grade->setItem(0, 0, celulaFixa(QString()));
+    grade->setItem(0, 1, celulaFixa(cabecalho));
+}
+
+// Rows that go are deleted with their texts, so a row added again starts empty.
+void mostrarLinhas(QTableWidget *grade, int quantidade, const QString &codigo)
+{
+    const int anterior = grade->rowCount();
+    grade->setRowCount(quantidade + 1);
+    for (int linha = anterior; linha <= quantidade; ++linha) {
+        grade->setItem(linha, 0, celulaFixa(codigo + QString::number(linha)));
+        grade->setItem(linha, 1, new QTableWidgetItem);
+    }
+}
+
+// Moving the current cell away and back makes the view commit a cell being edited, so a text
+// still in its editor is not lost when the window closes or a sheet opens.
+void confirmarEdicao(QTableWidget *grade)
+{
+    const QModelIndex atual = grade->currentIndex();
+    grade->setCurrentIndex(QModelIndex());
+    grade->setCurrentIndex(atual);
+}
+
+QString textoDaLinha(const QTableWidget *grade, int linha)
+{
+    const QTableWidgetItem *celula = grade->item(linha, 1);
+    return celula ? celula->text() : QString();
+}
+
+void definirTextoDaLinha(QTableWidget *grade, int linha, const QString &texto)
+{
+    if (QTableWidgetItem *celula = grade->item(linha, 1))
+        celula->setText(texto);
+}
+
+} // namespace
+
+TfmICProblema::TfmICProblema(QWidget *pai)
+    : QDialog(pai, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("fmICProblema"));
-    setWindowTitle(QStringLiteral("Indicadores e Causas do Problema"));
+    setWindowTitle(titulo);
+    setFixedSize(tamanhoJanela);
+
+    lblNomeProblema = new QLabel(QStringLiteral("Problema:"), this);
+    lblNomeProblema->setObjectName(QStringLiteral("lblNomeProblema"));
+    lblNomeProblema->move(10, 8);
+    lblNomeProblema->hide();
+
+    criarGrades();
+    criarBotoes();
+
+    painelInferior = new QFrame(this);
+    painelInferior->setObjectName(QStringLiteral("painelInferior"));
+    painelInferior->setFrameShape(QFrame::Panel);
+    painelInferior->setFrameShadow(QFrame::Raised);
+    painelInferior->setGeometry(0, tamanhoJanela.height() - alturaPainel, tamanhoJanela.width(),
+                                alturaPainel);
+    btnAceitar = new QPushButton(QStringLiteral("Voltar"), painelInferior);
+    btnAceitar->setObjectName(QStringLiteral("btnAceitar"));
+    btnAceitar->setToolTip(QStringLiteral("Volta para a tela anterior"));
+    btnAceitar->setAutoDefault(false);
+    btnAceitar->setGeometry(posicaoVoltar);
+    connect(btnAceitar, &QPushButton::clicked, this, &QDialog::accept);
+
+    sbAdicionarIndicadorClick();
+    sbAdicionarCausaClick(this);
+    sgIndicadores->setCurrentCell(1, 1);
+    sgCausas->setCurrentCell(1, 1);
 }
+
 TfmICProblema::~TfmICProblema() = default;
-void TfmICProblema::definirRevisao(const QString &) {}
+
+void TfmICProblema::criarGrades()
+{
+    Label1 = new QLabel(QStringLiteral("Indicadores do problema:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(10, 32);
+    sgIndicadores = new QTableWidget(this);
+    sgIndicadores->setObjectName(QStringLiteral("sgIndicadores"));
+    sgIndicadores->setGeometry(posicaoIndicadores);
+    prepararGrade(sgIndicadores, QStringLiteral("Indicador"), larguraIndicador);
+    Label1->setBuddy(sgIndicadores);
+
+    Label2 = new QLabel(QStringLiteral("Causas do problema:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->move(10, 200);
+    sgCausas = new QTableWidget(this);
+    sgCausas->setObjectName(QStringLiteral("sgCausas"));
+    sgCausas->setGeometry(posicaoCausas);
+    prepararGrade(sgCausas, QStringLiteral("Causa"), larguraCausa);
+    Label2->setBuddy(sgCausas);
+    connect(sgCausas, &QTableWidget::cellDoubleClicked, this,
+            [this](int, int) { sgCausasDblClick(sgCausas); });
+}
+
+void TfmICProblema::criarBotoes()
+{
+    auto botao = [this](const char *nome, int x, int y, bool mais, const QString &dica) {
+        auto *sb = new QToolButton(this);
+        sb->setObjectName(QString::fromLatin1(nome));
+        sb->setGeometry(QRect(QPoint(x, y), tamanhoBotao));
+        sb->setIcon(iconeSinal(mais));
+        sb->setAutoRaise(true);
+        sb->setToolTip(dica);
+        sb->setAccessibleName(dica);
+        return sb;
+    };
+    sbAdicionarIndicador =
+        botao("sbAdicionarIndicador", 566, 24, true, QStringLiteral("Adiciona um novo indicador"));
+    sbRemoverIndicador = botao("sbRemoverIndicador", 598, 24, false,
+                               QStringLiteral("Remove o último indicador da lista"));
+    sbAdicionarCausa =
+        botao("sbAdicionarCausa", 566, 189, true, QStringLiteral("Adiciona uma nova causa"));
+    sbRemoverCausa =
+        botao("sbRemoverCausa", 598, 189, false, QStringLiteral("Remove a última causa da lista"));
+    connect(sbAdicionarIndicador, &QToolButton::clicked, this,
+            &TfmICProblema::sbAdicionarIndicadorClick);
+    connect(sbRemoverIndicador, &QToolButton::clicked, this,
+            &TfmICProblema::sbRemoverIndicadorClick);
+    connect(sbAdicionarCausa, &QToolButton::clicked, this,
+            [this] { sbAdicionarCausaClick(sbAdicionarCausa); });
+    connect(sbRemoverCausa, &QToolButton::clicked, this, &TfmICProblema::sbRemoverCausaClick);
+
+    for (int k = 1; k <= maximoCausas; ++k) {
+        const auto i = static_cast<size_t>(k - 1);
+        auto *sb = new QToolButton(this);
+        sb->setObjectName(QStringLiteral("sbCausa%1").arg(k));
+        sb->setProperty(propriedadeTag, k);
+        sb->setText(QStringLiteral("..."));
+        QFont negrito = sb->font();
+        negrito.setBold(true);
+        sb->setFont(negrito);
+        sb->setGeometry(QRect(QPoint(esquerdaBotaoCausa, topoBotaoCausa[i]), tamanhoBotaoCausa));
+        const QString dica = QStringLiteral("Tela de edição das operações.");
+        sb->setToolTip(dica);
+        sb->setAccessibleName(dica);
+        sb->setVisible(k == 1);
+        connect(sb, &QToolButton::clicked, this, [this, sb] { sgCausasDblClick(sb); });
+        sbCausa[i] = sb;
+    }
+}
+
+TfmOperacoes *TfmICProblema::ficha(int indice) const
+{
+    if (indice < 0 || indice >= quantidadeCausas)
+        return nullptr;
+    return fichas[static_cast<size_t>(indice)].get();
+}
+
+QString TfmICProblema::indicador(int k) const
+{
+    return k >= 1 && k <= quantidadeIndicadores ? textoDaLinha(sgIndicadores, k) : QString();
+}
+
+void TfmICProblema::definirIndicador(int k, const QString &texto)
+{
+    if (k >= 1 && k <= quantidadeIndicadores)
+        definirTextoDaLinha(sgIndicadores, k, texto);
+}
+
+QString TfmICProblema::causa(int k) const
+{
+    return k >= 1 && k <= quantidadeCausas ? textoDaLinha(sgCausas, k) : QString();
+}
+
+void TfmICProblema::definirCausa(int k, const QString &texto)
+{
+    if (k >= 1 && k <= quantidadeCausas)
+        definirTextoDaLinha(sgCausas, k, texto);
+}
+
+void TfmICProblema::done(int resultado)
+{
+    confirmarEdicao(sgIndicadores);
+    confirmarEdicao(sgCausas);
+    QDialog::done(resultado);
+}
+
+void TfmICProblema::definirRevisao(const QString &texto)
+{
+    revisao = texto;
+}
+
 QString TfmICProblema::revisaoGeral() const
 {
-    return {};
+    return revisao;
 }
-void TfmICProblema::gravarIndicadores(ElementoXml) const {}
-void TfmICProblema::gravarCausas(ElementoXml, ElementoXml) const {}
-void TfmICProblema::carregarIndicadores(const ElementoXml &) {}
-void TfmICProblema::carregarCausas(const ElementoXml &) {}
-void TfmICProblema::carregarOperacoes(const ListaNos &) {}
+
+void TfmICProblema::sbAdicionarIndicadorClick()
+{
+    if (quantidadeIndicadores >= maximoIndicadores)
+        return;
+    ++quantidadeIndicadores;
+    mostrarLinhas(sgIndicadores, quantidadeIndicadores, codigoIndicador);
+}
+
+void TfmICProblema::sbRemoverIndicadorClick()
+{
+    if (quantidadeIndicadores <= 1) {
+        definirIndicador(1, QString());
+        return;
+    }
+    --quantidadeIndicadores;
+    sgIndicadores->setRowCount(quantidadeIndicadores + 1);
+}
+
+void TfmICProblema::sbAdicionarCausaClick(QObject *Sender)
+{
+    if (quantidadeCausas >= maximoCausas)
+        return;
+    ++quantidadeCausas;
+    const auto i = static_cast<size_t>(quantidadeCausas - 1);
+    mostrarLinhas(sgCausas, quantidadeCausas, codigoCausa);
+    sbCausa[i]->setVisible(true);
+    fichas[i] = std::make_unique<TfmOperacoes>();
+    // A cause the user adds starts with one operation; the reader adds those the file names.
+    if (Sender == sbAdicionarCausa)
+        fichas[i]->btnAdicionarClick();
+}
+
+void TfmICProblema::sbRemoverCausaClick()
+{
+    if (quantidadeCausas <= 1) {
+        definirCausa(1, QString());
+        fichas[0]->limparOperacoes();
+        fichas[0]->btnAdicionarClick();
+        return;
+    }
+    --quantidadeCausas;
+    sgCausas->setRowCount(quantidadeCausas + 1);
+    descartarFichasAlemDasCausas();
+}
+
+void TfmICProblema::descartarFichasAlemDasCausas()
+{
+    for (int k = quantidadeCausas; k < maximoCausas; ++k) {
+        const auto i = static_cast<size_t>(k);
+        fichas[i].reset();
+        sbCausa[i]->setVisible(false);
+    }
+}
+
+void TfmICProblema::sgCausasDblClick(QObject *Sender)
+{
+    const int linha =
+        Sender == sgCausas ? sgCausas->currentRow() : Sender->property(propriedadeTag).toInt();
+    // The header row, or no row at all, has no sheet.
+    if (linha < 1 || linha > quantidadeCausas)
+        return;
+    confirmarEdicao(sgCausas);
+    TfmOperacoes &folha = *fichas[static_cast<size_t>(linha - 1)];
+    folha.setWindowTitle(prefixoTituloFicha + windowTitle());
+    folha.definirCausa(causa(linha));
+    folha.definirRevisao(revisao);
+    folha.FormShow();
+    interacao().exibirModal(folha);
+    definirRevisao(folha.revisao());
+}
+
+void TfmICProblema::gravarIndicadores(ElementoXml secao) const
+{
+    ElementoXml problema = secao.adicionarFilho(QStringLiteral("problema"));
+    for (int k = 1; k <= quantidadeIndicadores; ++k)
+        problema.adicionarFilho(QStringLiteral("indicador")).definirTexto(indicador(k));
+}
+
+void TfmICProblema::gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const
+{
+    ElementoXml problemaCausas = secaoCausas.adicionarFilho(QStringLiteral("problema"));
+    ElementoXml problemaOperacoes = secaoOperacoes.adicionarFilho(QStringLiteral("problema"));
+    for (int k = 1; k <= quantidadeCausas; ++k) {
+        ElementoXml elemento = problemaCausas.adicionarFilho(QStringLiteral("causa"));
+        elemento.definirTexto(causa(k));
+        const int n = fichas[static_cast<size_t>(k - 1)]->gravarOperacoes(problemaOperacoes, k);
+        elemento.definirAtributo(QStringLiteral("operacoes"), QString::number(n));
+    }
+    problemaOperacoes.adicionarFilho(QStringLiteral("revisao")).definirTexto(revisao);
+}
+
+void TfmICProblema::carregarIndicadores(const ElementoXml &problema)
+{
+    try {
+        quantidadeIndicadores = 0;
+        const ListaNos filhos = problema.filhos();
+        // Positions count, names do not; indicators beyond the fifth are dropped.
+        for (int i = 0; i < filhos.quantidade(); ++i) {
+            sbAdicionarIndicadorClick();
+            if (i < maximoIndicadores)
+                definirIndicador(i + 1, filhos.item(i).texto());
+        }
+        if (quantidadeIndicadores == 0) {
+            sbAdicionarIndicadorClick();
+            definirIndicador(1, QString());
+        }
+    } catch (const ErroSorvane &) {
+        quantidadeIndicadores = 0;
+        sbAdicionarIndicadorClick();
+        definirIndicador(1, QString());
+    }
+}
+
+void TfmICProblema::carregarCausas(const ElementoXml &problema)
+{
+    try {
+        quantidadeCausas = 0;
+        const ListaNos filhos = problema.filhos();
+        for (int i = 0; i < filhos.quantidade() && i < maximoCausas; ++i) {
+            const ElementoXml elemento = filhos.item(i);
+            sbAdicionarCausaClick(this);
+            const int operacoes = elemento.atributo(QStringLiteral("operacoes")).inteiro();
+            TfmOperacoes &folha = *fichas[static_cast<size_t>(i)];
+            for (int j = 0; j < operacoes && j < TfmOperacoes::maximoOperacoes; ++j)
+                folha.btnAdicionarClick();
+            definirCausa(i + 1, elemento.texto());
+        }
+        if (quantidadeCausas == 0) {
+            sbAdicionarCausaClick(this);
+            definirCausa(1, QString());
+        }
+    } catch (const ErroSorvane &) {
+        // Causes read before the failure are dropped with their sheets.
+        quantidadeCausas = 0;
+        sbAdicionarCausaClick(this);
+        definirCausa(1, QString());
+    }
+    descartarFichasAlemDasCausas();
+}
+
+void TfmICProblema::carregarOperacoes(const ListaNos &filhos)
+{
+    // The review is always the last child; the operations come before it, cause by cause, as
+    // many for each cause as its sheet received from the causes section.
+    definirRevisao(filhos.item(filhos.quantidade() - 1).texto());
+    int k = 0;
+    for (int c = 0; c < quantidadeCausas; ++c) {
+        TfmOperacoes &folha = *fichas[static_cast<size_t>(c)];
+        for (int j = 0; j < folha.numOperacoes(); ++j) {
+            folha.lerOperacao(filhos.item(k).filhos(), j);
+            ++k;
+        }
+    }
+}

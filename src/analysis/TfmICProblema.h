@@ -5,13 +5,24 @@
 // problem's ranking row and shown modally from it; it keeps its contents between showings.
 
 #include <QDialog>
+#include <array>
+#include <memory>
 
 class ElementoXml;
 class ListaNos;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+class TfmOperacoes;
 
 class TfmICProblema : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int maximoIndicadores = 5;
+    static constexpr int maximoCausas = 3;
+
     explicit TfmICProblema(QWidget *pai = nullptr);
     ~TfmICProblema() override;
 
@@ -23,4 +34,45 @@ public:
     void carregarIndicadores(const ElementoXml &problema);
     void carregarCausas(const ElementoXml &problema);
     void carregarOperacoes(const ListaNos &filhos); // raises on a damaged operations element
+
+    int numIndicadores() const { return quantidadeIndicadores; }
+    int numCausas() const { return quantidadeCausas; }
+    TfmOperacoes *ficha(int indice) const; // sheet of cause indice + 1, or nullptr
+
+    // Row k (1-based) of each grid.
+    QString indicador(int k) const;
+    void definirIndicador(int k, const QString &texto);
+    QString causa(int k) const;
+    void definirCausa(int k, const QString &texto);
+
+    QLabel *lblNomeProblema = nullptr;
+    QLabel *Label1 = nullptr;
+    QTableWidget *sgIndicadores = nullptr;
+    QToolButton *sbAdicionarIndicador = nullptr;
+    QToolButton *sbRemoverIndicador = nullptr;
+    QLabel *Label2 = nullptr;
+    QTableWidget *sgCausas = nullptr;
+    QToolButton *sbAdicionarCausa = nullptr;
+    QToolButton *sbRemoverCausa = nullptr;
+    std::array<QToolButton *, maximoCausas> sbCausa{};
+    QFrame *painelInferior = nullptr;
+    QPushButton *btnAceitar = nullptr;
+
+public Q_SLOTS:
+    void sbAdicionarIndicadorClick();
+    void sbRemoverIndicadorClick();
+    void sbAdicionarCausaClick(QObject *Sender);
+    void sbRemoverCausaClick();
+    void sgCausasDblClick(QObject *Sender);
+    void done(int resultado) override;
+
+private:
+    void criarGrades();
+    void criarBotoes();
+    void descartarFichasAlemDasCausas();
+
+    int quantidadeIndicadores = 0;
+    int quantidadeCausas = 0;
+    std::array<std::unique_ptr<TfmOperacoes>, maximoCausas> fichas;
+    QString revisao;
 };

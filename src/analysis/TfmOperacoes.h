@@ -1,0 +1,61 @@
+#pragma once
+
+// The operations sheet of one cause: up to three operations, one per tab, and under them the
+// problem's general review, which the opener puts in before showing the sheet and takes back
+// when it closes.
+
+#include <QDialog>
+#include <array>
+
+class ElementoXml;
+class ListaNos;
+class MemoLimitado;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class TfrOperacao;
+
+class TfmOperacoes : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int maximoOperacoes = 3;
+
+    explicit TfmOperacoes(QWidget *pai = nullptr);
+
+    int numOperacoes() const { return quantidade; }
+    TfrOperacao *operacao(int indice) const; // nullptr outside 0 … numOperacoes() − 1
+
+    void definirCausa(const QString &texto); // "Causa: " and the cause's text
+    QString revisao() const;
+    void definirRevisao(const QString &texto);
+
+    void limparOperacoes();
+    // Appends operations op<causa>c1 … to the problem's element; returns their number.
+    int gravarOperacoes(ElementoXml problema, int causa) const;
+    void lerOperacao(const ListaNos &filhos, int indice); // raises on a short operation
+
+    QLabel *lblCausa = nullptr;
+    QTabWidget *pgControle = nullptr;
+    QFrame *painelIntermediario = nullptr;
+    QLabel *Label1 = nullptr;
+    MemoLimitado *memoRevGeral = nullptr;
+    QFrame *painelInferior = nullptr;
+    QPushButton *btnAdicionar = nullptr;
+    QPushButton *btnRemover = nullptr;
+    QPushButton *btnAceitar = nullptr;
+
+public Q_SLOTS:
+    void btnAdicionarClick();
+    void btnRemoverClick();
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent *evento) override;
+
+private:
+    void criarPaineis();
+
+    std::array<TfrOperacao *, maximoOperacoes> framesOperacao{};
+    int quantidade = 0;
+};
