@@ -79,20 +79,6 @@ private Q_SLOTS:
         QCOMPARE(redtAjuda->document()->lineCount(), 201);
     }
 
-    void janelaComoDescrita()
-    {
-        InteracaoRoteirizada interacao;
-        TfmAjuda janela{QStringList()};
-        QCOMPARE(janela.objectName(), QStringLiteral("fmAjuda"));
-        QCOMPARE(janela.windowTitle(), QStringLiteral("Ajuda sobre o Sorvane"));
-        QCOMPARE(janela.size(), QSize(TfmAjuda::largura, TfmAjuda::altura));
-        QVERIFY(janela.minimumSize() != janela.maximumSize());
-        const QFont fonte = visao(janela)->font();
-        QCOMPARE(fonte.pixelSize(), 16);
-        QCOMPARE(fonte.styleHint(), QFont::Serif);
-        QVERIFY(!visao(janela)->tabChangesFocus());
-    }
-
     // The bytes of the file decide the encoding; older guides were written in Windows-1252.
     void codificacoesEQuebrasDeLinha_data()
     {
@@ -202,7 +188,10 @@ private Q_SLOTS:
         QCOMPARE(pastas[1], QCoreApplication::applicationDirPath());
         QCOMPARE(pastas.last(), pastaAjudaInstalada());
         QVERIFY(QDir::isAbsolutePath(pastaAjudaInstalada()));
-        QVERIFY(pastaAjudaInstalada().endsWith(QStringLiteral("/sorvane")));
+        QVERIFY(pastaAjudaInstalada().endsWith(QStringLiteral("/share/sorvane")));
+        // An installation moved to another prefix finds its guide from the executable's folder.
+        QVERIFY(pastas.contains(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                QStringLiteral("/../share/sorvane"))));
     }
 
     // The guide is read at every opening from the current folder of that moment.
@@ -270,6 +259,14 @@ private Q_SLOTS:
         QVERIFY(linhas.size() > 200);
         for (int i = 0; i < linhas.size(); ++i)
             QVERIFY2(linhas[i].size() <= 72, qPrintable(QStringLiteral("linha %1").arg(i + 1)));
+
+        InteracaoRoteirizada interacao;
+        TfmAjuda janela({QStringLiteral(SORVANE_DIR_FONTES "/resources")});
+        janela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&janela));
+        QVERIFY(interacao.mensagens.isEmpty());
+        QCOMPARE(visao(janela)->document()->blockCount(), linhas.size());
+        QCOMPARE(visao(janela)->horizontalScrollBar()->maximum(), 0);
     }
 
     // The guide quotes the program's own texts; these must match what the user sees.
