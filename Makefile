@@ -3,8 +3,9 @@ BUILD      ?= build
 TIPO       ?= Debug
 PASTA_PLANOS ?= $(HOME)/Sorvane
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX     ?= /usr/local
 
-.PHONY: run test build configure dependencias clean sanitize fuzz
+.PHONY: run test build configure dependencias clean install sanitize fuzz
 
 dependencias:
 	@bash scripts/instalar-dependencias
@@ -23,6 +24,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The program, its guide, its icon and its menu entry under $(PREFIX) (root for /usr/local).
+install: build
+	@cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
 	@rm -rf $(BUILD)

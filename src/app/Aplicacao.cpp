@@ -2,6 +2,7 @@
 
 #include "app/Interacao.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -11,6 +12,7 @@ Aplicacao::Aplicacao(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Projeto Sorvane - versão 0.9"));
     setOrganizationName(QStringLiteral("Sorvane"));
+    setWindowIcon(QIcon(QStringLiteral(":/icone.png")));
     configurarIdioma();
 }
 
