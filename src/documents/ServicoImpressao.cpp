@@ -3,11 +3,38 @@
 #include "app/Interacao.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
+
+const QString ServicoImpressao::textoSemImpressora =
+    QStringLiteral("O sistema não possui nenhuma impressora configurada!\nInstale e configure "
+                   "uma impressora e tente novamente.");
+const QString ServicoImpressao::textoFalhaImpressao =
+    QStringLiteral("Não foi possível imprimir o documento.\nVerifique a impressora e tente "
+                   "novamente.");
+
+namespace {
+
+const QString extensaoPdf = QStringLiteral("pdf");
+
+QString mensagemFalhaPdf(const QString &arquivo)
+{
+    const QFileInfo informacao(arquivo);
+    const QString motivo = informacao.absoluteDir().exists()
+                               ? QStringLiteral("Verifique se a pasta permite gravação e se o "
+                                                "arquivo não está protegido ou em uso.")
+                               : QStringLiteral("A pasta \"%1\" não existe.")
+                                     .arg(QDir::toNativeSeparators(informacao.absolutePath()));
+    return QStringLiteral("Não foi possível salvar o PDF \"%1\".\n%2")
+        .arg(QDir::toNativeSeparators(arquivo), motivo);
+}
+
+} // namespace
 
 ServicoImpressao::ServicoImpressao()
     : principal(std::make_unique<QPrinter>(QPrinter::HighResolution))
@@ -28,6 +55,8 @@ QPrinter &ServicoImpressao::impressora()
 
 int ServicoImpressao::quantidadeImpressoras() const
 {
+    if (impressorasSimuladas)
+        return *impressorasSimuladas;
     return static_cast<int>(QPrinterInfo::availablePrinterNames().size());
 }
 
@@ -39,15 +68,15 @@ bool ServicoImpressao::configurar()
 int ServicoImpressao::larguraPagina()
 {
     if (quantidadeImpressoras() == 0)
-        return impressoraPdf(QString())->pageLayout().paintRectPixels(resolucao).width();
-    return principal->pageLayout().paintRectPixels(principal->resolution()).width();
+        return tamanhoPagina(*impressoraPdf(QString())).width();
+    return tamanhoPagina(*principal).width();
 }
 
 int ServicoImpressao::alturaPagina()
 {
     if (quantidadeImpressoras() == 0)
-        return impressoraPdf(QString())->pageLayout().paintRectPixels(resolucao).height();
-    return principal->pageLayout().paintRectPixels(principal->resolution()).height();
+        return tamanhoPagina(*impressoraPdf(QString())).height();
+    return tamanhoPagina(*principal).height();
 }
 
 std::unique_ptr<QPrinter> ServicoImpressao::impressoraPdf(const QString &arquivo)
@@ -63,10 +92,24 @@ std::unique_ptr<QPrinter> ServicoImpressao::impressoraPdf(const QString &arquivo
     return pdf;
 }
 
+QSize ServicoImpressao::tamanhoPagina(const QPrinter &destino)
+{
+    return destino.pageLayout().paintRectPixels(destino.resolution()).size();
+}
+
+QRect ServicoImpressao::areaComMargens(const QSize &pagina)
+{
+    const int margem = pagina.width() / divisorMargem;
+    return QRect(margem, margem, pagina.width() - 2 * margem, pagina.height() - 2 * margem);
+}
+
 bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &texto,
                                      const QRect &pagina, const QString &titulo)
 {
+    if (pagina.width() <= 0 || pagina.height() <= 0)
+        return false;
     destino.setDocName(titulo);
+    // A copy laid out for the printer, so the view on screen keeps its own layout.
     std::unique_ptr<QTextDocument> copia(texto.clone());
     copia->documentLayout()->setPaintDevice(&destino);
     copia->setPageSize(pagina.size());
@@ -77,8 +120,8 @@ bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &tex
         return false;
     const int paginas = copia->pageCount();
     for (int i = 0; i < paginas; ++i) {
-        if (i > 0)
-            destino.newPage();
+        if (i > 0 && !destino.newPage())
+            break;
         const QRectF trecho(0, i * pagina.height(), pagina.width(), pagina.height());
         pintor.save();
         pintor.translate(pagina.left(), pagina.top() - trecho.top());
@@ -88,5 +131,39 @@ bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &tex
         copia->documentLayout()->draw(&pintor, contexto);
         pintor.restore();
     }
-    return pintor.end();
+    return pintor.end() && destino.printerState() != QPrinter::Error;
+}
+
+bool ServicoImpressao::imprimirDocumento(const QTextDocument &texto, const QString &titulo)
+{
+    if (quantidadeImpressoras() == 0) {
+        interacao().mensagem(Icone::Informacao, textoSemImpressora);
+        return false;
+    }
+    if (!imprimirTexto(*principal, texto, areaComMargens(tamanhoPagina(*principal)), titulo)) {
+        interacao().mensagem(Icone::Informacao, textoFalhaImpressao);
+        return false;
+    }
+    return true;
+}
+
+bool ServicoImpressao::salvarPdf(const QTextDocument &texto, const QString &titulo,
+                                 const QString &sugestao)
+{
+    QString arquivo = interacao().arquivoParaSalvar(sugestao);
+    if (arquivo.isEmpty())
+        return false;
+    if (QFileInfo(arquivo).suffix().isEmpty())
+        arquivo += u'.' + extensaoPdf;
+    const std::unique_ptr<QPrinter> pdf = impressoraPdf(arquivo);
+    if (!imprimirTexto(*pdf, texto, areaComMargens(tamanhoPagina(*pdf)), titulo)) {
+        interacao().mensagem(Icone::Informacao, mensagemFalhaPdf(arquivo));
+        return false;
+    }
+    return true;
+}
+
+void ServicoImpressao::simularImpressorasParaTestes(std::optional<int> quantidade)
+{
+    impressorasSimuladas = quantidade;
 }
