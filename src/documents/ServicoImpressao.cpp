@@ -9,7 +9,10 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
 
 const QString ServicoImpressao::textoSemImpressora =
     QStringLiteral("O sistema não possui nenhuma impressora configurada!\nInstale e configure "
@@ -32,6 +35,40 @@ QString mensagemFalhaPdf(const QString &arquivo)
                                      .arg(QDir::toNativeSeparators(informacao.absolutePath()));
     return QStringLiteral("Não foi possível salvar o PDF \"%1\".\n%2")
         .arg(QDir::toNativeSeparators(arquivo), motivo);
+}
+
+// Draws page `indice` of a paginated text inside `area`. A plain text is drawn line by line, each
+// line on the one page the layout put it on: a paragraph that runs over a page break would
+// otherwise be drawn whole on both pages, hidden by the clip yet still in the file, where
+// searching and copying find it twice. Texts with tables or frames go through the layout.
+void desenharPagina(QPainter &pintor, QTextDocument &texto, int indice, const QRect &area)
+{
+    const qreal altura = area.height();
+    const QRectF trecho(0, indice * altura, area.width(), altura);
+    pintor.save();
+    pintor.translate(area.left(), area.top() - trecho.top());
+    pintor.setClipRect(trecho);
+    if (!texto.rootFrame()->childFrames().isEmpty()) {
+        QAbstractTextDocumentLayout::PaintContext contexto;
+        contexto.clip = trecho;
+        texto.documentLayout()->draw(&pintor, contexto);
+        pintor.restore();
+        return;
+    }
+    pintor.setPen(Qt::black);
+    // Half a device pixel absorbs rounding in a line pushed to the top of a page.
+    constexpr qreal tolerancia = 0.5;
+    for (QTextBlock bloco = texto.begin(); bloco.isValid(); bloco = bloco.next()) {
+        const QTextLayout *layout = bloco.layout();
+        const QPointF origem = layout->position();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine linha = layout->lineAt(i);
+            const qreal topo = origem.y() + linha.y();
+            if (static_cast<int>((topo + tolerancia) / altura) == indice)
+                linha.draw(&pintor, origem);
+        }
+    }
+    pintor.restore();
 }
 
 } // namespace
@@ -109,9 +146,13 @@ bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &tex
     if (pagina.width() <= 0 || pagina.height() <= 0)
         return false;
     destino.setDocName(titulo);
-    // A copy laid out for the printer, so the view on screen keeps its own layout.
+    // A copy laid out for the printer, so the view on screen keeps its own layout. On paper
+    // every line breaks within the page, as the view's own setting may not.
     std::unique_ptr<QTextDocument> copia(texto.clone());
     copia->documentLayout()->setPaintDevice(&destino);
+    QTextOption opcao = copia->defaultTextOption();
+    opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    copia->setDefaultTextOption(opcao);
     copia->setPageSize(pagina.size());
     copia->setDocumentMargin(0);
 
@@ -122,14 +163,7 @@ bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &tex
     for (int i = 0; i < paginas; ++i) {
         if (i > 0 && !destino.newPage())
             break;
-        const QRectF trecho(0, i * pagina.height(), pagina.width(), pagina.height());
-        pintor.save();
-        pintor.translate(pagina.left(), pagina.top() - trecho.top());
-        pintor.setClipRect(trecho);
-        QAbstractTextDocumentLayout::PaintContext contexto;
-        contexto.clip = trecho;
-        copia->documentLayout()->draw(&pintor, contexto);
-        pintor.restore();
+        desenharPagina(pintor, *copia, i, pagina);
     }
     return pintor.end() && destino.printerState() != QPrinter::Error;
 }
