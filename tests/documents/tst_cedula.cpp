@@ -143,18 +143,6 @@ private Q_SLOTS:
         QCOMPARE(montar(plano), esperado);
     }
 
-    void categoriaSemTituloNemAtributos()
-    {
-        DocumentoXml plano = novoPlano();
-        plano.raiz()
-            .adicionarFilho(QStringLiteral("categorias"))
-            .adicionarFilho(QStringLiteral("categoria"))
-            .adicionarFilho(QStringLiteral("votante"))
-            .definirTexto(QStringLiteral("Ana"));
-        QCOMPARE(montar(plano).value(2),
-                 QStringLiteral("Data: 07/12/2026\t\tCategoria :\t\tNome: Ana"));
-    }
-
     void dataSegueOFormatoCurtoDaRegiao_data()
     {
         QTest::addColumn<QLocale>("local");
@@ -163,8 +151,6 @@ private Q_SLOTS:
                                 << QStringLiteral("07/12/2026");
         QTest::newRow("Estados Unidos")
             << QLocale(QLocale::English, QLocale::UnitedStates) << QStringLiteral("12/7/2026");
-        QTest::newRow("Alemanha") << QLocale(QLocale::German, QLocale::Germany)
-                                  << QStringLiteral("07.12.2026");
     }
 
     void dataSegueOFormatoCurtoDaRegiao()
