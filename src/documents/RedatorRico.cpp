@@ -4,17 +4,6 @@
 #include <QTextDocument>
 #include <cmath>
 
-namespace {
-
-int pixelsDe(const QFont &fonte)
-{
-    if (fonte.pixelSize() > 0)
-        return fonte.pixelSize();
-    return static_cast<int>(std::lround(fonte.pointSizeF() / RedatorRico::pontosPorPixel));
-}
-
-} // namespace
-
 RedatorRico::RedatorRico(QTextDocument &documento) : documento(documento)
 {
     limpar();
@@ -36,14 +25,17 @@ void RedatorRico::definirFonte(const QFont &fonte)
     // The format names the face and size itself, so the text keeps them wherever it goes
     // (a copy for printing, a view whose own font changes).
     formato.setFont(fonte, QTextCharFormat::FontPropertiesAll);
-    altura = pixelsDe(fonte);
     if (fonte.pixelSize() > 0)
-        formato.setFontPointSize(altura * pontosPorPixel);
+        definirAlturaPixels(fonte.pixelSize());
+    else
+        altura = static_cast<int>(std::lround(fonte.pointSizeF() / pontosPorPixel));
 }
 
 void RedatorRico::definirAlturaPixels(int pixels)
 {
     altura = pixels;
+    // A size in pixels would be device pixels on paper: at 600 dpi, a sixth of the size.
+    formato.clearProperty(QTextFormat::FontPixelSize);
     formato.setFontPointSize(altura * pontosPorPixel);
 }
 
