@@ -25,8 +25,6 @@ public:
     void gerarCedula(const ListaNos &secoes);
     void gerarCedula(const ListaNos &secoes, const QDate &hoje);
 
-    const QTextEdit &texto() const { return *cedula; }
-
 private:
     void Button1Click();
     void btnSalvarPdfClick();

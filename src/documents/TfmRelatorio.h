@@ -21,8 +21,6 @@ public:
     explicit TfmRelatorio(QWidget *pai = nullptr);
     void montarAta(const ListaNos &secoes);
 
-    const QTextEdit &texto() const { return *relatorio; }
-
 private:
     void btnImprimirClick();
     void btnSalvarPdfClick();
