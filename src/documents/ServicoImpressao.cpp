@@ -3,11 +3,75 @@
 #include "app/Interacao.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+
+const QString ServicoImpressao::textoSemImpressora =
+    QStringLiteral("O sistema não possui nenhuma impressora configurada!\nInstale e configure "
+                   "uma impressora e tente novamente.");
+const QString ServicoImpressao::textoFalhaImpressao =
+    QStringLiteral("Não foi possível imprimir o documento.\nVerifique a impressora e tente "
+                   "novamente.");
+
+namespace {
+
+const QString extensaoPdf = QStringLiteral("pdf");
+
+QString mensagemFalhaPdf(const QString &arquivo)
+{
+    const QFileInfo informacao(arquivo);
+    const QString motivo = informacao.absoluteDir().exists()
+                               ? QStringLiteral("Verifique se a pasta permite gravação e se o "
+                                                "arquivo não está protegido ou em uso.")
+                               : QStringLiteral("A pasta \"%1\" não existe.")
+                                     .arg(QDir::toNativeSeparators(informacao.absolutePath()));
+    return QStringLiteral("Não foi possível salvar o PDF \"%1\".\n%2")
+        .arg(QDir::toNativeSeparators(arquivo), motivo);
+}
+
+// Draws page `indice` of a paginated text inside `area`. A plain text is drawn line by line, each
+// line on the one page the layout put it on: a paragraph that runs over a page break would
+// otherwise be drawn whole on both pages, hidden by the clip yet still in the file, where
+// searching and copying find it twice. Texts with tables or frames go through the layout.
+void desenharPagina(QPainter &pintor, QTextDocument &texto, int indice, const QRect &area)
+{
+    const qreal altura = area.height();
+    const QRectF trecho(0, indice * altura, area.width(), altura);
+    pintor.save();
+    pintor.translate(area.left(), area.top() - trecho.top());
+    pintor.setClipRect(trecho);
+    if (!texto.rootFrame()->childFrames().isEmpty()) {
+        QAbstractTextDocumentLayout::PaintContext contexto;
+        contexto.clip = trecho;
+        texto.documentLayout()->draw(&pintor, contexto);
+        pintor.restore();
+        return;
+    }
+    pintor.setPen(Qt::black);
+    // Half a device pixel absorbs rounding in a line pushed to the top of a page.
+    constexpr qreal tolerancia = 0.5;
+    for (QTextBlock bloco = texto.begin(); bloco.isValid(); bloco = bloco.next()) {
+        const QTextLayout *layout = bloco.layout();
+        const QPointF origem = layout->position();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine linha = layout->lineAt(i);
+            const qreal topo = origem.y() + linha.y();
+            if (static_cast<int>((topo + tolerancia) / altura) == indice)
+                linha.draw(&pintor, origem);
+        }
+    }
+    pintor.restore();
+}
+
+} // namespace
 
 ServicoImpressao::ServicoImpressao()
     : principal(std::make_unique<QPrinter>(QPrinter::HighResolution))
@@ -28,6 +92,8 @@ QPrinter &ServicoImpressao::impressora()
 
 int ServicoImpressao::quantidadeImpressoras() const
 {
+    if (impressorasSimuladas)
+        return *impressorasSimuladas;
     return static_cast<int>(QPrinterInfo::availablePrinterNames().size());
 }
 
@@ -39,15 +105,15 @@ bool ServicoImpressao::configurar()
 int ServicoImpressao::larguraPagina()
 {
     if (quantidadeImpressoras() == 0)
-        return impressoraPdf(QString())->pageLayout().paintRectPixels(resolucao).width();
-    return principal->pageLayout().paintRectPixels(principal->resolution()).width();
+        return tamanhoPagina(*impressoraPdf(QString())).width();
+    return tamanhoPagina(*principal).width();
 }
 
 int ServicoImpressao::alturaPagina()
 {
     if (quantidadeImpressoras() == 0)
-        return impressoraPdf(QString())->pageLayout().paintRectPixels(resolucao).height();
-    return principal->pageLayout().paintRectPixels(principal->resolution()).height();
+        return tamanhoPagina(*impressoraPdf(QString())).height();
+    return tamanhoPagina(*principal).height();
 }
 
 std::unique_ptr<QPrinter> ServicoImpressao::impressoraPdf(const QString &arquivo)
@@ -63,12 +129,30 @@ std::unique_ptr<QPrinter> ServicoImpressao::impressoraPdf(const QString &arquivo
     return pdf;
 }
 
+QSize ServicoImpressao::tamanhoPagina(const QPrinter &destino)
+{
+    return destino.pageLayout().paintRectPixels(destino.resolution()).size();
+}
+
+QRect ServicoImpressao::areaComMargens(const QSize &pagina)
+{
+    const int margem = pagina.width() / divisorMargem;
+    return QRect(margem, margem, pagina.width() - 2 * margem, pagina.height() - 2 * margem);
+}
+
 bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &texto,
                                      const QRect &pagina, const QString &titulo)
 {
+    if (pagina.width() <= 0 || pagina.height() <= 0)
+        return false;
     destino.setDocName(titulo);
+    // A copy laid out for the printer, so the view on screen keeps its own layout. On paper
+    // every line breaks within the page, as the view's own setting may not.
     std::unique_ptr<QTextDocument> copia(texto.clone());
     copia->documentLayout()->setPaintDevice(&destino);
+    QTextOption opcao = copia->defaultTextOption();
+    opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    copia->setDefaultTextOption(opcao);
     copia->setPageSize(pagina.size());
     copia->setDocumentMargin(0);
 
@@ -77,16 +161,43 @@ bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &tex
         return false;
     const int paginas = copia->pageCount();
     for (int i = 0; i < paginas; ++i) {
-        if (i > 0)
-            destino.newPage();
-        const QRectF trecho(0, i * pagina.height(), pagina.width(), pagina.height());
-        pintor.save();
-        pintor.translate(pagina.left(), pagina.top() - trecho.top());
-        pintor.setClipRect(trecho);
-        QAbstractTextDocumentLayout::PaintContext contexto;
-        contexto.clip = trecho;
-        copia->documentLayout()->draw(&pintor, contexto);
-        pintor.restore();
+        if (i > 0 && !destino.newPage())
+            break;
+        desenharPagina(pintor, *copia, i, pagina);
     }
-    return pintor.end();
+    return pintor.end() && destino.printerState() != QPrinter::Error;
+}
+
+bool ServicoImpressao::imprimirDocumento(const QTextDocument &texto, const QString &titulo)
+{
+    if (quantidadeImpressoras() == 0) {
+        interacao().mensagem(Icone::Informacao, textoSemImpressora);
+        return false;
+    }
+    if (!imprimirTexto(*principal, texto, areaComMargens(tamanhoPagina(*principal)), titulo)) {
+        interacao().mensagem(Icone::Informacao, textoFalhaImpressao);
+        return false;
+    }
+    return true;
+}
+
+bool ServicoImpressao::salvarPdf(const QTextDocument &texto, const QString &titulo,
+                                 const QString &sugestao)
+{
+    QString arquivo = interacao().arquivoParaSalvar(sugestao);
+    if (arquivo.isEmpty())
+        return false;
+    if (QFileInfo(arquivo).suffix().isEmpty())
+        arquivo += u'.' + extensaoPdf;
+    const std::unique_ptr<QPrinter> pdf = impressoraPdf(arquivo);
+    if (!imprimirTexto(*pdf, texto, areaComMargens(tamanhoPagina(*pdf)), titulo)) {
+        interacao().mensagem(Icone::Informacao, mensagemFalhaPdf(arquivo));
+        return false;
+    }
+    return true;
+}
+
+void ServicoImpressao::simularImpressorasParaTestes(std::optional<int> quantidade)
+{
+    impressorasSimuladas = quantidade;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 // The program's one printer (600 dpi, so the same pixel metrics mean the same on paper), and
-// the single print path that printing and "Salvar PDF" share.
+// the single print path that "Imprimir" and "Salvar PDF" share for the text documents.
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QTextDocument;
@@ -13,6 +15,11 @@ class QTextDocument;
 class ServicoImpressao {
 public:
     static constexpr int resolucao = 600;
+    // Each margin is this fraction of the page width, on all four sides.
+    static constexpr int divisorMargem = 20;
+
+    static const QString textoSemImpressora;
+    static const QString textoFalhaImpressao;
 
     static ServicoImpressao &instancia();
 
@@ -28,11 +35,29 @@ public:
     // A PDF printer for `arquivo`, A4 at 600 dpi, without margins of its own.
     static std::unique_ptr<QPrinter> impressoraPdf(const QString &arquivo);
 
+    // The printable page of `destino` in its device pixels, and the part of a page that text
+    // may use: a margin of one twentieth of the page width on every side.
+    static QSize tamanhoPagina(const QPrinter &destino);
+    static QRect areaComMargens(const QSize &pagina);
+
     // Prints the whole text inside `pagina` (device pixels) on every page, under `titulo`.
     static bool imprimirTexto(QPrinter &destino, const QTextDocument &texto, const QRect &pagina,
                               const QString &titulo);
 
+    // "Imprimir" of a text document: on the current printer, inside the margins. Without a
+    // printer, or when printing fails, the user is told and false comes back.
+    bool imprimirDocumento(const QTextDocument &texto, const QString &titulo);
+    // "Salvar PDF": asks for the file name (`sugestao` first), writes the PDF through the same
+    // path, and tells the user when the file cannot be written. False when nothing was written.
+    static bool salvarPdf(const QTextDocument &texto, const QString &titulo,
+                          const QString &sugestao);
+
+    // For tests only: pretend that this many printers are installed (nothing: ask the system).
+    // With a printer simulated, tests point `impressora()` at a PDF file to see what it prints.
+    void simularImpressorasParaTestes(std::optional<int> quantidade);
+
 private:
     ServicoImpressao();
     std::unique_ptr<QPrinter> principal;
+    std::optional<int> impressorasSimuladas;
 };

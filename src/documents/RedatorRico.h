@@ -1,0 +1,42 @@
+#pragma once
+
+// Writes a rich text the way the document windows build theirs: one paragraph per line, each
+// taking the character format and alignment current when it is appended. Heights are kept in
+// screen pixels, as the documents define them, and written as point sizes (pixels × 72 / 96),
+// so a 600 dpi printer keeps the sizes seen on screen.
+
+#include <QFont>
+#include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+class QTextDocument;
+
+class RedatorRico {
+public:
+    static constexpr double pontosPorPixel = 72.0 / 96.0;
+
+    explicit RedatorRico(QTextDocument &documento);
+
+    // Empties the document; the format goes back to the document's font, aligned left.
+    void limpar();
+    // The face and size of the whole text, also of lines appended later.
+    void definirFonte(const QFont &fonte);
+
+    int alturaPixels() const { return altura; }
+    void definirAlturaPixels(int pixels);
+    void acrescentarNegrito();
+    void acrescentarItalico();
+    void alinhar(Qt::Alignment novo);
+
+    // Appends `texto` as a paragraph of its own; every line feed inside it starts one more.
+    void adicionarLinha(const QString &texto);
+
+private:
+    QTextDocument &documento;
+    QTextCursor cursor;
+    QTextCharFormat formato;
+    Qt::Alignment alinhamento = Qt::AlignLeft;
+    int altura = 0;
+    bool semLinhas = true;
+};
