@@ -99,6 +99,8 @@ bool ControleNotas::adicionarLinha()
     linhasClassificacao[static_cast<size_t>(quantidade)] = classificacao;
     totais[static_cast<size_t>(quantidade)] = 0.0f;
     ++quantidade;
+    // The problem list selected its new problem before telling us of it.
+    selecionado = quantidade - 1;
     atualizarNotas();
     classificar();
     return true;
