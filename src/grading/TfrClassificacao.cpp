@@ -15,6 +15,7 @@ constexpr int esquerdaBotao = 8;
 constexpr int topoBotao = 12;
 constexpr int larguraBotao = 217;
 constexpr int alturaBotao = 25;
+constexpr int margemBotao = 6;
 constexpr int alturaFonte = 13;
 
 } // namespace
@@ -61,8 +62,10 @@ TfrClassificacao::~TfrClassificacao()
 void TfrClassificacao::definirTitulo(const QString &texto)
 {
     tituloProblema = texto;
-    // An ampersand in a name is shown as written, not taken as a keyboard shortcut.
-    QString legenda = texto;
+    // A long name ends in an ellipsis; an ampersand is shown as written, not taken as a
+    // keyboard shortcut.
+    const int espaco = larguraBotao - 2 * margemBotao;
+    QString legenda = btnProblema->fontMetrics().elidedText(texto, Qt::ElideRight, espaco);
     legenda.replace(u'&', QStringLiteral("&&"));
     btnProblema->setText(legenda);
     janela->setWindowTitle(texto);

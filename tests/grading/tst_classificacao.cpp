@@ -73,18 +73,6 @@ private Q_SLOTS:
         QCOMPARE(controleNotas->linhaClassificacao(2)->y(), 48);
     }
 
-    void ninguemVotouFicaNaOrdemDaLista()
-    {
-        adicionarCategoria(QStringLiteral("Pais"), QStringLiteral("PAI"), azul, {"a"});
-        for (int p = 0; p < 3; ++p)
-            adicionarProblema(QStringLiteral("P%1").arg(p));
-        mostrarClassificacao();
-        for (int p = 0; p < 3; ++p) {
-            QCOMPARE(valor(p, 0)->text(), QStringLiteral("0,0"));
-            QCOMPARE(controleNotas->linhaClassificacao(p)->y(), 48 * p);
-        }
-    }
-
     void rotulosDeDuasCategorias()
     {
         adicionarCategoria(QStringLiteral("Professores"), QStringLiteral("PRO"), vermelho,

@@ -128,9 +128,7 @@ private Q_SLOTS:
             QCOMPARE(caixa->isHidden(), v >= 3);
             QCOMPARE(caixa->pos(), QPoint(256 + 56 * v, 12));
             QCOMPARE(caixa->width(), 48);
-            QVERIFY(!caixa->isEditable());
-            QCOMPARE(caixa->count(), 11);
-            QCOMPARE(caixa->itemText(10), QStringLiteral("10,0"));
+            QVERIFY(!caixa->isEditable()); // a typed text would stand for no grade
             if (v < 3)
                 QCOMPARE(caixa->currentText(), QStringLiteral("0,0"));
         }

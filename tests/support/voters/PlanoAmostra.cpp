@@ -86,9 +86,4 @@ QByteArray bytesSecoes(DocumentoXml &documento)
     return documento.paraBytes();
 }
 
-QWidget *acharWidget(const QString &nome)
-{
-    return achar<QWidget>(nome);
-}
-
 } // namespace amostra

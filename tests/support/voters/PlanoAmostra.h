@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
 class TfrCategoria;
 
 namespace amostra {
@@ -40,7 +39,6 @@ void abrirPlano(const DocumentoXml &documento);
 QByteArray bytesSecoes(DocumentoXml &documento);
 
 template <typename T> T *achar(const QString &nome);
-QWidget *acharWidget(const QString &nome);
 
 } // namespace amostra
 
