@@ -1,23 +1,84 @@
 #include "grading/ControleNotas.h"
 
+#include "analysis/TfmICProblema.h"
 #include "app/CaixaRolagem.h"
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
+#include "data/Erros.h"
+#include "grading/OrdemClassificacao.h"
+#include "grading/TfrCabecalhoClassificacao.h"
+#include "grading/TfrClassificacao.h"
+#include "grading/TfrNotas.h"
+#include "problems/ControleProblemas.h"
+#include "voters/ControleVotantes.h"
+#include "voters/TfrCabecalhoVotacao.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QScrollBar>
+#include <QSignalBlocker>
 
 ControleNotas *controleNotas = nullptr;
 
 namespace {
 
 const QString mensagemSelecione = QStringLiteral("Selecione um painel para exclusão!");
+const QString avisoNotas = QStringLiteral("Problemas durante a leitura da matriz de notas dos "
+                                          "problemas!\nO arquivo de dados xml pode estar "
+                                          "corrompido.");
+const QString avisoIndicadores = QStringLiteral("Problemas durante a leitura dos indicadores dos "
+                                                "problemas!\nO arquivo de dados xml pode estar "
+                                                "corrompido.");
+const QString avisoCausas = QStringLiteral("Problemas durante a leitura das causas dos "
+                                           "problemas!\nO arquivo de dados xml pode estar "
+                                           "corrompido.");
+
+// Puts a header frame on the tab page above its scroll box, and keeps it level with the rows
+// when they scroll sideways.
+template <typename Cabecalho> Cabecalho *criarCabecalho(CaixaRolagem *caixa)
+{
+    auto *cabecalho = new Cabecalho;
+    if (auto *layout = qobject_cast<QBoxLayout *>(caixa->parentWidget()->layout()))
+        layout->insertWidget(0, cabecalho);
+    else
+        cabecalho->setParent(caixa->parentWidget());
+    QObject::connect(caixa->horizontalScrollBar(), &QScrollBar::valueChanged, cabecalho,
+                     &Cabecalho::deslocar);
+    return cabecalho;
+}
 
 } // namespace
 
 ControleNotas::ControleNotas(CaixaRolagem *sbNotas, CaixaRolagem *sbClassificacao)
     : Lista(maximoLinhas), sbNotas(sbNotas), sbClassificacao(sbClassificacao)
 {
+    cabecalhoNotas = criarCabecalho<TfrCabecalhoVotacao>(sbNotas);
+    cabecalhoRanking = criarCabecalho<TfrCabecalhoClassificacao>(sbClassificacao);
 }
 
+// The frames belong to the widgets they live in.
 ControleNotas::~ControleNotas() = default;
+
+TfrNotas *ControleNotas::linhaNotas(int i) const
+{
+    if (i < 0 || i >= quantidade)
+        return nullptr;
+    return linhasNotas[static_cast<size_t>(i)];
+}
+
+TfrClassificacao *ControleNotas::linhaClassificacao(int i) const
+{
+    if (i < 0 || i >= quantidade)
+        return nullptr;
+    return linhasClassificacao[static_cast<size_t>(i)];
+}
+
+float ControleNotas::totalProblema(int i) const
+{
+    if (i < 0 || i >= quantidade)
+        return 0.0f;
+    return totais[static_cast<size_t>(i)];
+}
 
 void ControleNotas::atualizar(bool)
 {
@@ -29,7 +90,19 @@ bool ControleNotas::adicionarLinha()
 {
     if (quantidade >= maximoLinhas)
         return false;
+    auto *notas = new TfrNotas(sbNotas->conteudo());
+    notas->setObjectName(QStringLiteral("Nota%1").arg(contadorNomes));
+    ++contadorNomes;
+    auto *classificacao = new TfrClassificacao(sbClassificacao->conteudo());
+    classificacao->setObjectName(QStringLiteral("Classificacao%1").arg(contadorNomes));
+    linhasNotas[static_cast<size_t>(quantidade)] = notas;
+    linhasClassificacao[static_cast<size_t>(quantidade)] = classificacao;
+    totais[static_cast<size_t>(quantidade)] = 0.0f;
     ++quantidade;
+    // The problem list selected its new problem before telling us of it.
+    selecionado = quantidade - 1;
+    atualizarNotas();
+    classificar();
     return true;
 }
 
@@ -39,9 +112,21 @@ bool ControleNotas::removerLinha()
         interacao().mensagem(Icone::Informacao, mensagemSelecione);
         return false;
     }
+    const int i = std::clamp(selecionado, 0, quantidade - 1);
+    delete linhasNotas[static_cast<size_t>(i)];
+    delete linhasClassificacao[static_cast<size_t>(i)];
     --quantidade;
-    if (selecionado >= quantidade)
-        selecionado = quantidade - 1;
+    for (int k = i; k < quantidade; ++k) {
+        linhasNotas[static_cast<size_t>(k)] = linhasNotas[static_cast<size_t>(k + 1)];
+        linhasClassificacao[static_cast<size_t>(k)] =
+            linhasClassificacao[static_cast<size_t>(k + 1)];
+        totais[static_cast<size_t>(k)] = totais[static_cast<size_t>(k + 1)];
+    }
+    linhasNotas[static_cast<size_t>(quantidade)] = nullptr;
+    linhasClassificacao[static_cast<size_t>(quantidade)] = nullptr;
+    totais[static_cast<size_t>(quantidade)] = 0.0f;
+    atualizarNotas();
+    classificar();
     return true;
 }
 
@@ -54,14 +139,140 @@ bool ControleNotas::selecionarLinha(int indice)
     return true;
 }
 
-bool ControleNotas::mostrarCategoria(int)
+void ControleNotas::atualizarNotas()
 {
-    return false;
+    sbNotas->rolarParaTopo();
+    cabecalhoNotas->cbCategoriaChange();
+    int y = 0;
+    for (int i = 0; i < quantidade; ++i) {
+        TfrNotas *linha = linhasNotas[static_cast<size_t>(i)];
+        linha->definirTitulo(controleProblemas->nomeProblema(i));
+        linha->move(0, y);
+        linha->show();
+        y += linha->height();
+    }
+    sbNotas->definirAlturaConteudo(y);
+
+    QComboBox *escolha = cabecalhoNotas->cbCategoria;
+    const int k = escolha->currentIndex();
+    {
+        const QSignalBlocker bloqueio(escolha);
+        escolha->clear();
+        quantidadeCategorias = controleVotantes->total();
+        for (int c = 0; c < quantidadeCategorias; ++c)
+            escolha->addItem(controleVotantes->tituloCategoria(c));
+    }
+    mostrarCategoria(k);
 }
-void ControleNotas::removerCategoria(int) {}
-void ControleNotas::atualizarNotas() {}
-void ControleNotas::classificar() {}
-void ControleNotas::gravarNotas(DocumentoXml &) const {}
-void ControleNotas::lerNotas(const ListaNos &) {}
-void ControleNotas::lerIndicadores(const ListaNos &) {}
-void ControleNotas::lerCausas(const ListaNos &) {}
+
+bool ControleNotas::mostrarCategoria(int categoria)
+{
+    QComboBox *escolha = cabecalhoNotas->cbCategoria;
+    const QSignalBlocker bloqueio(escolha);
+    if (categoria < 0 || categoria >= quantidadeCategorias) {
+        escolha->setCurrentIndex(-1);
+        return false;
+    }
+    escolha->setCurrentIndex(categoria);
+    for (int i = 0; i < quantidade; ++i)
+        linhasNotas[static_cast<size_t>(i)]->exibirCategoria(categoria);
+    return true;
+}
+
+void ControleNotas::removerCategoria(int categoria)
+{
+    for (int i = 0; i < quantidade; ++i) {
+        TfrNotas *linha = linhasNotas[static_cast<size_t>(i)];
+        linha->exibirCategoria(categoria);
+        linha->descartarCategoriaAtual();
+    }
+    mostrarCategoria(0);
+}
+
+void ControleNotas::classificar()
+{
+    sbClassificacao->rolarParaTopo();
+    const int m = controleVotantes->total();
+    cabecalhoRanking->atualizarColunas();
+    for (int i = 0; i < quantidade; ++i) {
+        TfrClassificacao *linha = linhasClassificacao[static_cast<size_t>(i)];
+        const TfrNotas *notas = linhasNotas[static_cast<size_t>(i)];
+        linha->definirTitulo(controleProblemas->nomeProblema(i));
+        float total = 0.0f;
+        for (int c = 0; c < m; ++c) {
+            const float soma = notas->somaCategoria(c);
+            linha->definirValor(c + 1, soma);
+            total += soma;
+        }
+        totais[static_cast<size_t>(i)] = total;
+        linha->definirValor(0, total);
+        linha->posicionarRotulos();
+    }
+    int y = 0;
+    for (const int p : ordemClassificacao(
+             std::span<const float>(totais.data(), static_cast<size_t>(quantidade)))) {
+        TfrClassificacao *linha = linhasClassificacao[static_cast<size_t>(p)];
+        linha->move(0, y);
+        linha->show();
+        y += linha->height();
+    }
+    sbClassificacao->definirAlturaConteudo(y);
+}
+
+void ControleNotas::gravarNotas(DocumentoXml &documento) const
+{
+    ElementoXml raiz = documento.raiz();
+    ElementoXml notas = raiz.adicionarFilho(QStringLiteral("notas"));
+    ElementoXml indicadores = raiz.adicionarFilho(QStringLiteral("indicadores"));
+    ElementoXml causas = raiz.adicionarFilho(QStringLiteral("causas"));
+    ElementoXml operacoes = raiz.adicionarFilho(QStringLiteral("operacoes"));
+    for (int i = 0; i < quantidade; ++i) {
+        ElementoXml problema = notas.adicionarFilho(QStringLiteral("problema"));
+        problema.definirAtributo(QStringLiteral("nome"), controleProblemas->nomeProblema(i));
+        linhasNotas[static_cast<size_t>(i)]->gravarLinha(problema);
+        const TfmICProblema *janela = linhasClassificacao[static_cast<size_t>(i)]->janelaIC();
+        janela->gravarIndicadores(indicadores);
+        janela->gravarCausas(causas, operacoes);
+    }
+}
+
+void ControleNotas::lerNotas(const ListaNos &secoes)
+{
+    try {
+        const ListaNos problemas = secoes.porNome(QStringLiteral("notas")).filhos();
+        const int n = std::min(problemas.quantidade(), quantidade);
+        for (int i = 0; i < n; ++i)
+            linhasNotas[static_cast<size_t>(i)]->lerLinha(problemas.item(i));
+    } catch (const ErroSorvane &) {
+        interacao().mensagem(Icone::Aviso, avisoNotas);
+    }
+}
+
+void ControleNotas::lerIndicadores(const ListaNos &secoes)
+{
+    try {
+        const ListaNos problemas = secoes.porNome(QStringLiteral("indicadores")).filhos();
+        const int n = std::min(problemas.quantidade(), quantidade);
+        for (int i = 0; i < n; ++i)
+            linhasClassificacao[static_cast<size_t>(i)]->janelaIC()->carregarIndicadores(
+                problemas.item(i));
+    } catch (const ErroSorvane &) {
+        interacao().mensagem(Icone::Aviso, avisoIndicadores);
+    }
+}
+
+void ControleNotas::lerCausas(const ListaNos &secoes)
+{
+    try {
+        const ListaNos causas = secoes.porNome(QStringLiteral("causas")).filhos();
+        const ListaNos operacoes = secoes.porNome(QStringLiteral("operacoes")).filhos();
+        const int n = std::min(causas.quantidade(), quantidade);
+        for (int i = 0; i < n; ++i) {
+            TfmICProblema *janela = linhasClassificacao[static_cast<size_t>(i)]->janelaIC();
+            janela->carregarCausas(causas.item(i));
+            janela->carregarOperacoes(operacoes.item(i).filhos());
+        }
+    } catch (const ErroSorvane &) {
+        interacao().mensagem(Icone::Aviso, avisoCausas);
+    }
+}

@@ -11,11 +11,16 @@
 class CaixaRolagem;
 class DocumentoXml;
 class ListaNos;
+class TfrCabecalhoClassificacao;
+class TfrCabecalhoVotacao;
+class TfrClassificacao;
+class TfrNotas;
 
 class ControleNotas : public Lista {
 public:
     static constexpr int maximoLinhas = 10;
 
+    // The two header frames go on the tab pages, above the scroll boxes; the widgets own them.
     ControleNotas(CaixaRolagem *sbNotas, CaixaRolagem *sbClassificacao);
     ~ControleNotas() override;
 
@@ -41,11 +46,24 @@ public:
     void lerIndicadores(const ListaNos &secoes);
     void lerCausas(const ListaNos &secoes);
 
+    TfrNotas *linhaNotas(int i) const;                 // nullptr outside the list
+    TfrClassificacao *linhaClassificacao(int i) const; // nullptr outside the list
+    float totalProblema(int i) const;                  // from the last ranking pass
+    TfrCabecalhoVotacao *cabecalhoVotacao() const { return cabecalhoNotas; }
+    TfrCabecalhoClassificacao *cabecalhoClassificacao() const { return cabecalhoRanking; }
+
 private:
     CaixaRolagem *sbNotas;
     CaixaRolagem *sbClassificacao;
+    TfrCabecalhoVotacao *cabecalhoNotas = nullptr;
+    std::array<TfrNotas *, maximoLinhas> linhasNotas{};
+    TfrCabecalhoClassificacao *cabecalhoRanking = nullptr;
+    std::array<TfrClassificacao *, maximoLinhas> linhasClassificacao{};
+    int quantidadeCategorias = 0;
     int quantidade = 0;
     int selecionado = -1;
+    int contadorNomes = 1;
+    std::array<float, maximoLinhas> totais{};
 };
 
 extern ControleNotas *controleNotas;

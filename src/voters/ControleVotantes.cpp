@@ -1,60 +1,198 @@
 #include "voters/ControleVotantes.h"
 
 #include "app/CaixaRolagem.h"
+#include "app/Interacao.h"
 #include "data/DocumentoXml.h"
+#include "data/Erros.h"
+#include "grading/ControleNotas.h"
+#include "voters/TfrCategoria.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <algorithm>
 
 ControleVotantes *controleVotantes = nullptr;
 
 namespace {
 
+const QString mensagemLimite = QStringLiteral("Número Máximo de Categorias de votantes atingido!");
+const QString mensagemSelecione = QStringLiteral("Selecione uma categoria para exclusão!");
 const QString naoDisponivel = QStringLiteral("(Não disponível)");
 const QString semDado = QStringLiteral("N/D");
 
+void atualizarNotas()
+{
+    if (controleNotas)
+        controleNotas->atualizar(true);
+}
+
 } // namespace
 
-// Placeholder until the voter categories are built: an empty list that answers by position.
 ControleVotantes::ControleVotantes(CaixaRolagem *sbVotantes)
     : Lista(maximoCategorias), sbVotantes(sbVotantes)
 {
 }
 
+TfrCategoria *ControleVotantes::quadro(int c) const
+{
+    if (c < 0 || c >= quantidade)
+        return nullptr;
+    return quadros[static_cast<size_t>(c)];
+}
+
 bool ControleVotantes::adicionar()
 {
-    return false;
+    if (quantidade >= maximoCategorias) {
+        interacao().mensagem(Icone::Informacao, mensagemLimite);
+        return false;
+    }
+    auto *novo = new TfrCategoria(sbVotantes->conteudo());
+    novo->setObjectName(QStringLiteral("Categoria%1").arg(contadorNomes));
+    ++contadorNomes;
+    novo->show();
+    quadros[static_cast<size_t>(quantidade)] = novo;
+    ++quantidade;
+    selecionar(quantidade - 1);
+    atualizarNotas();
+    return true;
 }
+
 bool ControleVotantes::remover()
 {
-    return false;
+    if (!selecionar(selecionado)) {
+        interacao().mensagem(Icone::Informacao, mensagemSelecione);
+        return false;
+    }
+    const int p = selecionado;
+    TfrCategoria *saindo = quadros[static_cast<size_t>(p)];
+    // Focus leaves the frame before it goes, so no other frame is entered half-way.
+    if (saindo->isAncestorOf(QApplication::focusWidget()))
+        sbVotantes->setFocus();
+    delete saindo;
+    --quantidade;
+    for (int i = p; i < quantidade; ++i)
+        quadros[static_cast<size_t>(i)] = quadros[static_cast<size_t>(i + 1)];
+    quadros[static_cast<size_t>(quantidade)] = nullptr;
+    if (quantidade > 0)
+        selecionar(p < quantidade ? p : p - 1);
+    if (controleNotas)
+        controleNotas->removerCategoria(p);
+    atualizarNotas();
+    return true;
 }
-bool ControleVotantes::selecionar(int)
+
+bool ControleVotantes::selecionar(int indice)
 {
-    return quantidade > 0;
+    if (quantidade < 1)
+        return false;
+    if (indice >= 0 && indice < quantidade)
+        selecionado = indice;
+    for (int i = 0; i < quantidade; ++i)
+        quadros[static_cast<size_t>(i)]->destacar(i == selecionado);
+    return true;
 }
-void ControleVotantes::atualizar(bool) {}
-void ControleVotantes::esvaziar() {}
-void ControleVotantes::gravarCategorias(DocumentoXml &) const {}
-void ControleVotantes::lerCategorias(const ListaNos &) {}
-QString ControleVotantes::tituloCategoria(int) const
+
+void ControleVotantes::atualizar(bool foco)
 {
-    return naoDisponivel;
+    sbVotantes->rolarParaTopo();
+    int y = 0;
+    for (int i = 0; i < quantidade; ++i) {
+        TfrCategoria *atual = quadros[static_cast<size_t>(i)];
+        atual->posicao = i;
+        atual->move(0, y);
+        atual->show();
+        y += atual->height();
+    }
+    if (quantidade == 0)
+        return;
+    if (foco && selecionado >= 0)
+        quadros[static_cast<size_t>(selecionado)]->edCategoria->setFocus();
+    sbVotantes->definirAlturaConteudo(y);
 }
-int ControleVotantes::quantidadeVotantes(int) const
+
+void ControleVotantes::esvaziar()
 {
-    return 0;
+    for (int i = quantidade - 1; i >= 0; --i) {
+        selecionar(i);
+        remover();
+    }
 }
-ValorCor ControleVotantes::corCategoria(int) const
+
+void ControleVotantes::gravarCategorias(DocumentoXml &documento) const
 {
-    return corPreta;
+    ElementoXml secao = documento.raiz().adicionarFilho(QStringLiteral("categorias"));
+    secao.definirAtributo(QStringLiteral("maximo"), QString::number(maximoCategorias));
+    secao.definirAtributo(QStringLiteral("total"), QString::number(quantidade));
+    for (int c = 0; c < quantidade; ++c) {
+        const TfrCategoria *atual = quadros[static_cast<size_t>(c)];
+        ElementoXml categoria = secao.adicionarFilho(QStringLiteral("categoria"));
+        categoria.definirAtributo(QStringLiteral("titulo"), atual->titulo());
+        categoria.definirAtributo(QStringLiteral("id"), atual->identificador());
+        categoria.definirAtributo(QStringLiteral("cor"), QString::number(atual->corCategoria()));
+        for (int j = 0; j < atual->quantidadeVotantes; ++j)
+            categoria.adicionarFilho(QStringLiteral("votante")).definirTexto(atual->nomeVotante(j));
+    }
 }
-QString ControleVotantes::rotuloVotante(int, int) const
+
+void ControleVotantes::lerCategorias(const ListaNos &secoes)
 {
-    return semDado;
+    try {
+        const ListaNos filhos = secoes.porNome(QStringLiteral("categorias")).filhos();
+        int k = 0;
+        for (const ElementoXml &filho : filhos) {
+            // A thirteenth category is refused with the list's message, and reading ends.
+            if (!adicionar())
+                return;
+            TfrCategoria *atual = quadros[static_cast<size_t>(k)];
+            atual->definirTitulo(filho.atributo(QStringLiteral("titulo")).texto());
+            atual->definirIdentificador(filho.atributo(QStringLiteral("id")).texto());
+            atual->definirCor(filho.atributo(QStringLiteral("cor")).inteiro());
+            // A category holds twelve voters at most; further ones are not read.
+            const ListaNos votantes = filho.filhos();
+            const int n = std::min(votantes.quantidade(), TfrCategoria::maximoVotantes);
+            atual->definirQuantidade(n);
+            for (int j = 0; j < n; ++j)
+                atual->definirNomeVotante(j, votantes.item(j).texto());
+            ++k;
+        }
+    } catch (const ErroSorvane &) {
+        // What was read stays; one default category marks where the damaged section ended.
+        adicionar();
+    }
 }
-QString ControleVotantes::nomeVotante(int, int) const
+
+QString ControleVotantes::tituloCategoria(int c) const
 {
-    return semDado;
+    const TfrCategoria *atual = quadro(c);
+    return atual ? atual->titulo() : naoDisponivel;
 }
-TfrCategoria *ControleVotantes::quadro(int) const
+
+int ControleVotantes::quantidadeVotantes(int c) const
 {
-    return nullptr;
+    const TfrCategoria *atual = quadro(c);
+    return atual ? atual->quantidadeVotantes : 0;
+}
+
+ValorCor ControleVotantes::corCategoria(int c) const
+{
+    const TfrCategoria *atual = quadro(c);
+    return atual ? atual->corCategoria() : corPreta;
+}
+
+QString ControleVotantes::rotuloVotante(int c, int j) const
+{
+    const TfrCategoria *atual = quadro(c);
+    if (!atual)
+        return semDado;
+    if (j < 0 || j >= atual->quantidadeVotantes)
+        return atual->identificador();
+    return atual->identificador() + QString::number(j + 1);
+}
+
+QString ControleVotantes::nomeVotante(int c, int j) const
+{
+    const TfrCategoria *atual = quadro(c);
+    if (!atual || j < 0 || j >= atual->quantidadeVotantes)
+        return semDado;
+    return atual->nomeVotante(j);
 }

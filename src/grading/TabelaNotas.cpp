@@ -1,0 +1,72 @@
+#include "grading/TabelaNotas.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+bool dentro(int categoria, int votante)
+{
+    return categoria >= 0 && categoria < TabelaNotas::maximoCategorias && votante >= 0 &&
+           votante < TabelaNotas::maximoVotantes;
+}
+
+} // namespace
+
+float TabelaNotas::nota(int categoria, int votante) const
+{
+    if (!dentro(categoria, votante))
+        return 0.0f;
+    return linhas[static_cast<size_t>(categoria)][static_cast<size_t>(votante)];
+}
+
+void TabelaNotas::definirNota(int categoria, int votante, float valor)
+{
+    if (dentro(categoria, votante))
+        linhas[static_cast<size_t>(categoria)][static_cast<size_t>(votante)] = valor;
+}
+
+float TabelaNotas::soma(int categoria, int quantidadeVotantes) const
+{
+    if (categoria < 0 || categoria >= maximoCategorias)
+        return 0.0f;
+    const int n = std::min(quantidadeVotantes, maximoVotantes);
+    float total = 0.0f;
+    for (int v = 0; v < n; ++v)
+        total += linhas[static_cast<size_t>(categoria)][static_cast<size_t>(v)];
+    return total;
+}
+
+void TabelaNotas::descartarLinha(int linha, int ultima)
+{
+    if (ultima >= maximoCategorias || linha < 0 || linha > ultima)
+        return;
+    for (int c = linha; c < ultima; ++c)
+        linhas[static_cast<size_t>(c)] = linhas[static_cast<size_t>(c + 1)];
+    linhas[static_cast<size_t>(ultima)].fill(0.0f);
+}
+
+QString formatarNota(float valor)
+{
+    if (valor == 0.0f)
+        return QStringLiteral("0"); // also for −0
+    return QString::number(static_cast<double>(valor), 'g', 6);
+}
+
+std::optional<float> lerNota(const QString &texto)
+{
+    QString limpo = texto.trimmed();
+    const QString separador = QLocale().decimalPoint();
+    if (separador != QStringLiteral("."))
+        limpo.replace(separador, QStringLiteral("."));
+    // Digits grouped by the locale ("1.000" or "1,000") would make another number: refused.
+    QLocale neutro = QLocale::c();
+    neutro.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double valor = neutro.toDouble(limpo, &ok);
+    if (!ok || !std::isfinite(valor) || std::fabs(valor) > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return static_cast<float>(valor);
+}

@@ -1,0 +1,98 @@
+#include "grading/TfrClassificacao.h"
+
+#include "analysis/TfmICProblema.h"
+#include "app/Interacao.h"
+#include "data/Regional.h"
+#include "voters/ControleVotantes.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int esquerdaBotao = 8;
+constexpr int topoBotao = 12;
+constexpr int larguraBotao = 217;
+constexpr int alturaBotao = 25;
+constexpr int margemBotao = 6;
+constexpr int alturaFonte = 13;
+
+} // namespace
+
+TfrClassificacao::TfrClassificacao(QWidget *pai) : QFrame(pai)
+{
+    setFixedHeight(altura);
+    setMinimumWidth(larguraPainel);
+
+    painel = new QFrame(this);
+    painel->setObjectName(QStringLiteral("painel"));
+    painel->setFrameShape(QFrame::Panel);
+    painel->setFrameShadow(QFrame::Raised);
+    auto *moldura = new QVBoxLayout(this);
+    moldura->setContentsMargins(0, 0, 0, 0);
+    moldura->addWidget(painel);
+
+    btnProblema = new QPushButton(QStringLiteral("Título do Problema"), painel);
+    btnProblema->setObjectName(QStringLiteral("btnProblema"));
+    btnProblema->setGeometry(esquerdaBotao, topoBotao, larguraBotao, alturaBotao);
+    QFont fonte = btnProblema->font();
+    fonte.setPixelSize(alturaFonte);
+    btnProblema->setFont(fonte);
+    btnProblema->setToolTip(
+        QStringLiteral("Clique este botão para definir os Indicadores e as Causas do Problema"));
+    connect(btnProblema, &QPushButton::clicked, this, &TfrClassificacao::btnProblemaClick);
+
+    for (int k = 0; k < colunas; ++k) {
+        auto *rotulo = new QLabel(formatarUmaDecimal(0.0), painel);
+        rotulo->setObjectName(QStringLiteral("rotuloValor%1").arg(k));
+        rotulo->move(esquerdaRotulo + passoColuna * k, topoRotulo);
+        rotulo->setVisible(false);
+        rotulosValores[static_cast<size_t>(k)] = rotulo;
+    }
+
+    janela = new TfmICProblema;
+}
+
+TfrClassificacao::~TfrClassificacao()
+{
+    delete janela;
+}
+
+void TfrClassificacao::definirTitulo(const QString &texto)
+{
+    tituloProblema = texto;
+    // A long name ends in an ellipsis; an ampersand is shown as written, not taken as a
+    // keyboard shortcut.
+    const int espaco = larguraBotao - 2 * margemBotao;
+    QString legenda = btnProblema->fontMetrics().elidedText(texto, Qt::ElideRight, espaco);
+    legenda.replace(u'&', QStringLiteral("&&"));
+    btnProblema->setText(legenda);
+    janela->setWindowTitle(texto);
+}
+
+void TfrClassificacao::definirValor(int coluna, float valor)
+{
+    if (coluna < 0 || coluna >= colunas)
+        return;
+    QLabel *rotulo = rotulosValores[static_cast<size_t>(coluna)];
+    rotulo->setText(formatarUmaDecimal(static_cast<double>(valor)));
+    rotulo->adjustSize();
+}
+
+void TfrClassificacao::posicionarRotulos()
+{
+    const int m = std::min(controleVotantes->total(), colunas - 1);
+    for (int k = m + 1; k < colunas; ++k)
+        rotulosValores[static_cast<size_t>(k)]->setVisible(false);
+    for (int k = 0; k <= m; ++k) {
+        QLabel *rotulo = rotulosValores[static_cast<size_t>(k)];
+        rotulo->move(esquerdaRotulo + passoColuna * k, topoRotulo);
+        rotulo->setVisible(true);
+    }
+}
+
+void TfrClassificacao::btnProblemaClick()
+{
+    interacao().exibirModal(*janela);
+}

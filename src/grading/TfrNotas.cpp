@@ -1,0 +1,139 @@
+#include "grading/TfrNotas.h"
+
+#include "data/ElementoXml.h"
+#include "data/Erros.h"
+#include "data/ListaNos.h"
+#include "voters/ControleVotantes.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int esquerdaTitulo = 18;
+constexpr int topoTitulo = 16;
+constexpr int alturaFonte = 13;
+const char *const propriedadeVotante = "votante";
+
+} // namespace
+
+TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
+{
+    setFixedHeight(altura);
+    setMinimumWidth(larguraPainel);
+
+    painel = new QFrame(this);
+    painel->setObjectName(QStringLiteral("painel"));
+    painel->setFrameShape(QFrame::Panel);
+    painel->setFrameShadow(QFrame::Raised);
+    auto *moldura = new QVBoxLayout(this);
+    moldura->setContentsMargins(0, 0, 0, 0);
+    moldura->addWidget(painel);
+
+    lblTituloProblema = new QLabel(QStringLiteral("Titulo:"), painel);
+    lblTituloProblema->setObjectName(QStringLiteral("lblTituloProblema"));
+    lblTituloProblema->setTextFormat(Qt::PlainText);
+    QFont fonte = lblTituloProblema->font();
+    fonte.setPixelSize(alturaFonte);
+    lblTituloProblema->setFont(fonte);
+    lblTituloProblema->setMaximumWidth(larguraTitulo);
+    lblTituloProblema->move(esquerdaTitulo, topoTitulo);
+    lblTituloProblema->adjustSize();
+
+    // Choice only: a typed text would stand for no grade and lower the problem's total.
+    QStringList itens;
+    for (int n = 0; n <= notaMaxima; ++n)
+        itens.append(QString::number(n) + QStringLiteral(",0"));
+    for (int v = 0; v < maximoVotantes; ++v) {
+        auto *caixa = new QComboBox(painel);
+        caixa->setObjectName(QStringLiteral("cbNota%1").arg(v));
+        caixa->setProperty(propriedadeVotante, v);
+        caixa->setEditable(false);
+        caixa->addItems(itens);
+        caixa->setCurrentIndex(0);
+        caixa->setGeometry(esquerdaCaixa + passoColuna * v, topoCaixa, larguraCaixa,
+                           caixa->sizeHint().height());
+        caixa->setVisible(false);
+        connect(caixa, &QComboBox::activated, this, [this, caixa] { ComboBoxChange(caixa); });
+        caixasNotas[static_cast<size_t>(v)] = caixa;
+    }
+}
+
+void TfrNotas::definirTitulo(const QString &texto)
+{
+    tituloProblema = texto;
+    lblTituloProblema->setText(texto);
+    lblTituloProblema->adjustSize(); // never past the maximum width: longer names are cut
+}
+
+void TfrNotas::exibirCategoria(int categoria)
+{
+    if (categoria < 0 || categoria >= TabelaNotas::maximoCategorias)
+        return;
+    atual = categoria;
+    const int n = controleVotantes->quantidadeVotantes(categoria);
+    for (int v = n; v < maximoVotantes; ++v)
+        caixasNotas[static_cast<size_t>(v)]->setVisible(false);
+    for (int v = 0; v < n; ++v) {
+        QComboBox *caixa = caixasNotas[static_cast<size_t>(v)];
+        const float nota = tabela.nota(categoria, v);
+        // A grade outside 0 … 10 (only a file brings one) leaves the box without a choice.
+        const bool mostravel = nota > -1.0f && nota < static_cast<float>(notaMaxima + 1);
+        caixa->setCurrentIndex(mostravel ? static_cast<int>(nota) : -1);
+        caixa->setVisible(true);
+    }
+}
+
+void TfrNotas::ComboBoxChange(QComboBox *caixa)
+{
+    const int votante = caixa->property(propriedadeVotante).toInt();
+    tabela.definirNota(atual, votante, static_cast<float>(caixa->currentIndex()));
+}
+
+float TfrNotas::somaCategoria(int categoria) const
+{
+    return tabela.soma(categoria, controleVotantes->quantidadeVotantes(categoria));
+}
+
+void TfrNotas::descartarCategoriaAtual()
+{
+    if (atual == -1)
+        return;
+    tabela.descartarLinha(atual, controleVotantes->total());
+}
+
+void TfrNotas::gravarLinha(ElementoXml problema) const
+{
+    problema.filhos().removerTodos();
+    const int categorias = controleVotantes->total();
+    for (int c = 0; c < categorias; ++c) {
+        ElementoXml categoria = problema.adicionarFilho(QStringLiteral("categoria"));
+        categoria.definirAtributo(QStringLiteral("nome"), controleVotantes->tituloCategoria(c));
+        const int n = controleVotantes->quantidadeVotantes(c);
+        for (int v = 0; v < n; ++v)
+            categoria.adicionarFilho(QStringLiteral("nota"))
+                .definirTexto(formatarNota(tabela.nota(c, v)));
+    }
+}
+
+void TfrNotas::lerLinha(const ElementoXml &problema)
+{
+    try {
+        const ListaNos categorias = problema.filhos();
+        const int m = std::min(categorias.quantidade(), TabelaNotas::maximoCategorias);
+        for (int c = 0; c < m; ++c) {
+            const ListaNos notas = categorias.item(c).filhos();
+            const int n = std::min(notas.quantidade(), TabelaNotas::maximoVotantes);
+            for (int v = 0; v < n; ++v) {
+                const std::optional<float> nota = lerNota(notas.item(v).texto());
+                if (!nota)
+                    return; // the grades read so far stay; the others keep their values
+                tabela.definirNota(c, v, *nota);
+            }
+        }
+    } catch (const ErroSorvane &) {
+        // Same as a grade that does not read: the row stops here.
+    }
+}

@@ -1,0 +1,341 @@
+#include "voters/TfrCategoria.h"
+
+#include "app/CaixaCor.h"
+#include "grading/ControleNotas.h"
+#include "voters/ControleVotantes.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
+
+namespace {
+
+const QString tituloInicial = QStringLiteral("Descrição da categoria");
+const QString cabecalhoNomes = QStringLiteral("Nome do Votante");
+constexpr int alturaLinhaGrade = 18;
+constexpr int larguraNumeros = 32;
+constexpr int larguraNomes = 512;
+constexpr int larguraMinima = 640;
+constexpr int margem = 6;
+constexpr int larguraBordaNormal = 1;
+constexpr int larguraBordaSelecionada = 3;
+
+// Letters typed into the identifier become capitals; texts set in code stay as they are.
+class ValidadorMaiusculas : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &entrada, int &) const override
+    {
+        for (QChar &c : entrada)
+            c = c.toUpper();
+        return Acceptable;
+    }
+};
+
+// A name being typed reaches the grid at every key, so a save made while the cell is still
+// open keeps it.
+class DelegadoNomes : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *pai, const QStyleOptionViewItem &opcao,
+                          const QModelIndex &indice) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(pai, opcao, indice);
+        if (auto *linha = qobject_cast<QLineEdit *>(editor)) {
+            auto *delegado = const_cast<DelegadoNomes *>(this);
+            connect(linha, &QLineEdit::textEdited, delegado,
+                    [delegado, linha] { Q_EMIT delegado->commitData(linha); });
+        }
+        return editor;
+    }
+};
+
+} // namespace
+
+TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
+{
+    setFixedHeight(alturaFechada);
+    setMinimumWidth(larguraMinima);
+
+    painel = new QFrame(this);
+    painel->setObjectName(QStringLiteral("painel"));
+    painel->setFrameShape(QFrame::Panel);
+    painel->setFrameShadow(QFrame::Raised);
+    painel->setAutoFillBackground(true);
+    painel->setFocusPolicy(Qt::ClickFocus);
+
+    lblCategoria = new QLabel(QStringLiteral("Categoria:"), painel);
+    lblCategoria->setObjectName(QStringLiteral("lblCategoria"));
+    edCategoria = new QLineEdit(tituloInicial, painel);
+    edCategoria->setObjectName(QStringLiteral("edCategoria"));
+    edCategoria->setMaxLength(limiteTitulo);
+    lblCategoria->setBuddy(edCategoria);
+
+    sbBtnNomes = new QToolButton(painel);
+    sbBtnNomes->setObjectName(QStringLiteral("sbBtnNomes"));
+    sbBtnNomes->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    sbBtnNomes->setToolTip(QStringLiteral("Insere nomes dos votantes"));
+    sbBtnNomes->setAccessibleName(sbBtnNomes->toolTip());
+    sbBtnNomes->setAutoRaise(true);
+
+    lblQuantidade = new QLabel(QStringLiteral("Quantidade:"), painel);
+    lblQuantidade->setObjectName(QStringLiteral("lblQuantidade"));
+    cbQuantidade = new QComboBox(painel);
+    cbQuantidade->setObjectName(QStringLiteral("cbQuantidade"));
+    cbQuantidade->setEditable(false);
+    for (int n = 1; n <= maximoVotantes; ++n)
+        cbQuantidade->addItem(QString::number(n));
+    cbQuantidade->setCurrentIndex(0);
+    lblQuantidade->setBuddy(cbQuantidade);
+
+    lblIdentificador = new QLabel(QStringLiteral("Identificador:"), painel);
+    lblIdentificador->setObjectName(QStringLiteral("lblIdentificador"));
+    edIdentificador = new QLineEdit(painel);
+    edIdentificador->setObjectName(QStringLiteral("edIdentificador"));
+    edIdentificador->setMaxLength(limiteIdentificador);
+    edIdentificador->setValidator(new ValidadorMaiusculas(edIdentificador));
+    edIdentificador->setFixedWidth(edIdentificador->fontMetrics().horizontalAdvance(u'W') * 4 +
+                                   2 * margem);
+    lblIdentificador->setBuddy(edIdentificador);
+
+    clBoxVotantes = new CaixaCor(painel);
+    clBoxVotantes->setObjectName(QStringLiteral("clBoxVotantes"));
+
+    criarGrade();
+
+    auto *linha = new QHBoxLayout;
+    linha->setSpacing(margem);
+    linha->addWidget(lblCategoria);
+    linha->addWidget(edCategoria, 1);
+    linha->addWidget(sbBtnNomes);
+    linha->addSpacing(margem);
+    linha->addWidget(lblQuantidade);
+    linha->addWidget(cbQuantidade);
+    linha->addWidget(lblIdentificador);
+    linha->addWidget(edIdentificador);
+    linha->addWidget(clBoxVotantes);
+
+    auto *coluna = new QVBoxLayout(painel);
+    coluna->setContentsMargins(margem, 4, margem, 4);
+    coluna->setSpacing(4);
+    coluna->addLayout(linha);
+    coluna->addWidget(sgVotantes, 1);
+
+    auto *moldura = new QVBoxLayout(this);
+    moldura->setContentsMargins(0, 0, 0, 0);
+    moldura->addWidget(painel);
+
+    for (QWidget *filho :
+         std::initializer_list<QWidget *>{painel, edCategoria, sbBtnNomes, cbQuantidade,
+                                          edIdentificador, clBoxVotantes, sgVotantes}) {
+        filho->installEventFilter(this);
+    }
+    connect(sbBtnNomes, &QToolButton::clicked, this, &TfrCategoria::painelDblClick);
+    connect(cbQuantidade, &QComboBox::activated, this, &TfrCategoria::cbQuantidadeChange);
+    connect(clBoxVotantes, &CaixaCor::corAlterada, this, &TfrCategoria::clBoxVotantesChange);
+    destacar(false);
+    definirCor(corPreta);
+}
+
+void TfrCategoria::criarGrade()
+{
+    // The fixed row and column are the grid's headers; rows beyond the number of voters are
+    // hidden, not dropped, so names typed there come back when the number grows again.
+    sgVotantes = new QTableWidget(maximoVotantes, 1, painel);
+    sgVotantes->setObjectName(QStringLiteral("sgVotantes"));
+    sgVotantes->setItemDelegate(new DelegadoNomes(sgVotantes));
+    sgVotantes->setHorizontalHeaderLabels({cabecalhoNomes});
+    QStringList numeros;
+    for (int n = 1; n <= maximoVotantes; ++n)
+        numeros.append(QString::number(n));
+    sgVotantes->setVerticalHeaderLabels(numeros);
+    QHeaderView *linhas = sgVotantes->verticalHeader();
+    linhas->setMinimumSectionSize(alturaLinhaGrade);
+    linhas->setDefaultSectionSize(alturaLinhaGrade);
+    linhas->setSectionResizeMode(QHeaderView::Interactive);
+    linhas->setSectionsMovable(true);
+    linhas->setFixedWidth(larguraNumeros);
+    linhas->setDefaultAlignment(Qt::AlignCenter);
+    sgVotantes->horizontalHeader()->setFixedHeight(alturaLinhaGrade + 2);
+    sgVotantes->setColumnWidth(0, larguraNomes);
+    sgVotantes->setFixedHeight(alturaNomes - 8);
+    sgVotantes->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    sgVotantes->setTabKeyNavigation(false);
+    for (int j = 0; j < maximoVotantes; ++j) {
+        sgVotantes->setItem(j, 0, new QTableWidgetItem);
+        sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
+    }
+    sgVotantes->setVisible(false);
+    connect(linhas, &QHeaderView::sectionMoved, this, &TfrCategoria::linhaMovida);
+}
+
+void TfrCategoria::linhaMovida()
+{
+    // A dragged row carries its name to the new place; the numbers stay where they are, as
+    // grades belong to voter positions.
+    QHeaderView *linhas = sgVotantes->verticalHeader();
+    QStringList nomes;
+    for (int visual = 0; visual < maximoVotantes; ++visual) {
+        const int logica = linhas->logicalIndex(visual);
+        if (!sgVotantes->isRowHidden(logica))
+            nomes.append(nomeVotante(logica));
+    }
+    {
+        const QSignalBlocker bloqueio(linhas);
+        for (int logica = 0; logica < maximoVotantes; ++logica)
+            linhas->moveSection(linhas->visualIndex(logica), logica);
+    }
+    for (int j = 0; j < nomes.size(); ++j)
+        definirNomeVotante(j, nomes.at(j));
+}
+
+QString TfrCategoria::titulo() const
+{
+    return edCategoria->text();
+}
+
+void TfrCategoria::definirTitulo(const QString &texto)
+{
+    // The typing limit does not cut a title read from a file.
+    edCategoria->setMaxLength(std::max<int>(limiteTitulo, static_cast<int>(texto.size())));
+    edCategoria->setText(texto);
+    edCategoria->setCursorPosition(0);
+}
+
+QString TfrCategoria::identificador() const
+{
+    return edIdentificador->text();
+}
+
+void TfrCategoria::definirIdentificador(const QString &texto)
+{
+    edIdentificador->setMaxLength(
+        std::max<int>(limiteIdentificador, static_cast<int>(texto.size())));
+    edIdentificador->setText(texto);
+    edIdentificador->setCursorPosition(0);
+}
+
+void TfrCategoria::definirCor(ValorCor valor)
+{
+    clBoxVotantes->definirCor(valor);
+    clBoxVotantesChange(valor);
+}
+
+void TfrCategoria::definirQuantidade(int quantidade)
+{
+    quantidadeVotantes = std::clamp(quantidade, 0, maximoVotantes);
+    {
+        const QSignalBlocker bloqueio(cbQuantidade);
+        cbQuantidade->setCurrentIndex(quantidadeVotantes - 1);
+    }
+    for (int j = 0; j < maximoVotantes; ++j)
+        sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
+}
+
+QString TfrCategoria::nomeVotante(int j) const
+{
+    const QTableWidgetItem *celula = sgVotantes->item(j, 0);
+    return celula ? celula->text() : QString();
+}
+
+void TfrCategoria::definirNomeVotante(int j, const QString &nome)
+{
+    if (QTableWidgetItem *celula = sgVotantes->item(j, 0))
+        celula->setText(nome);
+}
+
+void TfrCategoria::destacar(bool selecionado)
+{
+    painel->setLineWidth(selecionado ? larguraBordaSelecionada : larguraBordaNormal);
+    QPalette paleta = painel->palette();
+    paleta.setColor(QPalette::Window, paraQColor(selecionado ? corPrata : corFaceBotao));
+    painel->setPalette(paleta);
+}
+
+void TfrCategoria::painelEnter()
+{
+    // A frame on its way out (focus moving while the list is rebuilt) selects nothing.
+    if (controleVotantes && controleVotantes->quadro(posicao) == this)
+        controleVotantes->selecionar(posicao);
+}
+
+void TfrCategoria::painelClick()
+{
+    edCategoria->setFocus();
+    painelEnter();
+}
+
+void TfrCategoria::painelDblClick()
+{
+    nomesVisiveis = !nomesVisiveis;
+    sgVotantes->setVisible(nomesVisiveis);
+    setFixedHeight(height() + (nomesVisiveis ? alturaNomes : -alturaNomes));
+    if (controleVotantes)
+        controleVotantes->atualizar(true);
+}
+
+void TfrCategoria::cbQuantidadeChange()
+{
+    definirQuantidade(std::clamp(cbQuantidade->currentIndex() + 1, 1, maximoVotantes));
+    if (controleNotas)
+        controleNotas->atualizar(true);
+}
+
+void TfrCategoria::edCategoriaExit()
+{
+    if (titulo().contains(u'"') || titulo().contains(u'\''))
+        edCategoria->clear();
+}
+
+void TfrCategoria::clBoxVotantesChange(ValorCor valor)
+{
+    cor = valor;
+    QPalette paleta = edCategoria->palette();
+    paleta.setColor(QPalette::Text, paraQColor(valor));
+    edCategoria->setPalette(paleta);
+}
+
+bool TfrCategoria::eventFilter(QObject *objeto, QEvent *evento)
+{
+    switch (evento->type()) {
+    case QEvent::FocusIn:
+        painelEnter();
+        break;
+    case QEvent::FocusOut: {
+        // Leaving the window or opening a pop-up does not leave the title.
+        const Qt::FocusReason razao = static_cast<QFocusEvent *>(evento)->reason();
+        if (objeto == edCategoria && razao != Qt::ActiveWindowFocusReason &&
+            razao != Qt::PopupFocusReason) {
+            edCategoriaExit();
+        }
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        if (objeto == painel) {
+            painelClick();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (objeto == painel) {
+            painelDblClick();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QFrame::eventFilter(objeto, evento);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+// One voter category of the "Votantes" tab: title, number of voters, identifier, colour and
+// the grid of the voters' names, which can be shown or folded. The title, the identifier and
+// the names are never copied: they are always the current texts of their controls.
+
+#include "app/Cores.h"
+
+#include <QFrame>
+
+class CaixaCor;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+class QToolButton;
+
+class TfrCategoria : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int alturaFechada = 39;
+    static constexpr int alturaNomes = 108;
+    static constexpr int limiteTitulo = 32;
+    static constexpr int limiteIdentificador = 3;
+    static constexpr int maximoVotantes = 12;
+
+    explicit TfrCategoria(QWidget *pai = nullptr);
+
+    QString titulo() const;
+    void definirTitulo(const QString &texto);
+    QString identificador() const;
+    void definirIdentificador(const QString &texto);
+    ValorCor corCategoria() const { return cor; }
+    void definirCor(ValorCor valor); // the chooser and the title's colour follow
+    // 0 … 12 voters; 0 only comes from a file and leaves the chooser without a choice.
+    void definirQuantidade(int quantidade);
+    QString nomeVotante(int j) const; // "" outside the grid
+    void definirNomeVotante(int j, const QString &nome);
+    void destacar(bool selecionado);
+
+    int posicao = 0;
+    int quantidadeVotantes = 1;
+    bool nomesVisiveis = false;
+
+    QFrame *painel = nullptr;
+    QLabel *lblCategoria = nullptr;
+    QLineEdit *edCategoria = nullptr;
+    QToolButton *sbBtnNomes = nullptr;
+    QLabel *lblQuantidade = nullptr;
+    QComboBox *cbQuantidade = nullptr;
+    QLabel *lblIdentificador = nullptr;
+    QLineEdit *edIdentificador = nullptr;
+    CaixaCor *clBoxVotantes = nullptr;
+    QTableWidget *sgVotantes = nullptr;
+
+public Q_SLOTS:
+    void painelEnter();
+    void painelClick();
+    void painelDblClick();
+    void cbQuantidadeChange();
+    void edCategoriaExit();
+    void clBoxVotantesChange(ValorCor valor);
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void criarGrade();
+    void linhaMovida();
+
+    ValorCor cor = corPreta;
+};
