@@ -403,7 +403,14 @@ int Organograma::verificarPagina(int y, int base)
         novaPagina();
     ++totalPaginas;
     ++paginaAtual;
-    return m.margem;
+    return topoDePagina();
+}
+
+int Organograma::topoDePagina() const
+{
+    // On paper only the first page has the title; on screen every page has it, so the count
+    // pass goes on below it and the page passes find each section where it was counted.
+    return emImpressao ? metricas.margem : metricas.margem + 2 * alturaTexto();
 }
 
 // --- the pass --------------------------------------------------------------------------------
@@ -419,13 +426,24 @@ void Organograma::desenharOrganograma(int indiceProblema, int indiceCausa, int p
     if (!dados.existeProblema && dados.quantidadeProblemas > 0)
         return;
 
-    if (pagina >= 0) {
-        paginaAtual = pagina;
-    } else {
+    if (pagina < 0) {
         totalPaginas = 1;
         paginaAtual = 1;
+        desenharPassagem(dados, causa, pagina);
+        return;
     }
+    // A page pass shows the page asked for: a row taller than a page is blanked as in the count
+    // pass, but the page shown and the number of pages stay as the count pass left them, so the
+    // page buttons always lead back and forth.
+    const int totalContado = totalPaginas;
+    paginaAtual = pagina;
+    desenharPassagem(dados, causa, pagina);
+    paginaAtual = pagina;
+    totalPaginas = totalContado;
+}
 
+void Organograma::desenharPassagem(const DadosOrganograma &dados, int causa, int pagina)
+{
     Pintura pintura(*this);
     const MedidasOrganograma &m = metricas;
     const int h = alturaTexto();
@@ -447,9 +465,10 @@ void Organograma::desenharOrganograma(int indiceProblema, int indiceCausa, int p
         if (pagina >= 0 && paginaDaSecao[static_cast<size_t>(secao)] != pagina)
             continue;
         const QStringList textos = textosDaSecao(secao, dados);
+        const int paginaDaLinha = paginaAtual;
         Retangulo r = desenharSecao(m.colunaRotulos, y, textos);
         y = verificarPagina(y, r.base);
-        if (y == m.margem) {
+        if (paginaAtual != paginaDaLinha) {
             r = desenharSecao(m.colunaRotulos, y, textos);
             y = verificarPagina(y, r.base);
         }

@@ -111,6 +111,8 @@ private:
     void escreverTexto(int x, int y, const QString &texto);
     void retangulo(const QColor &cor, const Retangulo &r);
     int larguraCaixa() const;
+    int topoDePagina() const;
+    void desenharPassagem(const DadosOrganograma &dados, int causa, int pagina);
     void desenharCabecalho(const DadosOrganograma &dados, int causa, int y0, int &y);
 
     ListaNos secoesPlano;
