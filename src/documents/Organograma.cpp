@@ -9,7 +9,6 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
-#include <cmath>
 
 std::array<int, secoesOrganograma> paginaDaSecao = {1, 1, 1, 1, 1, 1};
 
@@ -21,7 +20,6 @@ constexpr double fatorPassoLinha = 1.2;
 constexpr int divisorMargemTela = 40;
 constexpr int divisorMargemImpressora = 20;
 const QString colunaDeRotulos = QStringLiteral("XXXXXXXXXXXX");
-const QString letraDeAltura = QStringLiteral("X");
 const QString delimitadores = QStringLiteral(" .!;:/-");
 
 const QColor corFundo = Qt::white;
@@ -38,10 +36,10 @@ QString numerado(const QString &prefixo, int numero, const QString &texto)
     return prefixo + QString::number(numero) + QStringLiteral(": ") + texto;
 }
 
-QColor corOperacao(int coluna)
+ValorCor corOperacao(int coluna)
 {
     // More than three columns only come from a damaged plan; their colours repeat.
-    return paraQColor(coresOperacoes[static_cast<size_t>(coluna) % coresOperacoes.size()]);
+    return coresOperacoes[static_cast<size_t>(coluna) % coresOperacoes.size()];
 }
 
 // The texts of section row `secao` for the operations of the cause, followed by its label.
@@ -375,7 +373,7 @@ Retangulo Organograma::desenharSecao(int x, int y, const QStringList &textos)
     QVector<Retangulo> caixas;
     for (int i = 0; i < n; ++i) {
         const Retangulo r = desenharTexto(cx, y, coluna, textos[i]);
-        desenharMoldura(coresOperacoes[static_cast<size_t>(i) % coresOperacoes.size()], r);
+        desenharMoldura(corOperacao(i), r);
         caixas.append(r);
         cx += coluna + m.espacoHorizontal;
         b = std::max(b, r.base);
@@ -384,7 +382,7 @@ Retangulo Organograma::desenharSecao(int x, int y, const QStringList &textos)
 
     int bx = x + coluna / 2;
     for (int i = 0; i < n; ++i) {
-        retangulo(corOperacao(i), {bx, caixas[i].base, bx + m.espessura, b});
+        retangulo(paraQColor(corOperacao(i)), {bx, caixas[i].base, bx + m.espessura, b});
         bx += coluna + m.espacoHorizontal;
     }
 

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,6 +67,13 @@ QSize paginaImpressora()
         return {impressoraDeTeste->width(), impressoraDeTeste->height()};
     ServicoImpressao &servico = ServicoImpressao::instancia();
     return {servico.larguraPagina(), servico.alturaPagina()};
+}
+
+// An empty chooser stands for position 0: a plan without problems still shows its title, and a
+// problem without causes one empty cause.
+int posicao(const QComboBox *caixa)
+{
+    return std::max(0, caixa->currentIndex());
 }
 
 // The page picture: paints the chart's bitmap as it is, at its own size.
@@ -209,13 +217,6 @@ void TfmDiagrama::medidasTela()
     imgVisualizacaoDiag->setFixedSize(desenho.imagem().size());
     conteudoImagem->setMinimumSize(desenho.imagem().size());
     FormResize();
-}
-
-// An empty chooser stands for position 0: a plan without problems still shows its title, and a
-// problem without causes one empty cause.
-static int posicao(const QComboBox *caixa)
-{
-    return std::max(0, caixa->currentIndex());
 }
 
 void TfmDiagrama::redesenhar()

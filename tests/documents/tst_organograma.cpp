@@ -163,26 +163,9 @@ private Q_SLOTS:
         QVERIFY(superficie->linhas.isEmpty()); // no outline of its own
     }
 
-    void molduraEmPolilinhaFechadaComACor()
-    {
-        organograma->desenharMoldura(0x00FF00, {10, 20, 110, 70});
-        QCOMPARE(superficie->linhas.size(), 1);
-        QCOMPARE(superficie->linhas[0].pontos, contorno({10, 20, 110, 70}));
-        QCOMPARE(superficie->linhas[0].cor, QColor(0, 255, 0));
-        QCOMPARE(superficie->linhas[0].largura, 2);
-    }
-
-    void linhaDeSecaoSemOperacoesNaoDesenhaNada_data()
-    {
-        QTest::addColumn<QStringList>("textos");
-        QTest::newRow("só o rótulo") << QStringList{QStringLiteral("Operações >")};
-        QTest::newRow("lista vazia") << QStringList();
-    }
-
     void linhaDeSecaoSemOperacoesNaoDesenhaNada()
     {
-        QFETCH(QStringList, textos);
-        const Retangulo r = organograma->desenharSecao(120, 100, textos);
+        const Retangulo r = organograma->desenharSecao(120, 100, {QStringLiteral("Operações >")});
         QCOMPARE(r, (Retangulo{120, 100, 560 - 120, 100}));
         QVERIFY(superficie->textos.isEmpty());
         QVERIFY(superficie->linhas.isEmpty());
@@ -293,7 +276,8 @@ private Q_SLOTS:
 
     void cabecalhoDaPrimeiraPagina()
     {
-        desenharPlano({problemaCurto()}, 0, 0, Organograma::paginaContagem);
+        desenharPlano({problemaCurto({QStringLiteral("um"), QStringLiteral("dois")})}, 0, 0,
+                      Organograma::paginaContagem);
 
         const int h = organograma->alturaTexto();
         const int y0 = 20 + 2 * h;
@@ -306,10 +290,14 @@ private Q_SLOTS:
         QCOMPARE(superficie->linhas[0].cor, QColor(255, 0, 0));
         QCOMPARE(superficie->procurar(QStringLiteral("Problema >"))->canto,
                  QPoint(20, y0 + (linha - h) / 2));
+        // The indicators follow one another with no gap, inside one outline.
         const int y1 = problema.base + 2;
-        QCOMPARE(superficie->linhas[1].pontos, contorno({120, y1, 570, y1 + linha}));
-        QCOMPARE(superficie->procurar(QStringLiteral("I1: ind"))->canto, QPoint(124, y1 + 4));
-        const int y2 = y1 + linha + 10;
+        QCOMPARE(superficie->linhas[1].pontos,
+                 contorno({120, y1, 570, y1 + 2 * passo + 2 * recuo}));
+        QCOMPARE(superficie->procurar(QStringLiteral("I1: um"))->canto, QPoint(124, y1 + 4));
+        QCOMPARE(superficie->procurar(QStringLiteral("I2: dois"))->canto,
+                 QPoint(124, y1 + 4 + passo));
+        const int y2 = y1 + 2 * passo + 2 * recuo + 10;
         QCOMPARE(superficie->linhas[2].pontos, contorno({130, y2, 560, y2 + linha}));
         QCOMPARE(superficie->linhas[2].cor, QColor(128, 128, 128));
         QCOMPARE(superficie->procurar(QStringLiteral("C1: Transporte"))->canto,
@@ -319,21 +307,6 @@ private Q_SLOTS:
         // The first row starts V below the cause box.
         QCOMPARE(superficie->procurar(QStringLiteral("O1: (QUEM) t1 (O QUE) t2"))->canto,
                  QPoint(124, y2 + linha + 10 + 4));
-    }
-
-    void indicadoresSeguemSemIntervaloNumSoContorno()
-    {
-        desenharPlano(
-            {problemaCurto({QStringLiteral("um"), QStringLiteral("dois"), QStringLiteral("três")})},
-            0, 0, Organograma::paginaContagem);
-        const int y1 = 20 + 2 * organograma->alturaTexto() + passo + 2 * recuo + 2;
-        for (int j = 0; j < 3; ++j) {
-            const QString texto = QStringList{QStringLiteral("I1: um"), QStringLiteral("I2: dois"),
-                                              QStringLiteral("I3: três")}[j];
-            QCOMPARE(superficie->procurar(texto)->canto, QPoint(124, y1 + 4 + j * passo));
-        }
-        QCOMPARE(superficie->linhas[1].pontos,
-                 contorno({120, y1, 570, y1 + 3 * passo + 2 * recuo}));
     }
 
     void problemaSemIndicadoresTemContornoAchatado()
@@ -367,27 +340,6 @@ private Q_SLOTS:
                  (Retangulo{120, causa.base + 10, 570, causa.base + 10 + passo + 2 * recuo}));
         QCOMPARE(superficie->linhas[3].cor, QColor(255, 0, 0));
         QVERIFY(superficie->procurar(QStringLiteral("Revisão Geral: rev")));
-    }
-
-    void operacoesDaCausaEscolhidaComecamDepoisDasAnteriores()
-    {
-        Problema problema = problemaCurto();
-        problema.causas = {Causa{QStringLiteral("primeira"),
-                                 {planoOrganograma::operacao("a"), planoOrganograma::operacao("b")},
-                                 {}},
-                           Causa{QStringLiteral("segunda"),
-                                 {planoOrganograma::operacao("c"), planoOrganograma::operacao("d"),
-                                  planoOrganograma::operacao("e")},
-                                 {}}};
-        desenharPlano({problema}, 0, 1, Organograma::paginaContagem);
-
-        QVERIFY(superficie->procurar(QStringLiteral("C2: segunda")));
-        const QStringList textos = superficie->textosDaPagina(1);
-        QVERIFY(textos.contains(QStringLiteral("Prazo: c6")));
-        QVERIFY(textos.contains(QStringLiteral("Resultados: d7")));
-        QVERIFY(textos.contains(QStringLiteral("Avaliação: e8")));
-        QVERIFY(!textos.join(QString()).contains(QStringLiteral("a6")));
-        QVERIFY(!textos.join(QString()).contains(QStringLiteral("b6")));
     }
 
     void contagemDistribuiSecoesPelasPaginas()

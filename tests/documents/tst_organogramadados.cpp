@@ -84,10 +84,6 @@ private Q_SLOTS:
                      causas("<problema><causa operacoes=\"-4\">c1</causa></problema>") +
                      operacoes(operacao("op1c1", "a") + "<revisao>rev</revisao>"))
             << 0 << QStringLiteral("c1") << QStringList() << QStringLiteral("rev");
-        QTest::newRow("causa sem o atributo")
-            << plano(problemas() + indicadores + causas("<problema><causa>c1</causa></problema>") +
-                     operacoes(operacao("op1c1", "a") + "<revisao>rev</revisao>"))
-            << 0 << QStringLiteral("c1") << QStringList() << QStringLiteral("rev");
         QTest::newRow("operação com só cinco textos")
             << plano(problemas() + indicadores +
                      causas("<problema><causa operacoes=\"1\">c1</causa></problema>") +

