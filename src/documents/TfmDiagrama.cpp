@@ -1,13 +1,332 @@
 #include "documents/TfmDiagrama.h"
 
+#include "app/Interacao.h"
 #include "data/ListaNos.h"
+#include "documents/DadosOrganograma.h"
+#include "documents/ServicoImpressao.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
 
 TfmDiagrama *fmDiagrama = nullptr;
 
-// Placeholder until the chart is built.
+namespace {
+
+constexpr int larguraInicial = 830;
+constexpr int alturaInicial = 773;
+constexpr int larguraMinima = 732;
+constexpr int alturaMinima = 416;
+constexpr int alturaPainelInferior = 41;
+constexpr int caracteresEscolha = 24;
+
+const QString tituloImpressao = QStringLiteral("Organograma Planejamento Escolar");
+const QString semImpressora =
+    QStringLiteral("O sistema não possui nenhuma impressora configurada!\n"
+                   "Instale e configure uma impressora e tente novamente.");
+const QString impressaoCancelada = QStringLiteral("Impressão cancelada");
+const QString falhaImpressao = QStringLiteral("Não foi possível imprimir o organograma.\n"
+                                              "Verifique a impressora e tente novamente.");
+const QString falhaPdf = QStringLiteral("Não foi possível gravar o arquivo \"%1\".\n"
+                                        "Escolha outro local e tente novamente.");
+const QString sugestaoPdf = QStringLiteral("organograma.pdf");
+
+QPrinter *impressoraDeTeste = nullptr;
+
+int quantidadeImpressoras()
+{
+    return impressoraDeTeste != nullptr ? 1 : ServicoImpressao::instancia().quantidadeImpressoras();
+}
+
+QPrinter &impressoraAtual()
+{
+    return impressoraDeTeste != nullptr ? *impressoraDeTeste
+                                        : ServicoImpressao::instancia().impressora();
+}
+
+bool configurarImpressora()
+{
+    return impressoraDeTeste != nullptr ? interacao().configurarImpressora(*impressoraDeTeste)
+                                        : ServicoImpressao::instancia().configurar();
+}
+
+QSize paginaImpressora()
+{
+    if (impressoraDeTeste != nullptr)
+        return {impressoraDeTeste->width(), impressoraDeTeste->height()};
+    ServicoImpressao &servico = ServicoImpressao::instancia();
+    return {servico.larguraPagina(), servico.alturaPagina()};
+}
+
+// An empty chooser stands for position 0: a plan without problems still shows its title, and a
+// problem without causes one empty cause.
+int posicao(const QComboBox *caixa)
+{
+    return std::max(0, caixa->currentIndex());
+}
+
+// The page picture: paints the chart's bitmap as it is, at its own size.
+class QuadroDiagrama : public QWidget {
+public:
+    QuadroDiagrama(const Organograma &desenho, QWidget *pai) : QWidget(pai), desenho(desenho) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter pintor(this);
+        pintor.drawImage(0, 0, desenho.imagem());
+    }
+
+private:
+    const Organograma &desenho;
+};
+
+} // namespace
+
+void TfmDiagrama::definirImpressoraDeTeste(QPrinter *impressora)
+{
+    impressoraDeTeste = impressora;
+}
+
 TfmDiagrama::TfmDiagrama(QWidget *pai) : QDialog(pai)
 {
     setObjectName(QStringLiteral("fmDiagrama"));
+    setWindowTitle(QStringLiteral("Organograma do Plano"));
+    resize(larguraInicial, alturaInicial);
+    setMinimumSize(larguraMinima, alturaMinima);
+    criarComponentes();
+    if (const QScreen *tela = QGuiApplication::primaryScreen())
+        move(tela->availableGeometry().center() - rect().center());
 }
 
-void TfmDiagrama::montarOrganograma(const ListaNos &, const QString &) {}
+void TfmDiagrama::criarComponentes()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    sbImagem = new QScrollArea(this);
+    sbImagem->setObjectName(QStringLiteral("sbImagem"));
+    sbImagem->setWidgetResizable(true);
+    conteudoImagem = new QWidget;
+    conteudoImagem->setAutoFillBackground(false);
+    imgVisualizacaoDiag = new QuadroDiagrama(desenho, conteudoImagem);
+    imgVisualizacaoDiag->setObjectName(QStringLiteral("imgVisualizacaoDiag"));
+    sbImagem->setWidget(conteudoImagem);
+    conteudoImagem->installEventFilter(this);
+    layout->addWidget(sbImagem, 1);
+
+    painelInferior = new QFrame(this);
+    painelInferior->setObjectName(QStringLiteral("painelInferior"));
+    painelInferior->setFixedHeight(alturaPainelInferior);
+    auto *controles = new QHBoxLayout(painelInferior);
+    controles->setContentsMargins(8, 0, 8, 0);
+
+    auto botao = [this, controles](const char *nome, const QString &texto) {
+        auto *novo = new QPushButton(texto, painelInferior);
+        novo->setObjectName(QString::fromLatin1(nome));
+        novo->setAutoDefault(false);
+        controles->addWidget(novo);
+        return novo;
+    };
+    auto escolha = [this, controles](const char *nomeRotulo, const char *nome,
+                                     const QString &texto) {
+        auto *rotulo = new QLabel(texto, painelInferior);
+        rotulo->setObjectName(QString::fromLatin1(nomeRotulo));
+        auto *caixa = new QComboBox(painelInferior);
+        caixa->setObjectName(QString::fromLatin1(nome));
+        caixa->setEditable(false);
+        caixa->setPlaceholderText(texto);
+        caixa->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        caixa->setMinimumContentsLength(caracteresEscolha);
+        rotulo->setBuddy(caixa);
+        controles->addWidget(rotulo);
+        controles->addWidget(caixa);
+        return std::pair{rotulo, caixa};
+    };
+
+    btnAnterior = botao("btnAnterior", QStringLiteral("Página Anterior"));
+    btnProxima = botao("btnProxima", QStringLiteral("Próxima Página"));
+    std::tie(lblProblema, cbProblemas) =
+        escolha("lblProblema", "cbProblemas", QStringLiteral("Problema"));
+    std::tie(lblCausa, cbCausas) = escolha("lblCausa", "cbCausas", QStringLiteral("Causa"));
+    controles->addStretch(1);
+    btnSalvarPdf = botao("btnSalvarPdf", QStringLiteral("Salvar PDF"));
+    btnImprimir = botao("btnImprimir", QStringLiteral("Imprimir"));
+    btnCancelar = botao("btnCancelar", QStringLiteral("Fechar"));
+    layout->addWidget(painelInferior);
+
+    btnAnterior->setEnabled(false);
+    btnProxima->setEnabled(false);
+
+    connect(cbProblemas, &QComboBox::currentIndexChanged, this, &TfmDiagrama::cbProblemasChange);
+    connect(cbCausas, &QComboBox::currentIndexChanged, this, &TfmDiagrama::cbCausasChange);
+    connect(btnAnterior, &QPushButton::clicked, this, &TfmDiagrama::btnAnteriorClick);
+    connect(btnProxima, &QPushButton::clicked, this, &TfmDiagrama::btnProximaClick);
+    connect(btnImprimir, &QPushButton::clicked, this, &TfmDiagrama::btnImprimirClick);
+    connect(btnSalvarPdf, &QPushButton::clicked, this, &TfmDiagrama::btnSalvarPdfClick);
+    connect(btnCancelar, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfmDiagrama::montarOrganograma(const ListaNos &secoes, const QString &nomePlano)
+{
+    desenho.definirPlano(secoes, nomePlano);
+    {
+        const QSignalBlocker bloqueio(cbProblemas);
+        cbProblemas->clear();
+        cbProblemas->addItems(DadosOrganograma::nomesProblemas(secoes));
+        cbProblemas->setCurrentIndex(cbProblemas->count() > 0 ? 0 : -1);
+    }
+    preencherCausas();
+    medidasTela();
+    redesenhar();
+}
+
+void TfmDiagrama::preencherCausas()
+{
+    const QSignalBlocker bloqueio(cbCausas);
+    cbCausas->clear();
+    cbCausas->addItems(
+        DadosOrganograma::textosCausas(desenho.secoes(), cbProblemas->currentIndex()));
+    cbCausas->setCurrentIndex(cbCausas->count() > 0 ? 0 : -1);
+}
+
+void TfmDiagrama::medidasTela()
+{
+    TelaOrganograma tela;
+    if (const QScreen *primaria = QGuiApplication::primaryScreen()) {
+        tela.tela = primaria->size();
+        tela.pontosPorPolegada = qRound(primaria->logicalDotsPerInchY());
+    }
+    tela.impressoras = quantidadeImpressoras();
+    if (tela.impressoras > 0)
+        tela.pagina = paginaImpressora();
+    desenho.medidasTela(tela);
+
+    imgVisualizacaoDiag->setFixedSize(desenho.imagem().size());
+    conteudoImagem->setMinimumSize(desenho.imagem().size());
+    FormResize();
+}
+
+void TfmDiagrama::redesenhar()
+{
+    desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas),
+                                Organograma::paginaContagem);
+    desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas), 1);
+    btnAnterior->setEnabled(false);
+    btnProxima->setEnabled(desenho.totalPaginas > 1);
+    imgVisualizacaoDiag->update();
+}
+
+void TfmDiagrama::desenharPagina(int pagina)
+{
+    desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas), pagina);
+    imgVisualizacaoDiag->update();
+}
+
+void TfmDiagrama::atualizarBotoesPagina()
+{
+    btnProxima->setEnabled(desenho.paginaAtual < desenho.totalPaginas);
+    btnAnterior->setEnabled(desenho.paginaAtual > 1);
+}
+
+void TfmDiagrama::cbProblemasChange()
+{
+    preencherCausas();
+    redesenhar();
+}
+
+void TfmDiagrama::cbCausasChange()
+{
+    redesenhar();
+}
+
+void TfmDiagrama::btnProximaClick()
+{
+    // There is no page after the last one.
+    if (desenho.paginaAtual < desenho.totalPaginas)
+        ++desenho.paginaAtual;
+    atualizarBotoesPagina();
+    desenharPagina(desenho.paginaAtual);
+}
+
+void TfmDiagrama::btnAnteriorClick()
+{
+    if (desenho.paginaAtual > 1)
+        --desenho.paginaAtual;
+    atualizarBotoesPagina();
+    desenharPagina(desenho.paginaAtual);
+}
+
+void TfmDiagrama::btnImprimirClick()
+{
+    if (quantidadeImpressoras() == 0) {
+        interacao().mensagem(Icone::Informacao, semImpressora);
+        return;
+    }
+    if (!configurarImpressora()) {
+        interacao().mensagem(Icone::Informacao, impressaoCancelada);
+        return;
+    }
+    const bool impresso = imprimirEm(impressoraAtual());
+    medidasTela();
+    redesenhar();
+    if (!impresso)
+        interacao().mensagem(Icone::Informacao, falhaImpressao);
+}
+
+void TfmDiagrama::btnSalvarPdfClick()
+{
+    const QString arquivo = interacao().arquivoParaSalvar(sugestaoPdf);
+    if (arquivo.isEmpty())
+        return;
+    const auto pdf = ServicoImpressao::impressoraPdf(arquivo);
+    const bool gravado = imprimirEm(*pdf);
+    medidasTela();
+    redesenhar();
+    if (!gravado)
+        interacao().mensagem(Icone::Informacao, falhaPdf.arg(arquivo));
+}
+
+bool TfmDiagrama::imprimirEm(QPrinter &destino)
+{
+    destino.setDocName(tituloImpressao);
+    desenho.medidasImpressora(destino);
+    if (!desenho.iniciarImpressao())
+        return false;
+    desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas),
+                                Organograma::paginaContagem);
+    return desenho.concluirImpressao();
+}
+
+void TfmDiagrama::FormResize()
+{
+    const QSize area = sbImagem->viewport()->size();
+    const QSize imagem = imgVisualizacaoDiag->size();
+    imgVisualizacaoDiag->move(std::max(0, (area.width() - imagem.width()) / 2),
+                              std::max(0, (area.height() - imagem.height()) / 2));
+}
+
+void TfmDiagrama::resizeEvent(QResizeEvent *evento)
+{
+    QDialog::resizeEvent(evento);
+    FormResize();
+}
+
+bool TfmDiagrama::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == conteudoImagem && evento->type() == QEvent::Resize)
+        FormResize();
+    return QDialog::eventFilter(objeto, evento);
+}

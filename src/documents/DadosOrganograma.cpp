@@ -1,0 +1,122 @@
+#include "documents/DadosOrganograma.h"
+
+#include "data/Erros.h"
+#include "data/ListaNos.h"
+
+#include <algorithm>
+
+namespace {
+
+ElementoXml secao(const ListaNos &secoes, const QString &nome)
+{
+    try {
+        return secoes.porNome(nome);
+    } catch (const ErroSorvane &) {
+        return {};
+    }
+}
+
+// An element with no node stands for anything missing: its children, texts and attributes
+// all read as empty.
+ElementoXml filho(const ElementoXml &pai, int posicao)
+{
+    const ListaNos filhos = pai.filhos();
+    if (posicao < 0 || posicao >= filhos.quantidade())
+        return {};
+    return filhos.item(posicao);
+}
+
+QString textoAtributo(const ElementoXml &elemento, const QString &nome)
+{
+    const ValorAtributo valor = elemento.atributo(nome);
+    return valor.nulo() ? QString() : valor.texto();
+}
+
+int inteiroAtributo(const ElementoXml &elemento, const QString &nome, int padrao)
+{
+    try {
+        return elemento.atributo(nome).inteiro();
+    } catch (const ErroSorvane &) {
+        return padrao;
+    }
+}
+
+QStringList textosFilhos(const ElementoXml &pai)
+{
+    QStringList textos;
+    for (const ElementoXml &elemento : pai.filhos())
+        textos.append(elemento.texto());
+    return textos;
+}
+
+// A cause announces its operations in its `operacoes` attribute; an unreadable or negative
+// count announces none.
+int operacoesAnunciadas(const ElementoXml &causa)
+{
+    return std::max(0, inteiroAtributo(causa, QStringLiteral("operacoes"), 0));
+}
+
+ElementoXml problemaDaSecao(const ListaNos &secoes, const QString &nome, int indiceProblema)
+{
+    return filho(secao(secoes, nome), indiceProblema);
+}
+
+} // namespace
+
+DadosOrganograma DadosOrganograma::ler(const ListaNos &secoes, int indiceProblema, int indiceCausa)
+{
+    DadosOrganograma dados;
+    dados.data = textoAtributo(secao(secoes, QStringLiteral("escola")), QStringLiteral("data"));
+
+    const ElementoXml problemas = secao(secoes, QStringLiteral("problemas"));
+    dados.quantidadeProblemas = problemas.filhos().quantidade();
+    const ElementoXml problema = filho(problemas, indiceProblema);
+    dados.existeProblema = problema.valido();
+    if (!dados.existeProblema)
+        return dados;
+    dados.nomeProblema = textoAtributo(problema, QStringLiteral("nome"));
+    dados.cor = inteiroAtributo(problema, QStringLiteral("cor"), corPreta);
+
+    dados.indicadores =
+        textosFilhos(problemaDaSecao(secoes, QStringLiteral("indicadores"), indiceProblema));
+
+    const ElementoXml causas = problemaDaSecao(secoes, QStringLiteral("causas"), indiceProblema);
+    const ListaNos listaCausas = causas.filhos();
+    dados.causa = filho(causas, indiceCausa).texto();
+
+    int primeira = 0;
+    for (int c = 0; c < indiceCausa && c < listaCausas.quantidade(); ++c)
+        primeira += operacoesAnunciadas(listaCausas.item(c));
+    const int anunciadas = operacoesAnunciadas(filho(causas, indiceCausa));
+
+    const ElementoXml operacoes =
+        problemaDaSecao(secoes, QStringLiteral("operacoes"), indiceProblema);
+    const ListaNos filhosOperacoes = operacoes.filhos();
+    if (filhosOperacoes.quantidade() > 0)
+        dados.revisao = filhosOperacoes.item(filhosOperacoes.quantidade() - 1).texto();
+
+    // The last child is the review, so operations stop before it.
+    const int guardadas = std::max(0, filhosOperacoes.quantidade() - 1 - primeira);
+    const int quantidade = std::min(anunciadas, guardadas);
+    for (int i = 0; i < quantidade; ++i) {
+        QStringList campos = textosFilhos(filhosOperacoes.item(primeira + i));
+        while (campos.size() < camposOperacao)
+            campos.append(QString());
+        campos = campos.mid(0, camposOperacao);
+        dados.operacoes.append(campos);
+    }
+    return dados;
+}
+
+QStringList DadosOrganograma::nomesProblemas(const ListaNos &secoes)
+{
+    QStringList nomes;
+    for (const ElementoXml &problema : secao(secoes, QStringLiteral("problemas")).filhos())
+        nomes.append(textoAtributo(problema, QStringLiteral("nome")));
+    return nomes;
+}
+
+QStringList DadosOrganograma::textosCausas(const ListaNos &secoes, int indiceProblema)
+{
+    return textosFilhos(problemaDaSecao(secoes, QStringLiteral("causas"), indiceProblema));
+}

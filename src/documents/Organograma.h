@@ -1,0 +1,128 @@
+#pragma once
+
+// The drawing of the organisation chart, apart from any window: it lays the chart out with
+// integer pixel metrics on one surface at a time (the on-screen picture, a printer page or any
+// other paint device) and cuts it into pages. Every pass reads the plan's sections again.
+
+#include "app/Cores.h"
+#include "data/ListaNos.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QPaintDevice;
+class QPagedPaintDevice;
+class QPainter;
+struct DadosOrganograma;
+
+// A rectangle as the chart computes it: right and bottom are edges, not the last pixel inside.
+struct Retangulo {
+    int esquerda = 0;
+    int topo = 0;
+    int direita = 0;
+    int base = 0;
+    friend bool operator==(const Retangulo &, const Retangulo &) = default;
+};
+
+struct MedidasOrganograma {
+    float proporcao = 0;      // page width ÷ page height
+    int espessura = 0;        // pen width, connector bar width, gap below the problem box
+    int recuo = 0;            // inset of the text inside a box
+    int espacoVertical = 0;   // gap after a block
+    int espacoHorizontal = 0; // gap between columns, inset of the cause box
+    int colunaRotulos = 0;    // x at which every box starts
+    int margem = 0;           // page margin; x of the labels, y of the title
+    int larguraUtil = 0;
+    int alturaUtil = 0;
+};
+
+// What the screen metrics depend on.
+struct TelaOrganograma {
+    QSize tela;                 // screen size in pixels
+    int pontosPorPolegada = 96; // the screen's logical resolution
+    int impressoras = 0;        // installed printers
+    QSize pagina;               // the current printer's page, used when a printer is installed
+};
+
+// The page each part of the chart ended up on at the last count pass, shared by every chart:
+// operations, resources, deadline, results, evaluation, general review.
+constexpr int secoesOrganograma = 6;
+extern std::array<int, secoesOrganograma> paginaDaSecao;
+
+// Outline and bar colours of operation columns 1, 2 and 3: blue, green, grey.
+inline constexpr std::array<ValorCor, 3> coresOperacoes = {0xFF0000, 0x008000, 0x808080};
+
+class Organograma {
+public:
+    static constexpr int tamanhoFonte = 10; // points
+    static constexpr float proporcaoSemImpressora = 0.69679f;
+    static constexpr float fatorTela = 0.9f;
+    static constexpr int paginaContagem = -1;
+
+    Organograma();
+    ~Organograma();
+
+    void definirPlano(const ListaNos &secoes, const QString &nomePlano);
+    const ListaNos &secoes() const { return secoesPlano; }
+
+    // Metrics for the on-screen picture, which they size and make the surface.
+    void medidasTela(const TelaOrganograma &tela);
+    // Metrics for a printer page; `novaPagina` starts the next page while printing.
+    void medidasImpressora(QPaintDevice &pagina, std::function<bool()> novaPagina);
+    void medidasImpressora(QPagedPaintDevice &impressora);
+    // Known metrics on any surface (nullptr: the picture).
+    void definirMedidas(const MedidasOrganograma &medidas, QPaintDevice *superficie = nullptr,
+                        std::function<bool()> novaPagina = {});
+
+    // A print run on the current surface: every page break starts a new page.
+    bool iniciarImpressao();
+    bool concluirImpressao();
+
+    Retangulo desenharTexto(int x, int y, int largura, const QString &texto);
+    void desenharMoldura(ValorCor corLinha, const Retangulo &retangulo);
+    Retangulo desenharSecao(int x, int y, const QStringList &textos);
+    int verificarPagina(int y, int base);
+    void desenharOrganograma(int indiceProblema, int indiceCausa, int pagina);
+
+    const MedidasOrganograma &medidas() const { return metricas; }
+    const QImage &imagem() const { return quadro; }
+    int paginaAtual = 1;
+    int totalPaginas = 1;
+    bool imprimindo() const { return emImpressao; }
+
+    int alturaFontePixels() const; // the font's height, from 10 points and the surface's resolution
+    int passoLinha() const;        // the distance between two lines of a text box
+    int alturaTexto() const;       // the height of "X"
+    int larguraTexto(const QString &texto) const;
+    QFont fonte() const; // the chart font at the surface's resolution
+
+private:
+    class Pintura;
+
+    void prepararPintor(QPainter &novo) const;
+    void definirCorCaneta(const QColor &cor);
+    void escreverTexto(int x, int y, const QString &texto);
+    void retangulo(const QColor &cor, const Retangulo &r);
+    int larguraCaixa() const;
+    int topoDePagina() const;
+    void desenharPassagem(const DadosOrganograma &dados, int causa, int pagina);
+    void desenharCabecalho(const DadosOrganograma &dados, int causa, int y0, int &y);
+
+    ListaNos secoesPlano;
+    QString nomePlano = QStringLiteral("plano.xml");
+    MedidasOrganograma metricas;
+    QImage quadro;
+    QPaintDevice *superficie = nullptr;
+    std::function<bool()> novaPagina;
+    std::unique_ptr<QPainter> pintorImpressao;
+    QPainter *pintor = nullptr; // the painter of the pass or call under way
+    bool emImpressao = false;
+    QColor corCaneta = Qt::black;
+};

@@ -1,0 +1,404 @@
+#include "documents/Organograma.h"
+#include "documents/ServicoImpressao.h"
+#include "documents/TfmDiagrama.h"
+#include "support/InteracaoRoteirizada.h"
+#include "support/Teste.h"
+#include "support/organograma/PlanoOrganograma.h"
+#include "support/organograma/SuperficieGravadora.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStandardPaths>
+
+using planoOrganograma::Causa;
+using planoOrganograma::Problema;
+
+// The chart window: choosers, paging, printing and PDF, with plans built in memory.
+class TesteOrganogramaJanela : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<InteracaoRoteirizada> roteiro;
+    std::unique_ptr<TfmDiagrama> janela;
+    std::unique_ptr<QPrinter> impressoraFalsa;
+    DocumentoXml documento;
+
+    template <typename T> T *componente(const char *nome) const
+    {
+        T *achado = janela->findChild<T *>(QString::fromLatin1(nome));
+        if (!achado)
+            qFatal("componente %s não encontrado", nome);
+        return achado;
+    }
+    QPushButton *botao(const char *nome) const { return componente<QPushButton>(nome); }
+    QComboBox *escolha(const char *nome) const { return componente<QComboBox>(nome); }
+
+    static Problema problema(const QString &nome, const QStringList &causas, int repeticoes)
+    {
+        Problema novo;
+        novo.nome = nome;
+        novo.cor = 0x0000FF;
+        novo.indicadores = {QStringLiteral("indicador")};
+        for (const QString &causa : causas) {
+            QStringList op = planoOrganograma::operacao(causa + QStringLiteral(" "));
+            for (QString &texto : op)
+                texto += QStringLiteral(" texto").repeated(repeticoes);
+            novo.causas.append(Causa{causa, {op}, {}});
+        }
+        novo.revisao = QStringLiteral("revisão");
+        return novo;
+    }
+
+    // Long enough for several pages on screen and on paper, each row shorter than a page.
+    static QVector<Problema> planoLongo()
+    {
+        return {problema(QStringLiteral("Evasão"), {QStringLiteral("transporte")}, 100)};
+    }
+
+    static QVector<Problema> planoCurto()
+    {
+        return {problema(QStringLiteral("Evasão"),
+                         {QStringLiteral("transporte"), QStringLiteral("horário")}, 0),
+                problema(QStringLiteral("Faltas"), {QStringLiteral("saúde")}, 0)};
+    }
+
+    void montar(const QVector<Problema> &problemas)
+    {
+        documento = planoOrganograma::montar(problemas);
+        janela->montarOrganograma(documento.secoes(), QStringLiteral("plano.xml"));
+    }
+
+    TelaOrganograma telaAtual(int impressoras, QSize pagina) const
+    {
+        const QScreen *tela = QGuiApplication::primaryScreen();
+        return {tela->size(), qRound(tela->logicalDotsPerInchY()), impressoras, pagina};
+    }
+
+    // The pages a chart takes with the printer metrics on a page like `modelo`.
+    int paginasImpressas(const QPrinter &modelo) const
+    {
+        SuperficieGravadora pagina(QSize(modelo.width(), modelo.height()), modelo.resolution());
+        Organograma desenho;
+        desenho.medidasImpressora(pagina, [&pagina] { return pagina.novaPagina(); });
+        desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
+        desenho.iniciarImpressao();
+        desenho.desenharOrganograma(0, 0, Organograma::paginaContagem);
+        desenho.concluirImpressao();
+        return desenho.totalPaginas;
+    }
+
+    static QString executar(const QString &programa, const QStringList &argumentos)
+    {
+        QProcess processo;
+        processo.start(programa, argumentos);
+        processo.waitForFinished();
+        return QString::fromUtf8(processo.readAllStandardOutput());
+    }
+
+    static int paginasDoPdf(const QString &arquivo)
+    {
+        const QString info = executar(QStringLiteral("pdfinfo"), {arquivo});
+        for (const QString &linha : info.split(u'\n')) {
+            if (linha.startsWith(QStringLiteral("Pages:")))
+                return linha.mid(6).trimmed().toInt();
+        }
+        return -1;
+    }
+
+    static QString textoDaPagina(const QString &arquivo, int pagina)
+    {
+        return executar(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"),
+                         QString::number(pagina), arquivo, QStringLiteral("-")});
+    }
+
+    static void exigirPoppler()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdfinfo/pdftotext (poppler-utils) não estão instalados");
+    }
+
+    void usarImpressoraFalsa(const QString &arquivo)
+    {
+        impressoraFalsa = ServicoImpressao::impressoraPdf(arquivo);
+        TfmDiagrama::definirImpressoraDeTeste(impressoraFalsa.get());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        paginaDaSecao.fill(1);
+        roteiro = std::make_unique<InteracaoRoteirizada>();
+        janela = std::make_unique<TfmDiagrama>();
+    }
+
+    void cleanup()
+    {
+        janela.reset();
+        TfmDiagrama::definirImpressoraDeTeste(nullptr);
+        impressoraFalsa.reset();
+        roteiro.reset();
+    }
+
+    void janelaComSeusComponentes()
+    {
+        QCOMPARE(janela->objectName(), QStringLiteral("fmDiagrama"));
+        QCOMPARE(janela->windowTitle(), QStringLiteral("Organograma do Plano"));
+        QVERIFY(janela->findChild<QScrollArea *>(QStringLiteral("sbImagem")));
+        QVERIFY(janela->findChild<QWidget *>(QStringLiteral("imgVisualizacaoDiag")));
+        QVERIFY(janela->findChild<QLabel *>(QStringLiteral("lblProblema")));
+        QVERIFY(janela->findChild<QLabel *>(QStringLiteral("lblCausa")));
+        QVERIFY(!botao("btnAnterior")->isEnabled());
+        QVERIFY(!botao("btnProxima")->isEnabled());
+        // Choice only: a position is never lost to typed text.
+        QVERIFY(!escolha("cbProblemas")->isEditable());
+        QVERIFY(!escolha("cbCausas")->isEditable());
+    }
+
+    void montarPreencheEscolhasEMedeATela()
+    {
+        montar(planoCurto());
+        QCOMPARE(escolha("cbProblemas")->count(), 2);
+        QCOMPARE(escolha("cbProblemas")->itemText(1), QStringLiteral("Faltas"));
+        QCOMPARE(escolha("cbProblemas")->currentIndex(), 0);
+        QCOMPARE(escolha("cbCausas")->count(), 2);
+        QCOMPARE(escolha("cbCausas")->itemText(1), QStringLiteral("horário"));
+        QCOMPARE(escolha("cbCausas")->currentIndex(), 0);
+
+        Organograma esperado;
+        esperado.medidasTela(telaAtual(ServicoImpressao::instancia().quantidadeImpressoras(),
+                                       QSize(ServicoImpressao::instancia().larguraPagina(),
+                                             ServicoImpressao::instancia().alturaPagina())));
+        QCOMPARE(janela->organograma().imagem().size(), esperado.imagem().size());
+        QCOMPARE(janela->organograma().medidas().margem, esperado.medidas().margem);
+        QCOMPARE(componente<QWidget>("imgVisualizacaoDiag")->size(), esperado.imagem().size());
+    }
+
+    void proporcaoVemDaPaginaDaImpressora()
+    {
+        usarImpressoraFalsa(QStringLiteral("nao-usado.pdf"));
+        montar(planoCurto());
+        const QSize pagina(impressoraFalsa->width(), impressoraFalsa->height());
+        Organograma esperado;
+        esperado.medidasTela(telaAtual(1, pagina));
+        QCOMPARE(janela->organograma().medidas().proporcao,
+                 static_cast<float>(double(pagina.width()) / pagina.height()));
+        QCOMPARE(janela->organograma().imagem().size(), esperado.imagem().size());
+    }
+
+    void umaPaginaDeixaOsDoisBotoesDesligados()
+    {
+        montar(planoCurto());
+        QCOMPARE(janela->organograma().totalPaginas, 1);
+        QVERIFY(!botao("btnAnterior")->isEnabled());
+        QVERIFY(!botao("btnProxima")->isEnabled());
+    }
+
+    void paginasLongasSePercorremComOsBotoes()
+    {
+        montar(planoLongo());
+        const int total = janela->organograma().totalPaginas;
+        QVERIFY2(total >= 3, qPrintable(QString::number(total)));
+        QVERIFY(botao("btnProxima")->isEnabled());
+        QVERIFY(!botao("btnAnterior")->isEnabled());
+
+        QList<QImage> paginas{janela->organograma().imagem()};
+        for (int pagina = 2; pagina <= total; ++pagina) {
+            botao("btnProxima")->click();
+            QCOMPARE(janela->organograma().paginaAtual, pagina);
+            QVERIFY(botao("btnAnterior")->isEnabled());
+            QCOMPARE(botao("btnProxima")->isEnabled(), pagina < total);
+            QVERIFY(janela->organograma().imagem() != paginas.last());
+            paginas.append(janela->organograma().imagem());
+        }
+        for (int pagina = total - 1; pagina >= 1; --pagina) {
+            botao("btnAnterior")->click();
+            QCOMPARE(janela->organograma().paginaAtual, pagina);
+            QCOMPARE(janela->organograma().imagem(), paginas[pagina - 1]);
+        }
+        QVERIFY(!botao("btnAnterior")->isEnabled());
+        QVERIFY(botao("btnProxima")->isEnabled());
+        QCOMPARE(janela->organograma().totalPaginas, total);
+    }
+
+    void escolherOutroProblemaRecarregaAsCausas()
+    {
+        montar(planoCurto());
+        const QImage antes = janela->organograma().imagem();
+        escolha("cbProblemas")->setCurrentIndex(1);
+        QCOMPARE(escolha("cbCausas")->count(), 1);
+        QCOMPARE(escolha("cbCausas")->itemText(0), QStringLiteral("saúde"));
+        QCOMPARE(escolha("cbCausas")->currentIndex(), 0);
+        QVERIFY(janela->organograma().imagem() != antes);
+    }
+
+    void escolherOutraCausaRedesenhaDoInicio()
+    {
+        montar(planoLongo() + planoCurto());
+        botao("btnProxima")->click();
+        const QImage primeira = janela->organograma().imagem();
+        escolha("cbProblemas")->setCurrentIndex(1);
+        escolha("cbCausas")->setCurrentIndex(1);
+        QCOMPARE(janela->organograma().paginaAtual, 1);
+        QVERIFY(!botao("btnAnterior")->isEnabled());
+        QVERIFY(!botao("btnProxima")->isEnabled());
+        QVERIFY(janela->organograma().imagem() != primeira);
+    }
+
+    void planoSemProblemasContinuaUsavel()
+    {
+        montar({});
+        QCOMPARE(escolha("cbProblemas")->count(), 0);
+        QCOMPARE(escolha("cbCausas")->count(), 0);
+        QVERIFY(!botao("btnProxima")->isEnabled());
+        // The title is drawn: the picture is not all white inside its border.
+        const QImage &imagem = janela->organograma().imagem();
+        const int margem = janela->organograma().medidas().margem;
+        bool escrito = false;
+        for (int x = margem; x < imagem.width() / 2 && !escrito; ++x) {
+            for (int y = margem; y < margem + 15 && !escrito; ++y)
+                escrito = imagem.pixelColor(x, y) != QColor(Qt::white);
+        }
+        QVERIFY(escrito);
+        roteiro->arquivos.enqueue(QStringLiteral("vazio.pdf"));
+        botao("btnSalvarPdf")->click();
+        QVERIFY(roteiro->mensagens.isEmpty());
+        QVERIFY(QFile::exists(QStringLiteral("vazio.pdf")));
+    }
+
+    void imprimirSemImpressoraAvisa()
+    {
+        if (ServicoImpressao::instancia().quantidadeImpressoras() > 0)
+            QSKIP("esta máquina tem impressora instalada");
+        montar(planoCurto());
+        const QImage antes = janela->organograma().imagem();
+        botao("btnImprimir")->click();
+        QCOMPARE(roteiro->mensagens.size(), 1);
+        QCOMPARE(roteiro->mensagens[0].icone, Icone::Informacao);
+        QCOMPARE(roteiro->mensagens[0].texto,
+                 QStringLiteral("O sistema não possui nenhuma impressora configurada!\n"
+                                "Instale e configure uma impressora e tente novamente."));
+        QCOMPARE(roteiro->dialogosImpressora, 0);
+        QCOMPARE(janela->organograma().imagem(), antes);
+    }
+
+    void impressaoCanceladaNaoImprime()
+    {
+        usarImpressoraFalsa(QStringLiteral("cancelada.pdf"));
+        montar(planoCurto());
+        const QImage antes = janela->organograma().imagem();
+        botao("btnImprimir")->click();
+        QCOMPARE(roteiro->dialogosImpressora, 1);
+        QCOMPARE(roteiro->textosMensagens(), QStringList{QStringLiteral("Impressão cancelada")});
+        QCOMPARE(roteiro->mensagens[0].icone, Icone::Informacao);
+        QVERIFY(!QFile::exists(QStringLiteral("cancelada.pdf")));
+        QCOMPARE(janela->organograma().imagem(), antes);
+    }
+
+    void imprimirUsaAsMedidasDaImpressoraETituloSoNaPrimeiraPagina()
+    {
+        exigirPoppler();
+        const QString arquivo = QStringLiteral("impresso.pdf");
+        usarImpressoraFalsa(arquivo);
+        montar(planoLongo());
+        const int paginasTela = janela->organograma().totalPaginas;
+        const int esperadas = paginasImpressas(*impressoraFalsa);
+        QVERIFY(esperadas >= 2);
+        roteiro->impressoras.enqueue(true);
+
+        botao("btnImprimir")->click();
+
+        QVERIFY2(roteiro->mensagens.isEmpty(), qPrintable(roteiro->textosMensagens().join(u'|')));
+        QCOMPARE(paginasDoPdf(arquivo), esperadas);
+        QVERIFY(executar(QStringLiteral("pdfinfo"), {arquivo})
+                    .contains(QStringLiteral("Organograma Planejamento Escolar")));
+        QVERIFY(textoDaPagina(arquivo, 1).contains(QStringLiteral("Plano: plano.xml")));
+        QVERIFY(textoDaPagina(arquivo, 1).contains(QStringLiteral("Problema >")));
+        QVERIFY(!textoDaPagina(arquivo, 2).contains(QStringLiteral("Plano:")));
+        QVERIFY(textoDaPagina(arquivo, esperadas).contains(QStringLiteral("Revisão Geral")));
+        // Back on screen afterwards.
+        QVERIFY(!janela->organograma().imprimindo());
+        QCOMPARE(janela->organograma().medidas().espessura, 2);
+        QCOMPARE(janela->organograma().totalPaginas, paginasTela);
+        QCOMPARE(janela->organograma().paginaAtual, 1);
+        QVERIFY(!botao("btnAnterior")->isEnabled());
+        QVERIFY(botao("btnProxima")->isEnabled());
+    }
+
+    void salvarPdfGravaTodasAsPaginas()
+    {
+        exigirPoppler();
+        montar(planoLongo());
+        const auto modelo = ServicoImpressao::impressoraPdf(QString());
+        const int esperadas = paginasImpressas(*modelo);
+        QVERIFY(esperadas >= 2);
+        roteiro->arquivos.enqueue(QStringLiteral("organograma salvo.pdf"));
+
+        botao("btnSalvarPdf")->click();
+
+        QVERIFY(roteiro->mensagens.isEmpty());
+        QCOMPARE(roteiro->sugestoesArquivo, QStringList{QStringLiteral("organograma.pdf")});
+        QCOMPARE(paginasDoPdf(QStringLiteral("organograma salvo.pdf")), esperadas);
+        QCOMPARE(janela->organograma().medidas().espessura, 2);
+    }
+
+    void salvarPdfCanceladoOuImpossivel_data()
+    {
+        QTest::addColumn<QString>("arquivo");
+        QTest::addColumn<QStringList>("mensagens");
+        QTest::newRow("cancelado") << QString() << QStringList();
+        const QString impossivel = QStringLiteral("pasta-que-nao-existe/organograma.pdf");
+        QTest::newRow("pasta inexistente")
+            << impossivel
+            << QStringList{QStringLiteral("Não foi possível gravar o arquivo \"%1\".\n"
+                                          "Escolha outro local e tente novamente.")
+                               .arg(impossivel)};
+    }
+
+    void salvarPdfCanceladoOuImpossivel()
+    {
+        QFETCH(QString, arquivo);
+        QFETCH(QStringList, mensagens);
+        montar(planoCurto());
+        const QImage antes = janela->organograma().imagem();
+        if (!arquivo.isEmpty())
+            roteiro->arquivos.enqueue(arquivo);
+        botao("btnSalvarPdf")->click();
+        QCOMPARE(roteiro->textosMensagens(), mensagens);
+        QVERIFY(!janela->organograma().imprimindo());
+        QCOMPARE(janela->organograma().imagem(), antes);
+    }
+
+    void imagemCentralizadaNaCaixaDeRolagem()
+    {
+        montar(planoCurto());
+        janela->show();
+        auto *caixa = componente<QScrollArea>("sbImagem");
+        QWidget *imagem = componente<QWidget>("imgVisualizacaoDiag");
+
+        janela->resize(2400, 2000);
+        janela->layout()->activate();
+        const QSize area = caixa->viewport()->size();
+        QVERIFY(area.width() > imagem->width());
+        QCOMPARE(imagem->pos(), QPoint((area.width() - imagem->width()) / 2,
+                                       (area.height() - imagem->height()) / 2));
+
+        janela->resize(janela->minimumSize());
+        janela->layout()->activate();
+        QCOMPARE(imagem->pos(), QPoint(imagem->width() > caixa->viewport()->width()
+                                           ? 0
+                                           : (caixa->viewport()->width() - imagem->width()) / 2,
+                                       0));
+    }
+};
+
+SORVANE_TESTE_MAIN(TesteOrganogramaJanela)
+#include "tst_organogramajanela.moc"
