@@ -44,6 +44,9 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
 
     // Choice only: a typed text would stand for no grade and lower the problem's total.
     QStringList itens;
+    // A slightly smaller face lets "10,0" show whole beside the arrow in the narrow column.
+    QFont fonteCaixa = font();
+    fonteCaixa.setPointSizeF(fonteCaixa.pointSizeF() * 0.85);
     for (int n = 0; n <= notaMaxima; ++n)
         itens.append(QString::number(n) + QStringLiteral(",0"));
     for (int v = 0; v < maximoVotantes; ++v) {
@@ -51,6 +54,7 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
         caixa->setObjectName(QStringLiteral("cbNota%1").arg(v));
         caixa->setProperty(propriedadeVotante, v);
         caixa->setEditable(false);
+        caixa->setFont(fonteCaixa);
         caixa->addItems(itens);
         caixa->setCurrentIndex(0);
         caixa->setGeometry(esquerdaCaixa + passoColuna * v, topoCaixa, larguraCaixa,
