@@ -124,17 +124,6 @@ ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNo
     return ElementoXml(documento, raiz);
 }
 
-ElementoXml DocumentoXml::renovarRaiz()
-{
-    const pugi::xml_node antiga = documento->document_element();
-    auto novo = std::make_shared<pugi::xml_document>();
-    pugi::xml_node raiz = novo->append_child(antiga ? antiga.name() : "planejamento");
-    for (const pugi::xml_attribute &atributo : antiga.attributes())
-        raiz.append_copy(atributo);
-    documento = std::move(novo);
-    return ElementoXml(documento, raiz);
-}
-
 ElementoXml DocumentoXml::raiz() const
 {
     return ElementoXml(documento, documento->document_element());

@@ -27,11 +27,9 @@ public:
     void salvar(const QString &arquivo) const;      // raises ErroXml
     QByteArray paraBytes() const;
 
-    // Makes a new root element carrying the default namespace declaration, replacing any
-    // previous tree.
+    // Makes a new root element carrying the default namespace declaration, in a new tree: child
+    // lists handed out earlier keep the old tree, which they share.
     ElementoXml criarRaiz(const QString &nome, const QString &espacoNomes);
-    // Empties the root for a new save. Earlier child lists keep the old tree, which they share.
-    ElementoXml renovarRaiz();
     ElementoXml raiz() const; // not valido() when the document is empty
     ListaNos secoes() const;  // the root's children; raises when there is no root
 

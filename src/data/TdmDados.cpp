@@ -80,13 +80,10 @@ void TdmDados::carregar(const QString &nome)
 void TdmDados::salvar(const QString &nome)
 {
     try {
-        // A fresh root each time, so that section lists handed out earlier keep their tree.
-        if (xmlDoc.ativo() && xmlDoc.raiz().valido()) {
-            xmlDoc.renovarRaiz();
-        } else {
-            xmlDoc.ativar();
-            xmlDoc.criarRaiz(raizPlano, espacoNomesPlano);
-        }
+        // A fresh tree each time, so that section lists handed out earlier keep theirs, and a
+        // plan read from a file with a foreign root is written back with the plan's own root.
+        xmlDoc.ativar();
+        xmlDoc.criarRaiz(raizPlano, espacoNomesPlano);
         fmDadosEscola->gravarEscola(xmlDoc);
         controleProblemas->gravarProblemas(xmlDoc);
         controleVotantes->gravarCategorias(xmlDoc);

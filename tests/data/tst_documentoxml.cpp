@@ -232,11 +232,12 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo(destino).isFile());
     }
 
-    void renovarRaizMantemListasAntigas()
+    void novaRaizMantemListasAntigas()
     {
         DocumentoXml documento = pequeno();
         const ListaNos antigas = documento.secoes();
-        ElementoXml raiz = documento.renovarRaiz();
+        ElementoXml raiz =
+            documento.criarRaiz(QStringLiteral("planejamento"), QStringLiteral("xmlns"));
         QCOMPARE(documento.secoes().quantidade(), 0);
         QCOMPARE(antigas.quantidade(), 2);
         QCOMPARE(antigas.item(0).nome(), QStringLiteral("problemas"));
