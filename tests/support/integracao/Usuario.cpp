@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
@@ -183,6 +186,26 @@ void abrirFicha(InteracaoRoteirizada &interacao, TfmICProblema &janela, int caus
     if (!aberta)
         interacao.modais.clear();
     QVERIFY2(aberta, "a ficha de operações não abriu");
+}
+
+QStringList gerarDocumento(InteracaoRoteirizada &interacao, void (TfmPrincipal::*comando)(),
+                           const QString &texto)
+{
+    QStringList linhas;
+    bool mostrada = false;
+    interacao.modais.enqueue([&](QDialog &janela) {
+        mostrada = true;
+        if (const auto *edicao = janela.findChild<QTextEdit *>(texto)) {
+            const QTextDocument *documento = edicao->document();
+            for (QTextBlock bloco = documento->begin(); bloco.isValid(); bloco = bloco.next())
+                linhas.append(bloco.text());
+        }
+        return int(QDialog::Rejected);
+    });
+    (fmPrincipal->*comando)();
+    if (!mostrada)
+        interacao.modais.clear();
+    return linhas;
 }
 
 QStringList ordemClassificacao()

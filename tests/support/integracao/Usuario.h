@@ -19,6 +19,7 @@ class QTableWidget;
 class QWidget;
 class TfmICProblema;
 class TfmOperacoes;
+class TfmPrincipal;
 
 namespace usuario {
 
@@ -66,6 +67,12 @@ void abrirAnalise(InteracaoRoteirizada &interacao, int problema,
 // which `acao` closes.
 void abrirFicha(InteracaoRoteirizada &interacao, TfmICProblema &janela, int causa,
                 const std::function<void(TfmOperacoes &)> &acao);
+
+// Runs a document command of the main window ("Gerar &Cédula de votação", "Gerar &Ata de
+// reunião"), and answers the text of its window, paragraph by paragraph, as it was shown.
+// `texto` is the object name of the window's text.
+QStringList gerarDocumento(InteracaoRoteirizada &interacao, void (TfmPrincipal::*comando)(),
+                           const QString &texto);
 
 // The texts on the "Classificação" tab, top to bottom: the ranking buttons' problem names.
 QStringList ordemClassificacao();
