@@ -10,6 +10,7 @@
 #include "documents/TfmCedula.h"
 #include "documents/TfmRelatorio.h"
 #include "grading/ControleNotas.h"
+#include "grading/TfrCabecalhoClassificacao.h"
 #include "grading/TfrClassificacao.h"
 #include "grading/TfrNotas.h"
 #include "problems/ControleProblemas.h"
@@ -310,6 +311,53 @@ private Q_SLOTS:
             (QStringList{plano::problemas.at(2), plano::problemas.at(1), plano::problemas.at(0)}));
     }
 
+    void removerPeloBotaoLevaNotasEAnalise()
+    {
+        // The first problem goes with its grades and analysis; the others keep theirs.
+        usuario::clicarProblema(0);
+        usuario::pressionarRemover();
+        QCOMPARE(controleProblemas->total(), 2);
+        QCOMPARE(controleNotas->total(), 2);
+        QCOMPARE(controleNotas->linhaClassificacao(1)->janelaIC()->indicador(1),
+                 plano::indicadorIndisciplina);
+
+        // The first category goes with its grades; the parents' grades take its place.
+        usuario::clicarCategoria(0);
+        usuario::pressionarRemover();
+        QCOMPARE(controleVotantes->total(), 1);
+
+        const QStringList ata = usuario::gerarDocumento(
+            interacao(), &TfmPrincipal::mItemGerarAtaClick, QStringLiteral("relatorio"));
+        const QStringList notas = ata.mid(ata.indexOf(QStringLiteral("- Notas dos problemas -")));
+        QCOMPARE(notas,
+                 (QStringList{QStringLiteral("- Notas dos problemas -"), QString(),
+                              QStringLiteral("Problema 1: Falta de \"merenda\" & água"),
+                              QStringLiteral("Pais :"), QStringLiteral("PAI1 - Nota: 4"),
+                              QStringLiteral("PAI2 - Nota: 5"), espaco,
+                              QStringLiteral("Total de pontos: 9"), espaco,
+                              QStringLiteral("Problema 2: Indisciplina"), QStringLiteral("Pais :"),
+                              QStringLiteral("PAI1 - Nota: 10"), QStringLiteral("PAI2 - Nota: 10"),
+                              espaco, QStringLiteral("Total de pontos: 20"), espaco}));
+
+        // The saved analysis follows the problems too.
+        const QByteArray salvo = apoio::lerBytes(plano::arquivo);
+        QVERIFY(!salvo.contains("Taxa de abandono"));
+        QVERIFY(!salvo.contains("<op1c1>"));
+        QVERIFY(salvo.contains(apoio::linhas({
+            "    <causas>",
+            "        <problema>",
+            "            <causa operacoes=\"0\" />",
+            "        </problema>",
+            "        <problema>",
+            "            <causa operacoes=\"0\">Regras pouco claras</causa>",
+            "        </problema>",
+            "    </causas>",
+        })));
+        usuario::mostrarAba(usuario::abaClassificacao);
+        QCOMPARE(usuario::ordemClassificacao(),
+                 (QStringList{plano::problemas.at(2), plano::problemas.at(1)}));
+    }
+
     void cedulaUmaPorVotante()
     {
         const QStringList texto = usuario::gerarDocumento(
@@ -476,6 +524,9 @@ private Q_SLOTS:
             usuario::ordemClassificacao(),
             (QStringList{plano::problemas.at(2), plano::problemas.at(0), plano::problemas.at(1)}));
         QCOMPARE(usuario::totalMostrado(2), QStringLiteral("47,0"));
+        const TfrCabecalhoClassificacao *colunas = controleNotas->cabecalhoClassificacao();
+        QCOMPARE(colunas->rotulosColunas[2]->text(), QStringLiteral("PAI"));
+        QCOMPARE(colunas->rotulosColunas[2]->toolTip(), QStringLiteral("Pais"));
         QCOMPARE(controleNotas->linhaClassificacao(2)->janelaIC()->windowTitle(),
                  plano::problemas.at(2));
 

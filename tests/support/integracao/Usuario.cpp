@@ -51,6 +51,23 @@ void pressionarAdicionar()
     fmPrincipal->findChild<QToolButton *>(QStringLiteral("sbtnAdicionar"))->click();
 }
 
+void pressionarRemover()
+{
+    fmPrincipal->findChild<QToolButton *>(QStringLiteral("sbtnRemover"))->click();
+}
+
+void clicarProblema(int posicao)
+{
+    mostrarAba(abaProblemas);
+    QTest::mouseClick(controleProblemas->quadro(posicao)->painel, Qt::LeftButton);
+}
+
+void clicarCategoria(int posicao)
+{
+    mostrarAba(abaVotantes);
+    QTest::mouseClick(controleVotantes->quadro(posicao)->painel, Qt::LeftButton);
+}
+
 void digitar(QWidget *alvo, const QString &texto)
 {
     for (const QChar c : texto) {

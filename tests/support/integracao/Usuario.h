@@ -27,6 +27,10 @@ enum Aba { abaProblemas, abaVotantes, abaNotas, abaClassificacao };
 
 void mostrarAba(Aba aba);
 void pressionarAdicionar(); // the main window's add button, on the tab shown
+void pressionarRemover();   // the main window's remove button, on the tab shown
+// A click on the panel of row `posicao` of the "Problemas" or "Votantes" tab, which selects it.
+void clicarProblema(int posicao);
+void clicarCategoria(int posicao);
 
 // Types the text key by key; a line break is the Enter key.
 void digitar(QWidget *alvo, const QString &texto);
