@@ -379,6 +379,10 @@ void TfmPrincipal::mItemAbrirClick()
         dmDados->carregar(nome);
         controleProblemas->atualizar(false);
         controleVotantes->atualizar(false);
+        // The grades arrive after the rows and the category titles after the chooser was
+        // filled: without this, a grades or ranking tab on screen would show the plan half
+        // read (zero totals, the order of the list, a category's default title).
+        controleNotas->atualizar(false);
     } catch (const ErroSorvane &) {
         interacao().mensagem(Icone::Informacao, erroLeitura + nome);
         limparDadosEscola();

@@ -1,11 +1,13 @@
 #include "app/TfmPrincipal.h"
 #include "data/TdmDados.h"
 #include "data/TfmDadosEscola.h"
+#include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
+#include "voters/ControleVotantes.h"
 
 #include <QDir>
 #include <QLabel>
@@ -190,7 +192,39 @@ private Q_SLOTS:
                     "    <escola nome=\"Escola B\" diretor=\"Diretor B\" data=\"02/03/2021\" />",
                     "    <problemas maximo=\"10\" total=\"1\">",
                     "        <problema nome=\"Único\" cor=\"0\">descri\xC3\xA7\xC3\xA3o</problema>",
-                    "    </problemas>", "</planejamento>"}));
+                    "    </problemas>",
+                    "    <categorias maximo=\"12\" total=\"1\">",
+                    "        <categoria titulo=\"Alunos\" id=\"ALU\" cor=\"0\">",
+                    "            <votante>Bia</votante>",
+                    "            <votante>Caio</votante>",
+                    "            <votante>Davi</votante>",
+                    "        </categoria>",
+                    "    </categorias>",
+                    "    <notas>",
+                    "        <problema nome=\"Único\">",
+                    "            <categoria nome=\"Alunos\">",
+                    "                <nota>1</nota>",
+                    "                <nota>2</nota>",
+                    "                <nota>3</nota>",
+                    "            </categoria>",
+                    "        </problema>",
+                    "    </notas>",
+                    "    <indicadores>",
+                    "        <problema>",
+                    "            <indicador />",
+                    "        </problema>",
+                    "    </indicadores>",
+                    "    <causas>",
+                    "        <problema>",
+                    "            <causa operacoes=\"0\" />",
+                    "        </problema>",
+                    "    </causas>",
+                    "    <operacoes>",
+                    "        <problema>",
+                    "            <revisao />",
+                    "        </problema>",
+                    "    </operacoes>",
+                    "</planejamento>"}));
         programa->interacao.arquivos.enqueue(
             QDir::current().absoluteFilePath(QStringLiteral("outros/outro.xml")));
         fmPrincipal->mItemAbrirClick();
@@ -202,6 +236,11 @@ private Q_SLOTS:
         QCOMPARE(depois.cabecalhoDiretor, QStringLiteral("Diretor B"));
         QCOMPARE(depois.arquivoPlano, QStringLiteral("outros/outro.xml"));
         QCOMPARE(depois.cabecalhoArquivo, QStringLiteral("outros/outro.xml"));
+        // The categories on screen before were removed, not kept beside the file's.
+        QCOMPARE(controleVotantes->total(), 1);
+        QCOMPARE(controleVotantes->tituloCategoria(0), QStringLiteral("Alunos"));
+        QCOMPARE(controleVotantes->nomeVotante(0, 2), QStringLiteral("Davi"));
+        QCOMPARE(controleNotas->total(), 1);
         QVERIFY(programa->interacao.mensagens.isEmpty());
     }
 

@@ -1,12 +1,17 @@
+#include "analysis/TfmICProblema.h"
 #include "app/Inicializacao.h"
 #include "app/TfmPrincipal.h"
 #include "data/Regional.h"
 #include "data/TdmDados.h"
 #include "data/TfmDadosEscola.h"
+#include "grading/ControleNotas.h"
+#include "grading/TfrClassificacao.h"
+#include "grading/TfrNotas.h"
 #include "problems/ControleProblemas.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
+#include "voters/ControleVotantes.h"
 
 #include <QDir>
 #include <QLabel>
@@ -37,7 +42,35 @@ private:
                        "    <problemas maximo=\"10\" total=\"1\">",
                        "        <problema nome=\"Problema\" cor=\"0\">descri\xC3\xA7\xC3\xA3o"
                        "</problema>",
-                       "    </problemas>"}) +
+                       "    </problemas>",
+                       "    <categorias maximo=\"12\" total=\"1\">",
+                       "        <categoria titulo=\"Descri\xC3\xA7\xC3\xA3o da categoria\" id=\"\" "
+                       "cor=\"0\">",
+                       "            <votante />",
+                       "        </categoria>",
+                       "    </categorias>",
+                       "    <notas>",
+                       "        <problema nome=\"Problema\">",
+                       "            <categoria nome=\"Descri\xC3\xA7\xC3\xA3o da categoria\">",
+                       "                <nota>0</nota>",
+                       "            </categoria>",
+                       "        </problema>",
+                       "    </notas>",
+                       "    <indicadores>",
+                       "        <problema>",
+                       "            <indicador />",
+                       "        </problema>",
+                       "    </indicadores>",
+                       "    <causas>",
+                       "        <problema>",
+                       "            <causa operacoes=\"0\" />",
+                       "        </problema>",
+                       "    </causas>",
+                       "    <operacoes>",
+                       "        <problema>",
+                       "            <revisao />",
+                       "        </problema>",
+                       "    </operacoes>"}) +
                "</planejamento>\r\n";
     }
 
@@ -83,6 +116,7 @@ private Q_SLOTS:
         QVERIFY(!rotuloCabecalho("lblNomeEscola")->isHidden());
         QVERIFY(!rotuloCabecalho("lblNomePlanejamento")->isHidden());
         QCOMPARE(controleProblemas->total(), 1);
+        QCOMPARE(controleVotantes->total(), 1);
         QVERIFY(!fmDadosEscola->parteDoPlanoHabilitada());
         QVERIFY(programa.interacao.mensagens.isEmpty());
     }
@@ -97,7 +131,52 @@ private Q_SLOTS:
                     "    <problemas maximo=\"10\" total=\"2\">",
                     "        <problema nome=\"Um\" cor=\"255\">descri\xC3\xA7\xC3\xA3o</problema>",
                     "        <problema nome=\"Dois\" cor=\"0\">descri\xC3\xA7\xC3\xA3o</problema>",
-                    "    </problemas>", "</planejamento>"}));
+                    "    </problemas>",
+                    "    <categorias maximo=\"12\" total=\"1\">",
+                    "        <categoria titulo=\"Pais\" id=\"PAI\" cor=\"32768\">",
+                    "            <votante>Ana</votante>",
+                    "            <votante>Rui</votante>",
+                    "        </categoria>",
+                    "    </categorias>",
+                    "    <notas>",
+                    "        <problema nome=\"Um\">",
+                    "            <categoria nome=\"Pais\">",
+                    "                <nota>3</nota>",
+                    "                <nota>9</nota>",
+                    "            </categoria>",
+                    "        </problema>",
+                    "        <problema nome=\"Dois\">",
+                    "            <categoria nome=\"Pais\">",
+                    "                <nota>10</nota>",
+                    "                <nota>4</nota>",
+                    "            </categoria>",
+                    "        </problema>",
+                    "    </notas>",
+                    "    <indicadores>",
+                    "        <problema>",
+                    "            <indicador>Faltas</indicador>",
+                    "        </problema>",
+                    "        <problema>",
+                    "            <indicador />",
+                    "        </problema>",
+                    "    </indicadores>",
+                    "    <causas>",
+                    "        <problema>",
+                    "            <causa operacoes=\"0\">Transporte</causa>",
+                    "        </problema>",
+                    "        <problema>",
+                    "            <causa operacoes=\"0\" />",
+                    "        </problema>",
+                    "    </causas>",
+                    "    <operacoes>",
+                    "        <problema>",
+                    "            <revisao>Rever</revisao>",
+                    "        </problema>",
+                    "        <problema>",
+                    "            <revisao />",
+                    "        </problema>",
+                    "    </operacoes>",
+                    "</planejamento>"}));
         const QByteArray antes = apoio::lerBytes(QStringLiteral("existente.xml"));
         Programa programa;
         QVERIFY(programa.iniciar(apoio::pressionarOk(
@@ -111,6 +190,14 @@ private Q_SLOTS:
         QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("existente.xml"));
         QCOMPARE(controleProblemas->total(), 2);
         QCOMPARE(controleProblemas->nomeProblema(1), QStringLiteral("Dois"));
+        QCOMPARE(controleVotantes->total(), 1);
+        QCOMPARE(controleVotantes->rotuloVotante(0, 1), QStringLiteral("PAI2"));
+        QCOMPARE(controleNotas->linhaNotas(1)->tabela.nota(0, 0), 10.0f);
+        const TfmICProblema *janela = controleNotas->linhaClassificacao(0)->janelaIC();
+        QCOMPARE(janela->indicador(1), QStringLiteral("Faltas"));
+        QCOMPARE(janela->causa(1), QStringLiteral("Transporte"));
+        QCOMPARE(janela->revisaoGeral(), QStringLiteral("Rever"));
+        QVERIFY(programa.interacao.mensagens.isEmpty());
         QVERIFY(!fmDadosEscola->parteDoPlanoHabilitada());
         // Opening does not write.
         QCOMPARE(apoio::lerBytes(QStringLiteral("existente.xml")), antes);

@@ -10,6 +10,7 @@
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
+#include "voters/ControleVotantes.h"
 
 #include <QDir>
 #include <QLabel>
@@ -67,6 +68,63 @@ private:
             "        <problema nome=\"Falta de &quot;merenda&quot; &amp; \xC3\xA1gua\" "
             "cor=\"-16777201\">descri\xC3\xA7\xC3\xA3o</problema>",
             "    </problemas>",
+        });
+    }
+
+    // The category a new plan starts with: the default title, no identifier, one voter
+    // without a name.
+    static QByteArray secaoCategoriasEsperada()
+    {
+        return linhas({
+            "    <categorias maximo=\"12\" total=\"1\">",
+            "        <categoria titulo=\"Descri\xC3\xA7\xC3\xA3o da categoria\" id=\"\" cor=\"0\">",
+            "            <votante />",
+            "        </categoria>",
+            "    </categorias>",
+        });
+    }
+
+    // Per problem: the untouched grade of the one voter, one empty indicator, one empty cause
+    // whose sheet was never opened, and an empty review.
+    static QByteArray secoesDaAnaliseEsperadas()
+    {
+        return linhas({
+            "    <notas>",
+            "        <problema nome=\"Evas\xC3\xA3o escolar\">",
+            "            <categoria nome=\"Descri\xC3\xA7\xC3\xA3o da categoria\">",
+            "                <nota>0</nota>",
+            "            </categoria>",
+            "        </problema>",
+            "        <problema nome=\"Falta de &quot;merenda&quot; &amp; \xC3\xA1gua\">",
+            "            <categoria nome=\"Descri\xC3\xA7\xC3\xA3o da categoria\">",
+            "                <nota>0</nota>",
+            "            </categoria>",
+            "        </problema>",
+            "    </notas>",
+            "    <indicadores>",
+            "        <problema>",
+            "            <indicador />",
+            "        </problema>",
+            "        <problema>",
+            "            <indicador />",
+            "        </problema>",
+            "    </indicadores>",
+            "    <causas>",
+            "        <problema>",
+            "            <causa operacoes=\"0\" />",
+            "        </problema>",
+            "        <problema>",
+            "            <causa operacoes=\"0\" />",
+            "        </problema>",
+            "    </causas>",
+            "    <operacoes>",
+            "        <problema>",
+            "            <revisao />",
+            "        </problema>",
+            "        <problema>",
+            "            <revisao />",
+            "        </problema>",
+            "    </operacoes>",
         });
     }
 
@@ -145,7 +203,8 @@ private Q_SLOTS:
         dmDados->salvar(QStringLiteral("plano.xml"));
         QVERIFY(programa->interacao.mensagens.isEmpty());
         QCOMPARE(apoio::lerBytes(QStringLiteral("plano.xml")),
-                 planoEsperado({secaoEscolaEsperada(), secaoProblemasEsperada()}));
+                 planoEsperado({secaoEscolaEsperada(), secaoProblemasEsperada(),
+                                secaoCategoriasEsperada(), secoesDaAnaliseEsperadas()}));
     }
 
     void salvarCarregarESalvarDaOsMesmosBytes()
@@ -162,6 +221,9 @@ private Q_SLOTS:
         QCOMPARE(fmDadosEscola->nomeEscola(), QStringLiteral("Escola Estadual São João"));
         QCOMPARE(fmDadosEscola->dataPlano(), QDate(2026, 12, 7));
         QCOMPARE(controleProblemas->total(), 2);
+        QCOMPARE(controleVotantes->total(), 1);
+        // Every section was there to read: no reader had to warn.
+        QVERIFY(programa->interacao.mensagens.isEmpty());
         dmDados->salvar(QStringLiteral("segundo.xml"));
         QCOMPARE(apoio::lerBytes(QStringLiteral("segundo.xml")), primeiro);
     }
@@ -316,8 +378,9 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(ErroXml, dmDados->carregar(QStringLiteral("ruim.xml")));
         QCOMPARE(dmDados->arquivoPlano, QStringLiteral("bom.xml"));
         QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("bom.xml"));
-        QCOMPARE(dmDados->xmlDoc.secoes().quantidade(), 2);
+        QCOMPARE(dmDados->xmlDoc.secoes().quantidade(), 7);
         QCOMPARE(controleProblemas->total(), 2);
+        QCOMPARE(controleVotantes->total(), 1);
     }
 
     void carregarNomeInexistenteMantemONome()
