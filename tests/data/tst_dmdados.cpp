@@ -306,6 +306,19 @@ private Q_SLOTS:
         QVERIFY(salvo.contains("<escola nome=\"E\" diretor=\"D\" data=\"01/02/2025\" />"));
     }
 
+    void raizEstranhaVoltaComoPlanejamento()
+    {
+        apoio::gravarBytes(
+            QStringLiteral("estranho.xml"),
+            "<plano outro=\"1\"><escola nome=\"E\" diretor=\"D\" data=\"\"/></plano>");
+        abrirPrograma();
+        dmDados->carregar(QStringLiteral("estranho.xml"));
+        dmDados->salvar(QStringLiteral("estranho.xml"));
+        const QByteArray salvo = apoio::lerBytes(QStringLiteral("estranho.xml"));
+        QVERIFY(salvo.startsWith("<planejamento xmlns=\"xmlns\">\r\n    <escola nome=\"E\""));
+        QVERIFY(!salvo.contains("outro"));
+    }
+
     void documentoGravaOMesmoArquivoDuasVezes_data()
     {
         QTest::addColumn<int>("documento");
