@@ -6,6 +6,7 @@
 #include "documents/RedatorRico.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 
 namespace textoCedula {
 
@@ -53,6 +54,10 @@ QString linhaProblema(int numero, const QString &nome)
 QFont fonte()
 {
     QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Names are padded with spaces to line the grades up, which only a fixed pitch does; some
+    // systems offer as their fixed face one that Qt does not measure as fixed.
+    if (!QFontInfo(fixa).fixedPitch())
+        fixa = QFont(QStringLiteral("DejaVu Sans Mono"));
     fixa.setStyleHint(QFont::Monospace);
     fixa.setPointSize(tamanhoFontePontos);
     return fixa;
