@@ -1,13 +1,9 @@
 #include "problems/ControleProblemas.h"
 
-#include "app/CaixaRolagem.h"
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
 #include "grading/ControleNotas.h"
-#include "problems/TfrProblema.h"
-
-#include <QLineEdit>
 
 ControleProblemas *controleProblemas = nullptr;
 
@@ -21,28 +17,17 @@ const QString descricaoFixa = QStringLiteral("descrição");
 } // namespace
 
 ControleProblemas::ControleProblemas(CaixaRolagem *sbProblemas)
-    : Lista(maximoProblemas), sbProblemas(sbProblemas)
+    : ListaDeQuadros(sbProblemas, QStringLiteral("Problema"))
 {
-}
-
-TfrProblema *ControleProblemas::quadro(int i) const
-{
-    if (i < 0 || i >= quantidade)
-        return nullptr;
-    return quadros[static_cast<size_t>(i)];
 }
 
 bool ControleProblemas::adicionar()
 {
-    if (quantidade >= maximoProblemas) {
+    if (cheia()) {
         interacao().mensagem(Icone::Informacao, mensagemLimite);
         return false;
     }
-    auto *novo = new TfrProblema(sbProblemas->conteudo());
-    novo->setObjectName(QStringLiteral("Problema%1").arg(contadorNomes));
-    ++contadorNomes;
-    quadros[static_cast<size_t>(quantidade)] = novo;
-    ++quantidade;
+    acrescentarQuadro();
     selecionar(quantidade - 1);
     controleNotas->adicionarLinha();
     return true;
@@ -55,11 +40,7 @@ bool ControleProblemas::remover()
         return false;
     }
     const int p = selecionado;
-    delete quadros[static_cast<size_t>(p)];
-    --quantidade;
-    for (int i = p; i < quantidade; ++i)
-        quadros[static_cast<size_t>(i)] = quadros[static_cast<size_t>(i + 1)];
-    quadros[static_cast<size_t>(quantidade)] = nullptr;
+    descartarQuadro(p);
     controleNotas->removerLinha();
     if (quantidade > 0)
         selecionar(p < quantidade ? p : p - 1);
@@ -68,48 +49,17 @@ bool ControleProblemas::remover()
 
 bool ControleProblemas::selecionar(int indice)
 {
-    if (quantidade < 1)
+    if (!escolher(indice))
         return false;
-    if (indice >= 0 && indice < quantidade)
-        selecionado = indice;
     controleNotas->selecionarLinha(indice);
-    for (int i = 0; i < quantidade; ++i)
-        quadros[static_cast<size_t>(i)]->destacar(i == selecionado);
+    destacarSelecionado();
     return true;
-}
-
-void ControleProblemas::atualizar(bool foco)
-{
-    sbProblemas->rolarParaTopo();
-    int y = 0;
-    for (int i = 0; i < quantidade; ++i) {
-        TfrProblema *atual = quadros[static_cast<size_t>(i)];
-        atual->posicao = i;
-        atual->definirNumero(i + 1);
-        atual->setParent(sbProblemas->conteudo());
-        atual->move(0, y);
-        atual->show();
-        y += atual->height();
-    }
-    if (quantidade == 0)
-        return;
-    if (foco && selecionado >= 0)
-        quadros[static_cast<size_t>(selecionado)]->edProblema->setFocus();
-    sbProblemas->definirAlturaConteudo(y);
-}
-
-void ControleProblemas::esvaziar()
-{
-    for (int i = quantidade - 1; i >= 0; --i) {
-        selecionar(i);
-        remover();
-    }
 }
 
 void ControleProblemas::gravarProblemas(DocumentoXml &documento) const
 {
     ElementoXml secao = documento.raiz().adicionarFilho(QStringLiteral("problemas"));
-    secao.definirAtributo(QStringLiteral("maximo"), QString::number(maximoProblemas));
+    secao.definirAtributo(QStringLiteral("maximo"), QString::number(maximo));
     secao.definirAtributo(QStringLiteral("total"), QString::number(quantidade));
     for (int i = 0; i < quantidade; ++i) {
         const TfrProblema *atual = quadros[static_cast<size_t>(i)];

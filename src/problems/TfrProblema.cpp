@@ -86,10 +86,16 @@ void TfrProblema::definirCor(ValorCor valor)
     edProblema->setPalette(paleta);
 }
 
-void TfrProblema::definirNumero(int valor)
+void TfrProblema::definirPosicao(int valor)
 {
-    numero = valor;
-    lblNumero->setText(QString::number(valor) + u'.');
+    posicao = valor;
+    numero = valor + 1;
+    lblNumero->setText(QString::number(numero) + u'.');
+}
+
+void TfrProblema::focar()
+{
+    edProblema->setFocus();
 }
 
 void TfrProblema::destacar(bool selecionado)

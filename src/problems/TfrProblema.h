@@ -23,8 +23,9 @@ public:
     void definirNome(const QString &texto);
     ValorCor corProblema() const { return cor; }
     void definirCor(ValorCor valor); // the chooser and the name's colour follow
-    void definirNumero(int valor);   // shows "valor."
+    void definirPosicao(int valor);  // and the number shown, "valor + 1."
     void destacar(bool selecionado);
+    void focar();
 
     int numero = 0;
     int posicao = 0;

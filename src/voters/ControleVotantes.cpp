@@ -1,13 +1,10 @@
 #include "voters/ControleVotantes.h"
 
-#include "app/CaixaRolagem.h"
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
 #include "grading/ControleNotas.h"
-#include "voters/TfrCategoria.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -29,29 +26,17 @@ void atualizarNotas()
 } // namespace
 
 ControleVotantes::ControleVotantes(CaixaRolagem *sbVotantes)
-    : Lista(maximoCategorias), sbVotantes(sbVotantes)
+    : ListaDeQuadros(sbVotantes, QStringLiteral("Categoria"))
 {
-}
-
-TfrCategoria *ControleVotantes::quadro(int c) const
-{
-    if (c < 0 || c >= quantidade)
-        return nullptr;
-    return quadros[static_cast<size_t>(c)];
 }
 
 bool ControleVotantes::adicionar()
 {
-    if (quantidade >= maximoCategorias) {
+    if (cheia()) {
         interacao().mensagem(Icone::Informacao, mensagemLimite);
         return false;
     }
-    auto *novo = new TfrCategoria(sbVotantes->conteudo());
-    novo->setObjectName(QStringLiteral("Categoria%1").arg(contadorNomes));
-    ++contadorNomes;
-    novo->show();
-    quadros[static_cast<size_t>(quantidade)] = novo;
-    ++quantidade;
+    acrescentarQuadro()->show();
     selecionar(quantidade - 1);
     atualizarNotas();
     return true;
@@ -64,15 +49,7 @@ bool ControleVotantes::remover()
         return false;
     }
     const int p = selecionado;
-    TfrCategoria *saindo = quadros[static_cast<size_t>(p)];
-    // Focus leaves the frame before it goes, so no other frame is entered half-way.
-    if (saindo->isAncestorOf(QApplication::focusWidget()))
-        sbVotantes->setFocus();
-    delete saindo;
-    --quantidade;
-    for (int i = p; i < quantidade; ++i)
-        quadros[static_cast<size_t>(i)] = quadros[static_cast<size_t>(i + 1)];
-    quadros[static_cast<size_t>(quantidade)] = nullptr;
+    descartarQuadro(p);
     if (quantidade > 0)
         selecionar(p < quantidade ? p : p - 1);
     if (controleNotas)
@@ -83,45 +60,16 @@ bool ControleVotantes::remover()
 
 bool ControleVotantes::selecionar(int indice)
 {
-    if (quantidade < 1)
+    if (!escolher(indice))
         return false;
-    if (indice >= 0 && indice < quantidade)
-        selecionado = indice;
-    for (int i = 0; i < quantidade; ++i)
-        quadros[static_cast<size_t>(i)]->destacar(i == selecionado);
+    destacarSelecionado();
     return true;
-}
-
-void ControleVotantes::atualizar(bool foco)
-{
-    sbVotantes->rolarParaTopo();
-    int y = 0;
-    for (int i = 0; i < quantidade; ++i) {
-        TfrCategoria *atual = quadros[static_cast<size_t>(i)];
-        atual->posicao = i;
-        atual->move(0, y);
-        atual->show();
-        y += atual->height();
-    }
-    if (quantidade == 0)
-        return;
-    if (foco && selecionado >= 0)
-        quadros[static_cast<size_t>(selecionado)]->edCategoria->setFocus();
-    sbVotantes->definirAlturaConteudo(y);
-}
-
-void ControleVotantes::esvaziar()
-{
-    for (int i = quantidade - 1; i >= 0; --i) {
-        selecionar(i);
-        remover();
-    }
 }
 
 void ControleVotantes::gravarCategorias(DocumentoXml &documento) const
 {
     ElementoXml secao = documento.raiz().adicionarFilho(QStringLiteral("categorias"));
-    secao.definirAtributo(QStringLiteral("maximo"), QString::number(maximoCategorias));
+    secao.definirAtributo(QStringLiteral("maximo"), QString::number(maximo));
     secao.definirAtributo(QStringLiteral("total"), QString::number(quantidade));
     for (int c = 0; c < quantidade; ++c) {
         const TfrCategoria *atual = quadros[static_cast<size_t>(c)];

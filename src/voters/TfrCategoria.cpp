@@ -256,6 +256,11 @@ void TfrCategoria::definirNomeVotante(int j, const QString &nome)
         celula->setText(nome);
 }
 
+void TfrCategoria::focar()
+{
+    edCategoria->setFocus();
+}
+
 void TfrCategoria::destacar(bool selecionado)
 {
     painel->setLineWidth(selecionado ? larguraBordaSelecionada : larguraBordaNormal);

@@ -37,6 +37,8 @@ public:
     QString nomeVotante(int j) const; // "" outside the grid
     void definirNomeVotante(int j, const QString &nome);
     void destacar(bool selecionado);
+    void definirPosicao(int valor) { posicao = valor; }
+    void focar();
 
     int posicao = 0;
     int quantidadeVotantes = 1;

@@ -1,0 +1,113 @@
+#pragma once
+
+// What the problem list and the voter categories share: frames in display order inside one
+// scroll box, a count, a selected position, component names that keep counting across
+// removals, the selection highlight and the stacking from the top. The lists differ in what
+// they tell the grade matrix, and when, so adding, removing and selecting stay theirs.
+//
+// A frame offers `posicao`, `definirPosicao(int)`, `destacar(bool)` and `focar()`.
+
+#include "app/CaixaRolagem.h"
+#include "app/Lista.h"
+
+#include <QApplication>
+#include <QString>
+#include <array>
+
+template <typename Quadro, int N> class ListaDeQuadros : public Lista {
+public:
+    int total() const override { return quantidade; }
+    int posicaoSelecionada() const { return selecionado; }
+
+    Quadro *quadro(int i) const // nullptr outside the list
+    {
+        return i >= 0 && i < quantidade ? quadros[static_cast<size_t>(i)] : nullptr;
+    }
+
+    // Selects and removes every item from the last to the first, as the user would.
+    void esvaziar()
+    {
+        for (int i = quantidade - 1; i >= 0; --i) {
+            selecionar(i);
+            remover();
+        }
+    }
+
+    // Stacks the frames from the top of the scroll box; the scroll range follows.
+    void atualizar(bool foco) override
+    {
+        caixa->rolarParaTopo();
+        int y = 0;
+        for (int i = 0; i < quantidade; ++i) {
+            Quadro *atual = quadros[static_cast<size_t>(i)];
+            atual->definirPosicao(i);
+            atual->move(0, y);
+            atual->show();
+            y += atual->height();
+        }
+        if (quantidade == 0)
+            return;
+        if (foco && selecionado >= 0)
+            quadros[static_cast<size_t>(selecionado)]->focar();
+        caixa->definirAlturaConteudo(y);
+    }
+
+protected:
+    ListaDeQuadros(CaixaRolagem *caixa, const QString &prefixoNomes)
+        : Lista(N), caixa(caixa), prefixoNomes(prefixoNomes)
+    {
+    }
+
+    bool cheia() const { return quantidade >= N; }
+
+    // A new frame at the end; the caller selects it.
+    Quadro *acrescentarQuadro()
+    {
+        auto *novo = new Quadro(caixa->conteudo());
+        novo->setObjectName(prefixoNomes + QString::number(contadorNomes));
+        ++contadorNomes;
+        quadros[static_cast<size_t>(quantidade)] = novo;
+        ++quantidade;
+        return novo;
+    }
+
+    // Destroys the frame at p; the frames after it move one place forward.
+    void descartarQuadro(int p)
+    {
+        Quadro *saindo = quadros[static_cast<size_t>(p)];
+        // Focus leaves the frame before it goes, so no other frame is entered half-way.
+        if (saindo->isAncestorOf(QApplication::focusWidget()))
+            caixa->setFocus();
+        delete saindo;
+        --quantidade;
+        for (int i = p; i < quantidade; ++i)
+            quadros[static_cast<size_t>(i)] = quadros[static_cast<size_t>(i + 1)];
+        quadros[static_cast<size_t>(quantidade)] = nullptr;
+    }
+
+    // The selection part of `selecionar`: false, doing nothing, when the list is empty; an
+    // invalid position keeps the current selection.
+    bool escolher(int indice)
+    {
+        if (quantidade < 1)
+            return false;
+        if (indice >= 0 && indice < quantidade)
+            selecionado = indice;
+        return true;
+    }
+
+    void destacarSelecionado()
+    {
+        for (int i = 0; i < quantidade; ++i)
+            quadros[static_cast<size_t>(i)]->destacar(i == selecionado);
+    }
+
+    CaixaRolagem *caixa;
+    std::array<Quadro *, N> quadros{};
+    int quantidade = 0;
+    int contadorNomes = 0;
+    int selecionado = -1;
+
+private:
+    QString prefixoNomes;
+};
