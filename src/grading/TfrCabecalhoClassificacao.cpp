@@ -1,5 +1,7 @@
 #include "grading/TfrCabecalhoClassificacao.h"
 
+#include "app/Painel.h"
+
 #include "voters/ControleVotantes.h"
 
 #include <QLabel>
@@ -18,10 +20,7 @@ TfrCabecalhoClassificacao::TfrCabecalhoClassificacao(QWidget *pai) : QFrame(pai)
     setFixedHeight(altura);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
-    painel = new QFrame(this);
-    painel->setObjectName(QStringLiteral("painel"));
-    painel->setFrameShape(QFrame::Panel);
-    painel->setFrameShadow(QFrame::Raised);
+    painel = criarPainel(this);
     painel->setGeometry(0, 0, larguraPainel, altura);
 
     lblProblema = new QLabel(QStringLiteral("Problema"), painel);

@@ -1,5 +1,7 @@
 #include "grading/TfrClassificacao.h"
 
+#include "app/Painel.h"
+
 #include "analysis/TfmICProblema.h"
 #include "app/Interacao.h"
 #include "data/Regional.h"
@@ -25,13 +27,7 @@ TfrClassificacao::TfrClassificacao(QWidget *pai) : QFrame(pai)
     setFixedHeight(altura);
     setMinimumWidth(larguraPainel);
 
-    painel = new QFrame(this);
-    painel->setObjectName(QStringLiteral("painel"));
-    painel->setFrameShape(QFrame::Panel);
-    painel->setFrameShadow(QFrame::Raised);
-    auto *moldura = new QVBoxLayout(this);
-    moldura->setContentsMargins(0, 0, 0, 0);
-    moldura->addWidget(painel);
+    painel = criarPainelQuePreenche(this);
 
     btnProblema = new QPushButton(QStringLiteral("Título do Problema"), painel);
     btnProblema->setObjectName(QStringLiteral("btnProblema"));

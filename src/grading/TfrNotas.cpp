@@ -1,5 +1,7 @@
 #include "grading/TfrNotas.h"
 
+#include "app/Painel.h"
+
 #include "data/ElementoXml.h"
 #include "data/Erros.h"
 #include "data/ListaNos.h"
@@ -24,13 +26,7 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
     setFixedHeight(altura);
     setMinimumWidth(larguraPainel);
 
-    painel = new QFrame(this);
-    painel->setObjectName(QStringLiteral("painel"));
-    painel->setFrameShape(QFrame::Panel);
-    painel->setFrameShadow(QFrame::Raised);
-    auto *moldura = new QVBoxLayout(this);
-    moldura->setContentsMargins(0, 0, 0, 0);
-    moldura->addWidget(painel);
+    painel = criarPainelQuePreenche(this);
 
     lblTituloProblema = new QLabel(QStringLiteral("Titulo:"), painel);
     lblTituloProblema->setObjectName(QStringLiteral("lblTituloProblema"));

@@ -1,5 +1,7 @@
 #include "problems/TfrProblema.h"
 
+#include "app/Painel.h"
+
 #include "app/CaixaCor.h"
 #include "problems/ControleProblemas.h"
 
@@ -21,10 +23,7 @@ TfrProblema::TfrProblema(QWidget *pai) : QFrame(pai)
 {
     setFixedHeight(altura);
 
-    painel = new QFrame(this);
-    painel->setObjectName(QStringLiteral("painel"));
-    painel->setFrameShape(QFrame::Panel);
-    painel->setFrameShadow(QFrame::Raised);
+    painel = criarPainelQuePreenche(this);
     painel->setAutoFillBackground(true);
     painel->setFocusPolicy(Qt::ClickFocus);
 
@@ -50,10 +49,6 @@ TfrProblema::TfrProblema(QWidget *pai) : QFrame(pai)
     linha->addSpacing(8);
     linha->addWidget(lblCorProblema);
     linha->addWidget(cBoxCorProblema);
-
-    auto *moldura = new QHBoxLayout(this);
-    moldura->setContentsMargins(0, 0, 0, 0);
-    moldura->addWidget(painel);
 
     for (QWidget *filho : {static_cast<QWidget *>(painel), static_cast<QWidget *>(edProblema),
                            static_cast<QWidget *>(cBoxCorProblema)}) {

@@ -1,5 +1,7 @@
 #include "voters/TfrCabecalhoVotacao.h"
 
+#include "app/Painel.h"
+
 #include "grading/ControleNotas.h"
 #include "voters/ControleVotantes.h"
 
@@ -12,10 +14,7 @@ TfrCabecalhoVotacao::TfrCabecalhoVotacao(QWidget *pai) : QFrame(pai)
     setFixedHeight(altura);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
-    painel = new QFrame(this);
-    painel->setObjectName(QStringLiteral("painel"));
-    painel->setFrameShape(QFrame::Panel);
-    painel->setFrameShadow(QFrame::Raised);
+    painel = criarPainel(this);
     painel->setGeometry(0, 0, larguraPainel, altura);
 
     lblCategoria = new QLabel(QStringLiteral("Categoria:"), painel);

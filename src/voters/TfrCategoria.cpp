@@ -1,5 +1,7 @@
 #include "voters/TfrCategoria.h"
 
+#include "app/Painel.h"
+
 #include "app/CaixaCor.h"
 #include "grading/ControleNotas.h"
 #include "voters/ControleVotantes.h"
@@ -69,10 +71,7 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     setFixedHeight(alturaFechada);
     setMinimumWidth(larguraMinima);
 
-    painel = new QFrame(this);
-    painel->setObjectName(QStringLiteral("painel"));
-    painel->setFrameShape(QFrame::Panel);
-    painel->setFrameShadow(QFrame::Raised);
+    painel = criarPainelQuePreenche(this);
     painel->setAutoFillBackground(true);
     painel->setFocusPolicy(Qt::ClickFocus);
 
@@ -132,10 +131,6 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     coluna->setSpacing(4);
     coluna->addLayout(linha);
     coluna->addWidget(sgVotantes, 1);
-
-    auto *moldura = new QVBoxLayout(this);
-    moldura->setContentsMargins(0, 0, 0, 0);
-    moldura->addWidget(painel);
 
     for (QWidget *filho :
          std::initializer_list<QWidget *>{painel, edCategoria, sbBtnNomes, cbQuantidade,
