@@ -1,28 +1,18 @@
 #include "documents/TfmCedula.h"
 
 #include "data/ListaNos.h"
+#include "documents/PainelBotoes.h"
 #include "documents/ServicoImpressao.h"
 #include "documents/TextoCedula.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 TfmCedula *fmCedula = nullptr;
 
 namespace {
 
 const QString sugestaoPdf = QStringLiteral("cedula de votação.pdf");
-
-QPushButton *botao(QWidget *pai, const char *nome, const QString &texto)
-{
-    auto *novo = new QPushButton(texto, pai);
-    novo->setObjectName(QString::fromLatin1(nome));
-    novo->setAutoDefault(false);
-    return novo;
-}
 
 } // namespace
 
@@ -44,24 +34,11 @@ TfmCedula::TfmCedula(QWidget *pai) : QDialog(pai)
     // Read-only, yet the keyboard can still move through the ballots and select them.
     cedula->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 
-    painelInferior = new QFrame(this);
-    painelInferior->setObjectName(QStringLiteral("painelInferior"));
-    painelInferior->setFixedHeight(alturaPainel);
-    Button1 = botao(painelInferior, "Button1", QStringLiteral("Imprimir"));
-    btnSalvarPdf = botao(painelInferior, "btnSalvarPdf", QStringLiteral("Salvar PDF"));
-    btnFechar = botao(painelInferior, "btnFechar", QStringLiteral("Fechar"));
-
-    auto *botoes = new QHBoxLayout(painelInferior);
-    botoes->addStretch();
-    botoes->addWidget(Button1);
-    botoes->addWidget(btnSalvarPdf);
-    botoes->addWidget(btnFechar);
-
-    auto *principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->setSpacing(0);
-    principal->addWidget(cedula);
-    principal->addWidget(painelInferior);
+    auto *painel = new PainelBotoes(this, cedula, alturaPainel);
+    painelInferior = painel;
+    Button1 = painel->adicionarBotao("Button1", QStringLiteral("Imprimir"));
+    btnSalvarPdf = painel->adicionarBotao("btnSalvarPdf", QStringLiteral("Salvar PDF"));
+    btnFechar = painel->adicionarBotao("btnFechar", QStringLiteral("Fechar"));
 
     connect(Button1, &QPushButton::clicked, this, &TfmCedula::Button1Click);
     connect(btnSalvarPdf, &QPushButton::clicked, this, &TfmCedula::btnSalvarPdfClick);

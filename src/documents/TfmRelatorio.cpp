@@ -1,28 +1,18 @@
 #include "documents/TfmRelatorio.h"
 
 #include "data/ListaNos.h"
+#include "documents/PainelBotoes.h"
 #include "documents/ServicoImpressao.h"
 #include "documents/TextoAta.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 TfmRelatorio *fmRelatorio = nullptr;
 
 namespace {
 
 const QString sugestaoPdf = QStringLiteral("ata de reunião.pdf");
-
-QPushButton *botao(QWidget *pai, const char *nome, const QString &texto)
-{
-    auto *novo = new QPushButton(texto, pai);
-    novo->setObjectName(QString::fromLatin1(nome));
-    novo->setAutoDefault(false);
-    return novo;
-}
 
 } // namespace
 
@@ -41,24 +31,11 @@ TfmRelatorio::TfmRelatorio(QWidget *pai) : QDialog(pai)
     // Tab moves on to the buttons instead of typing a tab into the minutes.
     relatorio->setTabChangesFocus(true);
 
-    painelInferior = new QFrame(this);
-    painelInferior->setObjectName(QStringLiteral("painelInferior"));
-    painelInferior->setFixedHeight(alturaPainel);
-    btnImprimir = botao(painelInferior, "btnImprimir", QStringLiteral("Imprimir"));
-    btnSalvarPdf = botao(painelInferior, "btnSalvarPdf", QStringLiteral("Salvar PDF"));
-    btnCancelar = botao(painelInferior, "btnCancelar", QStringLiteral("Fechar"));
-
-    auto *botoes = new QHBoxLayout(painelInferior);
-    botoes->addStretch();
-    botoes->addWidget(btnImprimir);
-    botoes->addWidget(btnSalvarPdf);
-    botoes->addWidget(btnCancelar);
-
-    auto *principal = new QVBoxLayout(this);
-    principal->setContentsMargins(0, 0, 0, 0);
-    principal->setSpacing(0);
-    principal->addWidget(relatorio);
-    principal->addWidget(painelInferior);
+    auto *painel = new PainelBotoes(this, relatorio, alturaPainel);
+    painelInferior = painel;
+    btnImprimir = painel->adicionarBotao("btnImprimir", QStringLiteral("Imprimir"));
+    btnSalvarPdf = painel->adicionarBotao("btnSalvarPdf", QStringLiteral("Salvar PDF"));
+    btnCancelar = painel->adicionarBotao("btnCancelar", QStringLiteral("Fechar"));
 
     connect(btnImprimir, &QPushButton::clicked, this, &TfmRelatorio::btnImprimirClick);
     connect(btnSalvarPdf, &QPushButton::clicked, this, &TfmRelatorio::btnSalvarPdfClick);
