@@ -11,7 +11,9 @@ Interacao *atual = nullptr;
 Interacao &interacao()
 {
     static InteracaoQt padrao;
-    return atual ? *atual : padrao;
+    if (atual)
+        return *atual;
+    return padrao;
 }
 
 void definirInteracao(Interacao *nova)
