@@ -39,7 +39,8 @@ sanitize: dependencias
 	@cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# A time-bounded fuzzing campaign over plan files: make fuzz SEGUNDOS=600
+# A time-bounded fuzzing campaign over plan files: make fuzz SEGUNDOS=600. Findings land in
+# build-fuzz/achados/; a finding kept for good goes to tests/confiabilidade/casos/.
 SEGUNDOS ?= 60
 fuzz: dependencias
 	@CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -47,5 +48,6 @@ fuzz: dependencias
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_plano
 	@mkdir -p build-fuzz/corpus build-fuzz/achados
 	@# The fuzzer works inside a temporary folder of its own, so every path it gets is absolute.
-	@build-fuzz/fuzz/fuzz_plano -max_total_time=$(SEGUNDOS) -timeout=10 -rss_limit_mb=4096 \
-		-artifact_prefix=$(CURDIR)/build-fuzz/achados/ $(CURDIR)/build-fuzz/corpus $(CURDIR)/fuzz/corpus
+	@$(CURDIR)/build-fuzz/fuzz/fuzz_plano -max_total_time=$(SEGUNDOS) -timeout=20 -rss_limit_mb=4096 \
+		-dict=$(CURDIR)/fuzz/plano.dict -artifact_prefix=$(CURDIR)/build-fuzz/achados/ \
+		$(CURDIR)/build-fuzz/corpus $(CURDIR)/fuzz/corpus

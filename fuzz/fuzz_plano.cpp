@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the program as a plan file: the data module's load into a headless
-// program, a save of what the screens then hold, and the three documents built from the bytes.
-// Any crash, hang or sanitizer report is a fault; errors the program reports are not.
+// program (after emptying both lists, as "&Abrir plano" does), a save of what the screens then
+// hold, and the three documents built from the bytes as they came. Any crash, hang or sanitizer
+// report is a fault; errors the program reports are not. A save that the program cannot read
+// back, or that a second load and save would change, costs the user data: that aborts too.
 
 #include "app/Aplicacao.h"
 #include "app/Inicializacao.h"
@@ -20,6 +22,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -34,9 +38,6 @@ public:
     int exibirModal(QDialog &) override { return QDialog::Rejected; }
 };
 
-const QString arquivoEntrada = QStringLiteral("entrada.xml");
-const QString arquivoSaida = QStringLiteral("saida.xml");
-
 template <typename Acao> void semErroDeLeitura(Acao acao)
 {
     try {
@@ -44,6 +45,35 @@ template <typename Acao> void semErroDeLeitura(Acao acao)
     } catch (const ErroSorvane &) {
         // A damaged plan may be refused with a message; that is not a finding.
     }
+}
+
+const QString arquivoEntrada = QStringLiteral("entrada.xml");
+const QString arquivoSaida = QStringLiteral("saida.xml");
+const QString arquivoSegundaSaida = QStringLiteral("saida2.xml");
+
+QByteArray lerArquivo(const QString &nome)
+{
+    QFile arquivo(nome);
+    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+}
+
+[[noreturn]] void falhar(const char *motivo)
+{
+    std::fprintf(stderr, "fuzz_plano: %s\n", motivo);
+    std::abort();
+}
+
+// The plan in `nome` into the screens as "&Abrir plano" puts it there, then saved as `destino`.
+void abrirESalvar(const QString &nome, const QString &destino)
+{
+    controleProblemas->esvaziar();
+    controleVotantes->esvaziar();
+    semErroDeLeitura([&] { dmDados->carregar(nome); });
+    controleProblemas->atualizar(false);
+    controleVotantes->atualizar(false);
+    controleNotas->atualizar(false);
+    QFile::remove(destino);
+    dmDados->salvar(destino);
 }
 
 } // namespace
@@ -70,13 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
         entrada.write(bytes);
     }
 
-    controleProblemas->esvaziar();
-    controleVotantes->esvaziar();
-    semErroDeLeitura([] { dmDados->carregar(arquivoEntrada); });
-    controleProblemas->atualizar(false);
-    controleVotantes->atualizar(false);
-    controleNotas->atualizar(false);
-    dmDados->salvar(arquivoSaida);
+    abrirESalvar(arquivoEntrada, arquivoSaida);
+    const QByteArray salvo = lerArquivo(arquivoSaida);
+    if (salvo.isEmpty())
+        falhar("the plan on screen was not saved");
+    abrirESalvar(arquivoSaida, arquivoSegundaSaida);
+    if (lerArquivo(arquivoSegundaSaida) != salvo)
+        falhar("opening and saving a saved plan changed it");
 
     DocumentoXml documento;
     try {
