@@ -48,6 +48,7 @@ fuzz: dependencias
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_plano
 	@mkdir -p build-fuzz/corpus build-fuzz/achados
 	@# The fuzzer works inside a temporary folder of its own, so every path it gets is absolute.
-	@$(CURDIR)/build-fuzz/fuzz/fuzz_plano -max_total_time=$(SEGUNDOS) -timeout=20 -rss_limit_mb=4096 \
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp \
+		$(CURDIR)/build-fuzz/fuzz/fuzz_plano -max_total_time=$(SEGUNDOS) -timeout=20 -rss_limit_mb=4096 \
 		-dict=$(CURDIR)/fuzz/plano.dict -artifact_prefix=$(CURDIR)/build-fuzz/achados/ \
 		$(CURDIR)/build-fuzz/corpus $(CURDIR)/fuzz/corpus
