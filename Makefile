@@ -5,7 +5,7 @@ PASTA_PLANOS ?= $(HOME)/Sorvane
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
 
-.PHONY: run test build configure dependencias clean install sanitize fuzz
+.PHONY: run test build configure dependencias clean install sanitize fuzz e2e
 
 dependencias:
 	@bash scripts/instalar-dependencias
@@ -24,6 +24,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The real program in a real X server (Xvfb), driven with xdotool; also part of `make test`.
+e2e: build
+	@bash tests/e2e/e2e.sh $(BUILD)/sorvane
 
 # The program, its guide, its icon and its menu entry under $(PREFIX) (root for /usr/local).
 install: build
