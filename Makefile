@@ -41,7 +41,7 @@ sanitize: dependencias
 	@cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSORVANE_SANITIZADORES=ON >/dev/null
 	@cmake --build build-san -j $(JOBS)
 	@cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # A time-bounded fuzzing campaign over plan files: make fuzz SEGUNDOS=600. Findings land in
 # build-fuzz/achados/; a finding kept for good goes to tests/confiabilidade/casos/.
@@ -52,7 +52,7 @@ fuzz: dependencias
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_plano
 	@mkdir -p build-fuzz/corpus build-fuzz/achados
 	@# The fuzzer works inside a temporary folder of its own, so every path it gets is absolute.
-	@LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp \
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		$(CURDIR)/build-fuzz/fuzz/fuzz_plano -max_total_time=$(SEGUNDOS) -timeout=20 -rss_limit_mb=4096 \
 		-dict=$(CURDIR)/fuzz/plano.dict -artifact_prefix=$(CURDIR)/build-fuzz/achados/ \
 		$(CURDIR)/build-fuzz/corpus $(CURDIR)/fuzz/corpus

@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr qint64 megabyte = 1024 * 1024;
 constexpr unsigned opcoesLeitura = pugi::parse_default | pugi::parse_ws_pcdata_single;
 constexpr unsigned opcoesEscrita = pugi::format_indent | pugi::format_no_declaration;
 const char *const indentacao = "    ";
@@ -91,8 +92,9 @@ void DocumentoXml::carregar(const QString &arquivo)
         throw ErroXml(QStringLiteral("O arquivo \"%1\" tem %2 MB, mais que o limite de %3 MB "
                                      "de um plano; ele não foi lido.")
                           .arg(arquivo)
-                          .arg(entrada.size() / (1024 * 1024))
-                          .arg(tamanhoMaximoArquivo / (1024 * 1024)));
+                          // Rounded up, so a file just past the limit never reads as at it.
+                          .arg((entrada.size() + megabyte - 1) / megabyte)
+                          .arg(tamanhoMaximoArquivo / megabyte));
     }
     const QByteArray conteudo = entrada.readAll();
     try {

@@ -150,7 +150,7 @@ private Q_SLOTS:
         QTest::newRow("só espaços") << QByteArray("  \r\n\t ") << "não tem elemento raiz";
         QTest::newRow("acima do limite de tamanho")
             << QByteArray() // made on disk by the test, sparse
-            << "mais que o limite de 32 MB";
+            << "tem 33 MB, mais que o limite de 32 MB de um plano; ele não foi lido.";
     }
 
     // Refused by "&Abrir plano" with its message and the plan on screen intact; refused at
