@@ -97,16 +97,28 @@ QString percorrerPlano(const QByteArray &bytes)
     if (lerArquivo(arquivoSegundaSaida) != salvo)
         return QStringLiteral("opening and saving a saved plan changed it");
 
+    // The documents as the program builds them: from the plan just saved.
+    const ListaNos salvas = dmDados->xmlDoc.secoes();
     QString ata;
     {
-        // What the program itself would print: the minutes of the plan just saved.
         TfmRelatorio relatorio;
-        relatorio.montarAta(dmDados->xmlDoc.secoes());
+        relatorio.montarAta(salvas);
         ata = relatorio.findChild<QTextEdit *>(QStringLiteral("relatorio"))->toPlainText();
     }
     if (const QString erro = pontosNaoFinitos(ata); !erro.isEmpty())
         return erro;
+    {
+        TfmCedula cedula;
+        cedula.gerarCedula(salvas);
+    }
+    {
+        TfmDiagrama diagrama;
+        diagrama.montarOrganograma(salvas, dmDados->arquivoPlano);
+    }
 
+    // The minutes and the chart also from the bytes as they came, which no save has tamed.
+    // (Not the ballots: one per voter for every problem is quadratic in a file without limits,
+    // and the program only ever builds them from a saved plan, at most 144 of 10 problems.)
     DocumentoXml documento;
     try {
         documento.carregarBytes(bytes);
@@ -114,10 +126,6 @@ QString percorrerPlano(const QByteArray &bytes)
         return {};
     }
     const ListaNos secoes = documento.secoes();
-    aceitarRecusa([&] {
-        TfmCedula cedula;
-        cedula.gerarCedula(secoes);
-    });
     aceitarRecusa([&] {
         TfmRelatorio relatorio;
         relatorio.montarAta(secoes);
