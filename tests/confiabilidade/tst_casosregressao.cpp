@@ -2,8 +2,15 @@
 #include "support/Teste.h"
 #include "support/confiabilidade/PercursoPlano.h"
 
+#include "data/DocumentoXml.h"
+#include "documents/TfmCedula.h"
+#include "support/PlanoMaximo.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
+#include <QTextEdit>
 
 // Every input that once crashed, hung or upset a sanitizer in the fuzzer, and every seed the
 // fuzzer starts from, taken along the fuzzer's own road through the program.
@@ -41,6 +48,22 @@ private Q_SLOTS:
         QVERIFY2(arquivo.open(QIODevice::ReadOnly), qPrintable(caminho));
         const QString falha = percorrerPlano(arquivo.readAll());
         QVERIFY2(falha.isEmpty(), qPrintable(falha));
+    }
+
+    // The fuzzer's first timeout: 144 ballots laid out again after every line took seconds.
+    // The view now lays the whole text out once.
+    void cedulasDoMaiorPlanoDiagramadasDeUmaVez()
+    {
+        DocumentoXml plano;
+        plano.carregarBytes(planoMaximo());
+        TfmCedula janela;
+        auto *cedula = janela.findChild<QTextEdit *>(QStringLiteral("cedula"));
+        QVERIFY(cedula);
+        QSignalSpy diagramacoes(cedula->document()->documentLayout(),
+                                &QAbstractTextDocumentLayout::documentSizeChanged);
+        janela.gerarCedula(plano.secoes());
+        QVERIFY(cedula->document()->blockCount() > 144 * 10);
+        QVERIFY2(diagramacoes.count() <= 3, qPrintable(QString::number(diagramacoes.count())));
     }
 };
 
