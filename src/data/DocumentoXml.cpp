@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr qint64 megabyte = 1024 * 1024;
 constexpr unsigned opcoesLeitura = pugi::parse_default | pugi::parse_ws_pcdata_single;
 constexpr unsigned opcoesEscrita = pugi::format_indent | pugi::format_no_declaration;
 const char *const indentacao = "    ";
@@ -43,6 +44,39 @@ QString posicaoNoTexto(const QByteArray &bytes, qsizetype deslocamento)
     return QStringLiteral("linha %1, coluna %2").arg(linha).arg(coluna);
 }
 
+// The parser's reasons, in the words the program's messages use.
+QString motivoDoLeitor(pugi::xml_parse_status estado)
+{
+    switch (estado) {
+    case pugi::status_out_of_memory:
+        return QStringLiteral("memória insuficiente para ler o arquivo");
+    case pugi::status_unrecognized_tag:
+    case pugi::status_bad_start_element:
+        return QStringLiteral("marcação de elemento inválida");
+    case pugi::status_bad_pi:
+        return QStringLiteral("declaração ou instrução de processamento inválida");
+    case pugi::status_bad_comment:
+        return QStringLiteral("comentário inválido");
+    case pugi::status_bad_cdata:
+        return QStringLiteral("seção CDATA inválida");
+    case pugi::status_bad_doctype:
+        return QStringLiteral("declaração de tipo de documento inválida");
+    case pugi::status_bad_pcdata:
+        return QStringLiteral("texto inválido");
+    case pugi::status_bad_attribute:
+        return QStringLiteral("atributo inválido");
+    case pugi::status_bad_end_element:
+        return QStringLiteral("fim de elemento inválido");
+    case pugi::status_end_element_mismatch:
+        return QStringLiteral("elemento fechado sem ter sido aberto, ou aberto e não fechado "
+                              "(o arquivo pode estar incompleto)");
+    case pugi::status_no_document_element:
+        return QStringLiteral("o documento não tem elemento raiz");
+    default:
+        return QStringLiteral("erro de leitura do XML");
+    }
+}
+
 } // namespace
 
 DocumentoXml::DocumentoXml() : documento(std::make_shared<pugi::xml_document>()) {}
@@ -58,8 +92,9 @@ void DocumentoXml::carregar(const QString &arquivo)
         throw ErroXml(QStringLiteral("O arquivo \"%1\" tem %2 MB, mais que o limite de %3 MB "
                                      "de um plano; ele não foi lido.")
                           .arg(arquivo)
-                          .arg(entrada.size() / (1024 * 1024))
-                          .arg(tamanhoMaximoArquivo / (1024 * 1024)));
+                          // Rounded up, so a file just past the limit never reads as at it.
+                          .arg((entrada.size() + megabyte - 1) / megabyte)
+                          .arg(tamanhoMaximoArquivo / megabyte));
     }
     const QByteArray conteudo = entrada.readAll();
     try {
@@ -78,13 +113,15 @@ void DocumentoXml::carregarBytes(const QByteArray &conteudo)
     else if (!ehUtf8Valido(conteudo))
         texto = windows1252ParaUtf8(conteudo);
 
+    if (conteudo.isEmpty())
+        throw ErroXml(QStringLiteral("XML inválido: o arquivo está vazio."));
     auto novo = std::make_shared<pugi::xml_document>();
     const pugi::xml_parse_result resultado = novo->load_buffer(
         texto.constData(), static_cast<size_t>(texto.size()), opcoesLeitura, codificacao);
     if (!resultado) {
-        throw ErroXml(QStringLiteral("XML inválido (%1): %2.")
-                          .arg(posicaoNoTexto(texto, resultado.offset),
-                               QString::fromUtf8(resultado.description())));
+        throw ErroXml(
+            QStringLiteral("XML inválido (%1): %2.")
+                .arg(posicaoNoTexto(texto, resultado.offset), motivoDoLeitor(resultado.status)));
     }
     if (!novo->document_element())
         throw ErroXml(QStringLiteral("XML inválido: o documento não tem elemento raiz."));

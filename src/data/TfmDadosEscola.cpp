@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -147,13 +148,16 @@ void TfmDadosEscola::criarPainelInferior()
     linha->addWidget(btnCancelar);
 }
 
+// The typing limit does not cut a name read from a file, which the next save would lose.
 void TfmDadosEscola::definirEscola(const QString &texto)
 {
+    edNomeEscola->setMaxLength(std::max<int>(limiteNome, static_cast<int>(texto.size())));
     edNomeEscola->setText(texto);
 }
 
 void TfmDadosEscola::definirDiretor(const QString &texto)
 {
+    edNomeDiretor->setMaxLength(std::max<int>(limiteNome, static_cast<int>(texto.size())));
     edNomeDiretor->setText(texto);
 }
 

@@ -4,9 +4,15 @@
 #include <QTextDocument>
 #include <cmath>
 
-RedatorRico::RedatorRico(QTextDocument &documento) : documento(documento)
+RedatorRico::RedatorRico(QTextDocument &documento) : documento(documento), edicao(&documento)
 {
     limpar();
+    edicao.beginEditBlock();
+}
+
+RedatorRico::~RedatorRico()
+{
+    edicao.endEditBlock();
 }
 
 void RedatorRico::limpar()

@@ -16,7 +16,12 @@ class RedatorRico {
 public:
     static constexpr double pontosPorPixel = 72.0 / 96.0;
 
+    // The whole writing is one edit of the document: a view showing it lays the text out once,
+    // when the writer goes, not after every line (thousands of lines for the largest plan).
     explicit RedatorRico(QTextDocument &documento);
+    ~RedatorRico();
+    RedatorRico(const RedatorRico &) = delete;
+    RedatorRico &operator=(const RedatorRico &) = delete;
 
     // Empties the document; the format goes back to the document's font, aligned left.
     void limpar();
@@ -35,6 +40,7 @@ public:
 private:
     QTextDocument &documento;
     QTextCursor cursor;
+    QTextCursor edicao;
     QTextCharFormat formato;
     Qt::Alignment alinhamento = Qt::AlignLeft;
     int altura = 0;

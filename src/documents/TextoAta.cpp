@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QTextDocument>
 #include <cmath>
+#include <limits>
 
 namespace textoAta {
 
@@ -15,6 +16,15 @@ namespace {
 
 const QString linhaEspaco = QStringLiteral(" ");
 const QString linhaVazia = QStringLiteral("\n");
+
+// Points never reach infinity: a sum past the largest double stays at it.
+double somarPontos(double total, double nota)
+{
+    const double soma = total + nota;
+    if (std::isinf(soma))
+        return std::copysign(std::numeric_limits<double>::max(), soma);
+    return soma;
+}
 
 QString atributo(const ElementoXml &elemento, const char *nome)
 {
@@ -90,7 +100,7 @@ void escreverNotas(RedatorRico &redator, const ListaNos &problemas, const ListaN
             int posicao = 1;
             for (const ElementoXml &nota : bloco.filhos()) {
                 const QString texto = nota.texto();
-                total += valorNota(texto).value_or(0);
+                total = somarPontos(total, valorNota(texto).value_or(0));
                 redator.adicionarLinha(id + QString::number(posicao++) +
                                        QStringLiteral(" - Nota: ") + texto);
             }

@@ -6,6 +6,7 @@
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
 #include "grading/OrdemClassificacao.h"
+#include "grading/TabelaNotas.h"
 #include "grading/TfrCabecalhoClassificacao.h"
 #include "grading/TfrClassificacao.h"
 #include "grading/TfrNotas.h"
@@ -202,7 +203,7 @@ void ControleNotas::classificar()
         for (int c = 0; c < m; ++c) {
             const float soma = notas->somaCategoria(c);
             linha->definirValor(c + 1, soma);
-            total += soma;
+            total = somarPontos(total, soma);
         }
         totais[static_cast<size_t>(i)] = total;
         linha->definirValor(0, total);

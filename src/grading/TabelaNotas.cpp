@@ -35,7 +35,7 @@ float TabelaNotas::soma(int categoria, int quantidadeVotantes) const
     const int n = std::min(quantidadeVotantes, maximoVotantes);
     float total = 0.0f;
     for (int v = 0; v < n; ++v)
-        total += linhas[static_cast<size_t>(categoria)][static_cast<size_t>(v)];
+        total = somarPontos(total, linhas[static_cast<size_t>(categoria)][static_cast<size_t>(v)]);
     return total;
 }
 
@@ -46,6 +46,14 @@ void TabelaNotas::descartarLinha(int linha, int ultima)
     for (int c = linha; c < ultima; ++c)
         linhas[static_cast<size_t>(c)] = linhas[static_cast<size_t>(c + 1)];
     linhas[static_cast<size_t>(ultima)].fill(0.0f);
+}
+
+float somarPontos(float a, float b)
+{
+    const float soma = a + b;
+    if (std::isinf(soma))
+        return std::copysign(std::numeric_limits<float>::max(), soma);
+    return soma;
 }
 
 QString formatarNota(float valor)

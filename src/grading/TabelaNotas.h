@@ -29,6 +29,10 @@ private:
     std::array<Linha, maximoCategorias> linhas{};
 };
 
+// a + b, held at the largest float of its sign where it would overflow: a file may bring grades
+// near the float limit, and points are never shown or ranked as infinite.
+float somarPontos(float a, float b);
+
 // A grade as the plan file writes it: whole numbers without decimals ("0", "7", "10"), others
 // with up to six significant digits and a point ("7.5").
 QString formatarNota(float valor);

@@ -1,0 +1,202 @@
+#!/usr/bin/env bash
+# The real program in a real X server (Xvfb), driven with xdotool as a person would drive it:
+# start in an empty folder, fill the school data dialog, add a problem and name it, save
+# through "&Salvar", quit; the plan and config.ini hold what was typed. Then start again: the
+# dialog's "Abrir" offers the remembered plan, Ok opens it, and a second save holds the same
+# plan. Every wait is bounded; Xvfb and the program are always ended.
+#
+# Usage: e2e.sh PATH_TO_SORVANE
+set -euo pipefail
+
+programa=$(readlink -f "${1:?uso: e2e.sh caminho/do/sorvane}")
+limite=30 # seconds for any window to appear or the program to end
+
+pasta=$(mktemp -d)
+pid_xvfb=""
+pid_programa=""
+
+terminar() {
+    local status=$?
+    [ -n "$pid_programa" ] && kill "$pid_programa" 2>/dev/null || true
+    [ -n "$pid_xvfb" ] && kill "$pid_xvfb" 2>/dev/null || true
+    wait 2>/dev/null || true
+    if [ "$status" -ne 0 ] && [ -f "$pasta/programa.log" ]; then
+        echo "--- saída do programa ---" >&2
+        cat "$pasta/programa.log" >&2
+    fi
+    rm -rf "$pasta"
+    exit "$status"
+}
+trap terminar EXIT
+
+falhar() {
+    echo "FALHA: $*" >&2
+    exit 1
+}
+
+# A display number Xvfb picks itself, so tests running side by side never collide.
+mkfifo "$pasta/tela"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$pasta/tela" >/dev/null 2>&1 &
+pid_xvfb=$!
+read -r -t "$limite" numero <"$pasta/tela" || falhar "o Xvfb não informou sua tela"
+export DISPLAY=":$numero"
+export QT_QPA_PLATFORM=xcb
+export LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORMTHEME SESSION_MANAGER
+
+plano="$pasta/plano"
+mkdir "$plano"
+
+iniciar() {
+    (cd "$plano" && exec "$programa") >>"$pasta/programa.log" 2>&1 &
+    pid_programa=$!
+}
+
+# The id of the visible window named exactly $1, waiting for it. A search can fail when a
+# window it is looking at goes away meanwhile (X's BadWindow); it is then tried again.
+janela() {
+    local fim=$((SECONDS + limite)) id
+    while :; do
+        id=$(timeout 5 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null |
+            head -n 1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return
+        fi
+        [ "$SECONDS" -lt "$fim" ] || falhar "a janela \"$1\" não apareceu"
+    done
+}
+
+focar() {
+    xdotool windowfocus --sync "$1"
+}
+
+# ASCII only: xdotool types other characters by remapping a key for a moment, and the program
+# now and then reads the key before or after the remapping.
+digitar() {
+    xdotool type --delay 20 -- "$1"
+}
+
+# Arquivo > $1 (the item's underlined letter). A menu may not yet be open when the letter
+# arrives, so the command is tried again, a bounded number of times, until $2 (a command)
+# says it took effect.
+menu_arquivo() {
+    local letra=$1 efeito=$2 tentativa
+    for tentativa in 1 2 3 4 5; do
+        focar "$(janela 'Projeto Sorvane - Versão 0.9')"
+        xdotool key alt+a
+        sleep 0.3
+        xdotool key "$letra"
+        local fim=$((SECONDS + 5))
+        while [ "$SECONDS" -lt "$fim" ]; do
+            if $efeito; then
+                return
+            fi
+            sleep 0.1
+        done
+        xdotool key Escape
+    done
+    falhar "o item do menu Arquivo ($letra) não teve efeito"
+}
+
+# Enter on the dialog named $1 (its default button), again if the key was lost, until the
+# dialog is gone.
+confirmar() {
+    local tentativa
+    for tentativa in 1 2 3 4 5; do
+        focar "$(janela "$1")"
+        xdotool key Return
+        local fim=$((SECONDS + 5))
+        while [ "$SECONDS" -lt "$fim" ]; do
+            xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+            sleep 0.1
+        done
+    done
+    falhar "a janela \"$1\" não fechou"
+}
+
+dialogo_salvar_aberto() {
+    xdotool search --onlyvisible --name '^Salvar$' >/dev/null 2>&1
+}
+
+programa_terminou() {
+    ! kill -0 "$pid_programa" 2>/dev/null
+}
+
+# Arquivo > Salvar, then the file dialog: the name, Enter; back when the file is written.
+salvar_como() {
+    menu_arquivo s dialogo_salvar_aberto
+    focar "$(janela 'Salvar')"
+    digitar "$1"
+    xdotool key Return
+    esperar_arquivo "$plano/$1"
+}
+
+esperar_arquivo() {
+    local fim=$((SECONDS + limite))
+    until [ -s "$1" ]; do
+        [ "$SECONDS" -lt "$fim" ] || falhar "o arquivo $1 não foi gravado"
+        sleep 0.1
+    done
+}
+
+# Arquivo > Sair, and the program gone with status 0.
+sair() {
+    menu_arquivo r programa_terminou
+    wait "$pid_programa" || falhar "o programa terminou com erro"
+    pid_programa=""
+}
+
+contem() {
+    if ! grep -qF -- "$2" "$1"; then
+        cat "$1" >&2
+        falhar "$1 não contém: $2"
+    fi
+}
+
+# --- first run: a new plan ---------------------------------------------------------------
+iniciar
+dialogo=$(janela 'Plano Escolar')
+focar "$dialogo"
+digitar 'Escola Estadual Sao Joao'
+xdotool key Tab
+digitar 'Conceicao Araujo'
+# The date picker takes one Tab per field (day, month, year) before the plan name.
+xdotool key Tab Tab Tab Tab
+digitar 'meu-plano.xml'
+confirmar 'Plano Escolar' # Ok, the default button
+esperar_arquivo "$plano/meu-plano.xml"
+
+principal=$(janela 'Projeto Sorvane - Versão 0.9')
+focar "$principal"
+# The add button sits at the right end of the header, 62 pixels in from the window's edge.
+eval "$(xdotool getwindowgeometry --shell "$principal")"
+xdotool mousemove --window "$principal" $((WIDTH - 62)) 38 click 1
+xdotool key ctrl+a
+digitar 'Evasao no periodo noturno'
+salvar_como 'final.xml'
+sair
+
+[ -f "$plano/config.ini" ] || falhar "config.ini não foi criado"
+contem "$plano/config.ini" '[arquivos]'
+contem "$plano/config.ini" 'planejamento=final.xml'
+contem "$plano/final.xml" '<escola nome="Escola Estadual Sao Joao" diretor="Conceicao Araujo"'
+contem "$plano/final.xml" '<problemas maximo="10" total="2">'
+contem "$plano/final.xml" '<problema nome="Evasao no periodo noturno" cor="0">'
+
+# --- second run: the remembered plan -------------------------------------------------------
+iniciar
+dialogo=$(janela 'Plano Escolar')
+focar "$dialogo"
+# School, head teacher, the date's three fields, the plan name, then "Abrir".
+xdotool key Tab Tab Tab Tab Tab Tab space
+janela 'Abrir' >/dev/null
+confirmar 'Abrir' # the name the dialog offers: the one config.ini remembers
+confirmar 'Plano Escolar' # Ok opens it
+salvar_como 'verificacao.xml'
+sair
+
+cmp -s "$plano/final.xml" "$plano/verificacao.xml" ||
+    falhar "o plano aberto de novo não é o que foi salvo"
+contem "$plano/config.ini" 'planejamento=verificacao.xml'
+echo "e2e: ok"
