@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -148,6 +149,14 @@ void TfmPrincipal::criarCabecalho()
     sbtnRemover = botao("sbtnRemover", false, QStringLiteral("Remove um elemento da lista"));
     connect(sbtnAdicionar, &QToolButton::clicked, this, &TfmPrincipal::sbtnAdicionarClick);
     connect(sbtnRemover, &QToolButton::clicked, this, &TfmPrincipal::sbtnRemoverClick);
+
+    // The two buttons from the keyboard: Ctrl and + adds, Ctrl and - removes.
+    const auto atalho = [this](QKeySequence teclas, void (TfmPrincipal::*acao)()) {
+        connect(new QShortcut(teclas, this), &QShortcut::activated, this, acao);
+    };
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_Plus), &TfmPrincipal::sbtnAdicionarClick);
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_Equal), &TfmPrincipal::sbtnAdicionarClick);
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_Minus), &TfmPrincipal::sbtnRemoverClick);
 
     auto *grade = new QGridLayout(painelPrincipal);
     grade->setContentsMargins(8, 2, 4, 2);

@@ -184,6 +184,18 @@ private Q_SLOTS:
         QCOMPARE(controleNotas->total(), 2);
     }
 
+    void tecladoAdicionaERemove()
+    {
+        fmPrincipal->show();
+        QApplication::setActiveWindow(fmPrincipal);
+        QVERIFY(QTest::qWaitForWindowActive(fmPrincipal));
+        QTest::keyClick(fmPrincipal, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(fmPrincipal, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(controleProblemas->total(), 2);
+        QTest::keyClick(fmPrincipal, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(controleProblemas->total(), 1);
+    }
+
     void voltarAosProblemasMantemASelecao()
     {
         for (int i = 0; i < 3; ++i)

@@ -169,9 +169,8 @@ esperar_arquivo "$plano/meu-plano.xml"
 
 principal=$(janela 'Projeto Sorvane - Versão 0.9')
 focar "$principal"
-# The add button sits at the right end of the header, 62 pixels in from the window's edge.
-eval "$(xdotool getwindowgeometry --shell "$principal")"
-xdotool mousemove --window "$principal" $((WIDTH - 62)) 38 click 1
+# Ctrl and + presses the add button.
+xdotool key ctrl+plus
 xdotool key ctrl+a
 digitar 'Evasao no periodo noturno'
 salvar_como 'final.xml'
