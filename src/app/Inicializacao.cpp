@@ -8,7 +8,28 @@
 #include "voters/ControleVotantes.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
 #include <exception>
+
+namespace {
+
+// SORVANE_SAIR_NO_DIALOGO=1: the school data dialog closes, as Cancel does, once it has been
+// painted for the first time, so a script can time the start-up of the real program
+// (scripts/medir-inicio). Nothing else changes.
+class SaidaNoDialogo : public QObject {
+public:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Paint) {
+            if (auto *dialogo = qobject_cast<QDialog *>(objeto))
+                QMetaObject::invokeMethod(dialogo, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void criarObjetosGlobais()
 {
@@ -30,6 +51,9 @@ void destruirObjetosGlobais()
 bool iniciarPlano()
 {
     fmPrincipal->show();
+    SaidaNoDialogo saida;
+    if (qEnvironmentVariableIntValue("SORVANE_SAIR_NO_DIALOGO") == 1)
+        fmDadosEscola->installEventFilter(&saida);
     if (interacao().exibirModal(*fmDadosEscola) != QDialog::Accepted)
         return false;
     controleProblemas->atualizar(true);
