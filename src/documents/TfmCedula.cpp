@@ -1,6 +1,7 @@
 #include "documents/TfmCedula.h"
 
 #include "data/ListaNos.h"
+#include "documents/RedatorRico.h"
 #include "documents/ServicoImpressao.h"
 #include "documents/TextoCedula.h"
 
@@ -75,7 +76,9 @@ void TfmCedula::gerarCedula(const ListaNos &secoes)
 
 void TfmCedula::gerarCedula(const ListaNos &secoes, const QDate &hoje)
 {
-    textoCedula::montar(*cedula->document(), secoes, hoje);
+    QTextDocument *texto = novoDocumento(*cedula);
+    textoCedula::montar(*texto, secoes, hoje);
+    mostrarDocumento(*cedula, texto);
     cedula->moveCursor(QTextCursor::Start);
 }
 

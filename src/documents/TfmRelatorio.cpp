@@ -1,12 +1,14 @@
 #include "documents/TfmRelatorio.h"
 
 #include "data/ListaNos.h"
+#include "documents/RedatorRico.h"
 #include "documents/ServicoImpressao.h"
 #include "documents/TextoAta.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -67,9 +69,11 @@ TfmRelatorio::TfmRelatorio(QWidget *pai) : QDialog(pai)
 
 void TfmRelatorio::montarAta(const ListaNos &secoes)
 {
-    textoAta::montar(*relatorio->document(), secoes);
+    QTextDocument *texto = novoDocumento(*relatorio);
+    textoAta::montar(*texto, secoes);
     // Building the minutes is not an edit the user could undo.
-    relatorio->document()->clearUndoRedoStacks();
+    texto->clearUndoRedoStacks();
+    mostrarDocumento(*relatorio, texto);
     relatorio->moveCursor(QTextCursor::Start);
 }
 
