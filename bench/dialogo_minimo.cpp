@@ -1,10 +1,15 @@
-// The least a Qt Widgets program does to put a dialog on screen: the application object, one
-// dialog shown modally, and the same exit as the real program's start-up switch (the dialog
-// closes once it has been painted). scripts/medir-inicio compares the two.
+// The least a Qt Widgets program does to put a dialog on screen: the application object and one
+// dialog, with a line of text and a button as any dialog has, shown modally; the process ends
+// as the real program's start-up switch ends it, once the dialog has been painted.
+// scripts/medir-inicio compares the two.
 
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdlib>
 
 namespace {
 
@@ -12,10 +17,10 @@ class SaidaNoDialogo : public QObject {
 public:
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
-        if (evento->type() == QEvent::Paint) {
-            if (auto *dialogo = qobject_cast<QDialog *>(objeto))
-                QMetaObject::invokeMethod(dialogo, &QDialog::reject, Qt::QueuedConnection);
-        }
+        // Queued, so the painting ends and reaches the screen first.
+        if (evento->type() == QEvent::Paint)
+            QMetaObject::invokeMethod(
+                objeto, [] { std::_Exit(0); }, Qt::QueuedConnection);
         return false;
     }
 };
@@ -27,6 +32,9 @@ int main(int argc, char *argv[])
     QApplication aplicacao(argc, argv);
     QDialog dialogo;
     dialogo.resize(374, 183);
+    auto *layout = new QVBoxLayout(&dialogo);
+    layout->addWidget(new QLabel(QStringLiteral("Nome da escola:")));
+    layout->addWidget(new QPushButton(QStringLiteral("Ok")));
     SaidaNoDialogo saida;
     dialogo.installEventFilter(&saida);
     return dialogo.exec() == QDialog::Accepted ? 1 : 0;
