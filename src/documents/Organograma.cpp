@@ -281,9 +281,14 @@ void Organograma::escreverTexto(int x, int y, const QString &texto)
     if (pintor == nullptr || texto.isEmpty())
         return;
     // (x, y) is the top of the text line, as on the original canvas.
+    const QFontMetrics medidor = pintor->fontMetrics();
+    // A row taller than a page runs past its bottom; a line that starts a whole line below
+    // cannot show, and shaping it would be wasted.
+    if (y >= pintor->device()->height() + medidor.height())
+        return;
     const QPen caneta = pintor->pen();
     pintor->setPen(corTexto);
-    pintor->drawText(QPoint(x, y + pintor->fontMetrics().ascent()), texto);
+    pintor->drawText(QPoint(x, y + medidor.ascent()), texto);
     pintor->setPen(caneta);
 }
 
