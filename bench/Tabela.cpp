@@ -1,5 +1,6 @@
 #include "Tabela.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -16,6 +17,14 @@ std::string alinhar(const std::string &texto, size_t colunas, bool aDireita)
 
 } // namespace
 
+bool ColetorMedianas::ReportContext(const Context &contexto)
+{
+    std::fprintf(stderr, "Medindo no plano máximo (%d núcleos a %.0f MHz; carga %.2f)...\n",
+                 contexto.cpu_info.num_cpus, contexto.cpu_info.cycles_per_second / 1e6,
+                 contexto.cpu_info.load_avg.empty() ? 0.0 : contexto.cpu_info.load_avg[0]);
+    return true;
+}
+
 void ColetorMedianas::ReportRuns(const std::vector<Run> &execucoes)
 {
     for (const Run &execucao : execucoes) {
@@ -30,8 +39,9 @@ void ColetorMedianas::ReportRuns(const std::vector<Run> &execucoes)
         const double segundos = execucao.real_accumulated_time /
                                 static_cast<double>(std::max<int64_t>(1, execucao.iterations));
         medianas[execucao.run_name.function_name] = segundos * 1e3;
+        std::fprintf(stderr, "  %-20s %10.3f ms\n", execucao.run_name.function_name.c_str(),
+                     segundos * 1e3);
     }
-    ConsoleReporter::ReportRuns(execucoes);
 }
 
 double ColetorMedianas::medianaMs(const std::string &id) const

@@ -1,7 +1,8 @@
 #pragma once
 
 // The one table `make bench` prints: every operation's median time, its floor and the ratio,
-// against its goal. The reporter keeps Google Benchmark's own lines and gathers the medians.
+// against its goal. While the benchmarks run, the reporter only says which one finished (on
+// stderr) and gathers the medians; --benchmark_out still writes Google Benchmark's own file.
 
 #include <benchmark/benchmark.h>
 
@@ -17,8 +18,9 @@ struct LinhaTabela {
     double metaMs = 0;    // at most this many milliseconds (0: none)
 };
 
-class ColetorMedianas : public benchmark::ConsoleReporter {
+class ColetorMedianas : public benchmark::BenchmarkReporter {
 public:
+    bool ReportContext(const Context &contexto) override;
     void ReportRuns(const std::vector<Run> &execucoes) override;
     // Median of the repetitions, in milliseconds; negative when the benchmark did not run.
     double medianaMs(const std::string &id) const;
