@@ -23,6 +23,7 @@
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCabecalhoVotacao.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -282,6 +283,10 @@ void documentoPdf(benchmark::State &estado, const char *nomeTexto, const QString
     auto janela = novaJanela<Janela>();
     montar(*janela, secoes);
     const QTextDocument &texto = documentoDe(*janela, nomeTexto);
+    // The user prints from the window on screen, whose view has laid its text out meanwhile.
+    janela->show();
+    processarEventos();
+    texto.documentLayout()->documentSize();
     for (auto _ : estado) {
         programa->interacao.arquivos.enqueue(QStringLiteral("documento.pdf"));
         estado.SetIterationTime(cronometrar(
