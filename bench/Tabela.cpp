@@ -39,8 +39,8 @@ void ColetorMedianas::ReportRuns(const std::vector<Run> &execucoes)
         const double segundos = execucao.real_accumulated_time /
                                 static_cast<double>(std::max<int64_t>(1, execucao.iterations));
         medianas[execucao.run_name.function_name] = segundos * 1e3;
-        std::fprintf(stderr, "  %-20s %10.3f ms\n", execucao.run_name.function_name.c_str(),
-                     segundos * 1e3);
+        std::fprintf(stderr, "  %-20s %10.3f ms  %s\n", execucao.run_name.function_name.c_str(),
+                     segundos * 1e3, execucao.report_label.c_str());
     }
 }
 
