@@ -5,7 +5,7 @@ PASTA_PLANOS ?= $(HOME)/Sorvane
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
 
-.PHONY: run test build configure dependencias clean install sanitize fuzz e2e
+.PHONY: run test build configure dependencias clean install sanitize fuzz e2e bench
 
 dependencias:
 	@bash scripts/instalar-dependencias
@@ -56,3 +56,11 @@ fuzz: dependencias
 		$(CURDIR)/build-fuzz/fuzz/fuzz_plano -max_total_time=$(SEGUNDOS) -timeout=20 -rss_limit_mb=4096 \
 		-dict=$(CURDIR)/fuzz/plano.dict -artifact_prefix=$(CURDIR)/build-fuzz/achados/ \
 		$(CURDIR)/build-fuzz/corpus $(CURDIR)/fuzz/corpus
+
+# The benchmark of what the user waits for on the largest plan, in a Release build of its own,
+# printing one table of times, floors and ratios. Start-up: scripts/medir-inicio.
+bench: dependencias
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORVANE_TESTES=OFF \
+		-DSORVANE_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target bench_sorvane dialogo_minimo sorvane
+	@build-bench/bench/bench_sorvane

@@ -5,6 +5,7 @@
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QTextDocument>
 
@@ -36,6 +37,21 @@ const std::array<Campo, TfrOperacao::numCampos> campos = {{
 
 enum Indice { quem, oque, fisico, humano, financeiro, prazo, resultado, avaliacao };
 
+// Sizes a label to its text. Every operation frame has the same labels in the same fonts, and a
+// plan holds up to ninety frames: each text is measured once.
+void ajustarRotulo(QLabel *rotulo)
+{
+    static QHash<QString, QSize> tamanhos;
+    const QString chave = rotulo->text() + u'\n' + rotulo->font().key();
+    const auto achado = tamanhos.constFind(chave);
+    if (achado != tamanhos.constEnd()) {
+        rotulo->resize(*achado);
+        return;
+    }
+    rotulo->adjustSize();
+    tamanhos.insert(chave, rotulo->size());
+}
+
 } // namespace
 
 TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
@@ -50,7 +66,7 @@ TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
         auto *label = new QLabel(texto, this);
         label->setObjectName(QString::fromLatin1(nome));
         label->move(x, y);
-        label->adjustSize();
+        ajustarRotulo(label);
         return label;
     };
     auto memoDe = [this](const char *nome, int campo) {
@@ -75,7 +91,7 @@ TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
     QFont negrito = lblRecursos->font();
     negrito.setBold(true);
     lblRecursos->setFont(negrito);
-    lblRecursos->adjustSize();
+    ajustarRotulo(lblRecursos);
     lblHumanos = rotulo("lblHumanos", QStringLiteral("Humanos:"), subrotulo, topo(humano));
     memoRecHumanos = memoDe("memoRecHumanos", humano);
     lblFinanceiros =

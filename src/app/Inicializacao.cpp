@@ -8,7 +8,30 @@
 #include "voters/ControleVotantes.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <cstdlib>
 #include <exception>
+
+namespace {
+
+// SORVANE_SAIR_NO_DIALOGO=1: the process ends, with status 0 and without its teardown, as soon
+// as the school data dialog has been painted for the first time, so that a script can time the
+// start-up of the real program up to that moment (scripts/medir-inicio). Nothing else changes;
+// config.ini is not written in such a run.
+class SaidaNoDialogo : public QObject {
+public:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        // Queued, so the painting ends and reaches the screen first.
+        if (evento->type() == QEvent::Paint)
+            QMetaObject::invokeMethod(
+                objeto, [] { std::_Exit(0); }, Qt::QueuedConnection);
+        return false;
+    }
+};
+
+} // namespace
 
 void criarObjetosGlobais()
 {
@@ -30,6 +53,9 @@ void destruirObjetosGlobais()
 bool iniciarPlano()
 {
     fmPrincipal->show();
+    SaidaNoDialogo saida;
+    if (qEnvironmentVariableIntValue("SORVANE_SAIR_NO_DIALOGO") == 1)
+        fmDadosEscola->installEventFilter(&saida);
     if (interacao().exibirModal(*fmDadosEscola) != QDialog::Accepted)
         return false;
     controleProblemas->atualizar(true);

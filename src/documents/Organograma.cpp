@@ -127,6 +127,7 @@ void Organograma::definirPlano(const ListaNos &secoes, const QString &nome)
 {
     secoesPlano = secoes;
     nomePlano = nome;
+    quebras.clear();
 }
 
 // --- metrics -------------------------------------------------------------------------------
@@ -170,6 +171,7 @@ void Organograma::medidasTela(const TelaOrganograma &tela)
     superficie = &quadro;
     novaPagina = {};
     metricas = m;
+    quebras.clear();
     metricas.colunaRotulos = larguraTexto(colunaDeRotulos) + m.margem;
 }
 
@@ -190,6 +192,7 @@ void Organograma::medidasImpressora(QPaintDevice &pagina, std::function<bool()> 
     superficie = &pagina;
     novaPagina = std::move(proximaPagina);
     metricas = m;
+    quebras.clear();
     metricas.colunaRotulos = larguraTexto(colunaDeRotulos) + m.margem;
 }
 
@@ -204,6 +207,7 @@ void Organograma::definirMedidas(const MedidasOrganograma &medidas, QPaintDevice
     metricas = medidas;
     superficie = dispositivo != nullptr ? dispositivo : &quadro;
     novaPagina = std::move(proximaPagina);
+    quebras.clear();
 }
 
 bool Organograma::iniciarImpressao()
@@ -277,9 +281,14 @@ void Organograma::escreverTexto(int x, int y, const QString &texto)
     if (pintor == nullptr || texto.isEmpty())
         return;
     // (x, y) is the top of the text line, as on the original canvas.
+    const QFontMetrics medidor = pintor->fontMetrics();
+    // A row taller than a page runs past its bottom; a line that starts a whole line below
+    // cannot show, and shaping it would be wasted.
+    if (y >= pintor->device()->height() + medidor.height())
+        return;
     const QPen caneta = pintor->pen();
     pintor->setPen(corTexto);
-    pintor->drawText(QPoint(x, y + pintor->fontMetrics().ascent()), texto);
+    pintor->drawText(QPoint(x, y + medidor.ascent()), texto);
     pintor->setPen(caneta);
 }
 
@@ -315,20 +324,54 @@ Retangulo Organograma::desenharTexto(int x, int y, int largura, const QString &t
     Pintura pintura(*this);
     const int passo = passoLinha();
     const int d = metricas.recuo;
-    const int disponivel = largura - 2 * d;
+    int t = y;
+    for (const QString &trecho : quebrarTexto(texto, largura - 2 * d)) {
+        escreverTexto(x + d, t + d, trecho);
+        t += passo;
+    }
+    return {x, y, x + largura, t + 2 * d};
+}
+
+QStringList Organograma::quebrarTexto(const QString &texto, int disponivel)
+{
+    // The page passes wrap the texts the count pass wrapped, on the same surface.
+    const auto chave = qMakePair(texto, disponivel);
+    const auto achado = quebras.constFind(chave);
+    if (achado != quebras.constEnd())
+        return *achado;
+
     const QFontMetrics medidor(fonte(), superficie);
     const int comprimento = static_cast<int>(texto.size());
+    // A line is the shortest run whose width reaches the available width. Measuring every
+    // longer run in turn costs a text shaping per character; the sum of the characters' own
+    // widths (no kerning) points at the run instead, and the exact widths are then taken only
+    // beside it. Widths only grow as characters are added, so the run found is the same.
+    QVector<int> somaLarguras(comprimento + 1, 0);
+    for (int i = 0; i < comprimento; ++i)
+        somaLarguras[i + 1] = somaLarguras[i] + medidor.horizontalAdvance(texto.at(i));
+    auto larguraExata = [&](int p, int n) {
+        return medidor.horizontalAdvance(texto.mid(p - 1, n));
+    };
 
+    QStringList linhas;
     int p = 1; // characters count from 1, as the wrapping rule is written
-    int t = y;
     while (p <= comprimento) {
+        const int restantes = comprimento - p + 1;
         int n = 1;
-        int w = medidor.horizontalAdvance(texto.mid(p - 1, 1));
-        while (w < disponivel) {
+        while (n < restantes && somaLarguras[p - 1 + n] - somaLarguras[p - 1] < disponivel)
             ++n;
-            w = medidor.horizontalAdvance(texto.mid(p - 1, n));
-            if (p + n - 1 >= comprimento)
-                break;
+        int w = larguraExata(p, n);
+        if (w >= disponivel) {
+            while (n > 1) {
+                const int menor = larguraExata(p, n - 1);
+                if (menor < disponivel)
+                    break;
+                --n;
+                w = menor;
+            }
+        } else {
+            while (n < restantes && w < disponivel)
+                w = larguraExata(p, ++n);
         }
         QString trecho = texto.mid(p - 1, n);
         int k = 0;
@@ -340,11 +383,11 @@ Retangulo Organograma::desenharTexto(int x, int y, int largura, const QString &t
         }
         if (k > 0 && w >= disponivel)
             trecho.truncate(k);
-        escreverTexto(x + d, t + d, trecho);
         p += static_cast<int>(trecho.size());
-        t += passo;
+        linhas.append(trecho);
     }
-    return {x, y, x + largura, t + 2 * d};
+    quebras.insert(chave, linhas);
+    return linhas;
 }
 
 void Organograma::desenharMoldura(ValorCor corLinha, const Retangulo &r)

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -114,6 +115,8 @@ private:
     int topoDePagina() const;
     void desenharPassagem(const DadosOrganograma &dados, int causa, int pagina);
     void desenharCabecalho(const DadosOrganograma &dados, int causa, int y0, int &y);
+    // The lines of `texto` in boxes whose text may be `disponivel` pixels wide.
+    QStringList quebrarTexto(const QString &texto, int disponivel);
 
     ListaNos secoesPlano;
     QString nomePlano = QStringLiteral("plano.xml");
@@ -125,4 +128,6 @@ private:
     QPainter *pintor = nullptr; // the painter of the pass or call under way
     bool emImpressao = false;
     QColor corCaneta = Qt::black;
+    // Line breaks already found on the current surface; cleared when it or the plan changes.
+    QHash<QPair<QString, int>, QStringList> quebras;
 };

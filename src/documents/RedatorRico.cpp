@@ -2,11 +2,13 @@
 
 #include <QTextBlockFormat>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <cmath>
 
 RedatorRico::RedatorRico(QTextDocument &documento) : documento(documento), edicao(&documento)
 {
     limpar();
+    edicao = QTextCursor(&documento);
     edicao.beginEditBlock();
 }
 
@@ -64,9 +66,13 @@ void RedatorRico::adicionarLinha(const QString &texto)
 {
     QTextBlockFormat bloco;
     bloco.setAlignment(alinhamento);
-    const QStringList linhas = texto.split(u'\n');
-    for (const QString &linha : linhas) {
-        cursor.movePosition(QTextCursor::End);
+    qsizetype inicio = 0;
+    while (true) {
+        const qsizetype quebra = texto.indexOf(u'\n', inicio);
+        const QStringView linha =
+            QStringView(texto).mid(inicio, quebra < 0 ? texto.size() - inicio : quebra - inicio);
+        if (!cursor.atEnd())
+            cursor.movePosition(QTextCursor::End);
         if (semLinhas) {
             // A cleared document still holds one empty paragraph: the first line goes there.
             cursor.setBlockFormat(bloco);
@@ -75,6 +81,33 @@ void RedatorRico::adicionarLinha(const QString &texto)
         } else {
             cursor.insertBlock(bloco, formato);
         }
-        cursor.insertText(linha, formato);
+        cursor.insertText(linha.toString(), formato);
+        if (quebra < 0)
+            break;
+        inicio = quebra + 1;
     }
+}
+
+QTextDocument *novoDocumento(QTextEdit &vista)
+{
+    auto *novo = new QTextDocument(&vista);
+    const QTextDocument *atual = vista.document();
+    novo->setDefaultFont(vista.font());
+    // Already shaped as the view will shape it, so handing it over lays out no more than
+    // the part on screen.
+    novo->setDefaultTextOption(atual->defaultTextOption());
+    novo->setPageSize(atual->pageSize());
+    return novo;
+}
+
+void mostrarDocumento(QTextEdit &vista, QTextDocument *novo)
+{
+    QTextDocument *anterior = vista.document();
+    if (anterior == novo)
+        return;
+    // The view deletes the document it made itself; one made here goes now.
+    const bool feitoAqui = anterior->parent() == &vista;
+    vista.setDocument(novo);
+    if (feitoAqui)
+        delete anterior;
 }

@@ -3,7 +3,8 @@
 // Writes a rich text the way the document windows build theirs: one paragraph per line, each
 // taking the character format and alignment current when it is appended. Heights are kept in
 // screen pixels, as the documents define them, and written as point sizes (pixels × 72 / 96),
-// so a 600 dpi printer keeps the sizes seen on screen.
+// so a 600 dpi printer keeps the sizes seen on screen. The whole writing is one edit block, so
+// the document is laid out once, when the writer goes, and not after each line.
 
 #include <QFont>
 #include <QString>
@@ -11,6 +12,7 @@
 #include <QTextCursor>
 
 class QTextDocument;
+class QTextEdit;
 
 class RedatorRico {
 public:
@@ -40,9 +42,15 @@ public:
 private:
     QTextDocument &documento;
     QTextCursor cursor;
-    QTextCursor edicao;
+    QTextCursor edicao; // holds the edit block open
     QTextCharFormat formato;
     Qt::Alignment alinhamento = Qt::AlignLeft;
     int altura = 0;
     bool semLinhas = true;
 };
+
+// A new, empty document for `vista`'s text, with its font; it belongs to the view.
+QTextDocument *novoDocumento(QTextEdit &vista);
+// Puts `novo` in the view in place of the text it showed. A long text written apart and then
+// handed over is laid out a part at a time as the view shows it, not all of it at once.
+void mostrarDocumento(QTextEdit &vista, QTextDocument *novo);

@@ -19,7 +19,7 @@ const QString espacos =
 const QString linhaEspaco = QStringLiteral(" ");
 
 void escreverCedula(RedatorRico &redator, const QString &cabecalhoVotante,
-                    const ListaNos &problemas)
+                    const QStringList &linhasProblemas)
 {
     const int alturaCorpo = redator.alturaPixels();
     redator.definirAlturaPixels(alturaCorpo + acrescimoTituloPixels);
@@ -33,10 +33,8 @@ void escreverCedula(RedatorRico &redator, const QString &cabecalhoVotante,
     redator.adicionarLinha(linhaEspaco);
     redator.adicionarLinha(cabecalho);
     redator.adicionarLinha(linhaEspaco);
-    int numero = 1;
-    for (const ElementoXml &problema : problemas) {
-        redator.adicionarLinha(
-            linhaProblema(numero++, atributoOuVazio(problema, QStringLiteral("nome"))));
+    for (const QString &linha : linhasProblemas) {
+        redator.adicionarLinha(linha);
         redator.adicionarLinha(linhaEspaco);
     }
     redator.adicionarLinha(QString(larguraSeparador, u'-'));
@@ -68,7 +66,12 @@ void montar(QTextDocument &documento, const ListaNos &secoes, const QDate &hoje)
     RedatorRico redator(documento);
     redator.definirFonte(fonte());
     const ListaNos categorias = secaoOuNada(secoes, QStringLiteral("categorias")).filhos();
-    const ListaNos problemas = secaoOuNada(secoes, QStringLiteral("problemas")).filhos();
+    // Every ballot lists the same problems.
+    QStringList linhasProblemas;
+    int numero = 1;
+    for (const ElementoXml &problema : secaoOuNada(secoes, QStringLiteral("problemas")).filhos())
+        linhasProblemas.append(
+            linhaProblema(numero++, atributoOuVazio(problema, QStringLiteral("nome"))));
     const QString data = formatarData(hoje);
     for (const ElementoXml &categoria : categorias) {
         const QString tituloCategoria = atributoOuVazio(categoria, QStringLiteral("titulo"));
@@ -76,7 +79,7 @@ void montar(QTextDocument &documento, const ListaNos &secoes, const QDate &hoje)
             escreverCedula(redator,
                            QStringLiteral("Data: ") + data + QStringLiteral("\t\tCategoria :") +
                                tituloCategoria + QStringLiteral("\t\tNome: ") + votante.texto(),
-                           problemas);
+                           linhasProblemas);
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "data/ListaNos.h"
 #include "documents/PainelBotoes.h"
+#include "documents/RedatorRico.h"
 #include "documents/ServicoImpressao.h"
 #include "documents/TextoCedula.h"
 
@@ -52,7 +53,9 @@ void TfmCedula::gerarCedula(const ListaNos &secoes)
 
 void TfmCedula::gerarCedula(const ListaNos &secoes, const QDate &hoje)
 {
-    textoCedula::montar(*cedula->document(), secoes, hoje);
+    QTextDocument *texto = novoDocumento(*cedula);
+    textoCedula::montar(*texto, secoes, hoje);
+    mostrarDocumento(*cedula, texto);
     cedula->moveCursor(QTextCursor::Start);
 }
 

@@ -2,10 +2,12 @@
 
 #include "data/ListaNos.h"
 #include "documents/PainelBotoes.h"
+#include "documents/RedatorRico.h"
 #include "documents/ServicoImpressao.h"
 #include "documents/TextoAta.h"
 
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 
 TfmRelatorio *fmRelatorio = nullptr;
@@ -44,9 +46,11 @@ TfmRelatorio::TfmRelatorio(QWidget *pai) : QDialog(pai)
 
 void TfmRelatorio::montarAta(const ListaNos &secoes)
 {
-    textoAta::montar(*relatorio->document(), secoes);
+    QTextDocument *texto = novoDocumento(*relatorio);
+    textoAta::montar(*texto, secoes);
     // Building the minutes is not an edit the user could undo.
-    relatorio->document()->clearUndoRedoStacks();
+    texto->clearUndoRedoStacks();
+    mostrarDocumento(*relatorio, texto);
     relatorio->moveCursor(QTextCursor::Start);
 }
 

@@ -57,6 +57,10 @@ TfrClassificacao::~TfrClassificacao()
 
 void TfrClassificacao::definirTitulo(const QString &texto)
 {
+    // Every ranking pass sets every title again: eliding an unchanged name is wasted work.
+    if (tituloDefinido && texto == tituloProblema)
+        return;
+    tituloDefinido = true;
     tituloProblema = texto;
     // A long name ends in an ellipsis; an ampersand is shown as written, not taken as a
     // keyboard shortcut.

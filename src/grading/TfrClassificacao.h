@@ -39,5 +39,6 @@ public Q_SLOTS:
 
 private:
     QString tituloProblema;
+    bool tituloDefinido = false;
     TfmICProblema *janela = nullptr;
 };

@@ -65,7 +65,7 @@ QByteArray planoMaximo()
         categoria.definirAtributo(QStringLiteral("titulo"),
                                   linha(QStringLiteral("Categoria %1").arg(c), 32));
         categoria.definirAtributo(QStringLiteral("id"),
-                                  QStringLiteral("C%1").arg(c, 2, 10, QChar(u'0')));
+                                  QStringLiteral("CA") + QChar(u'A' + c)); // three capitals
         categoria.definirAtributo(QStringLiteral("cor"), QString::number(0x008000 + c));
         for (int v = 0; v < votantes; ++v) {
             categoria.adicionarFilho(QStringLiteral("votante"))

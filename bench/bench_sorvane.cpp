@@ -1,0 +1,503 @@
+// What the user waits for, on the largest plan the program can hold, each operation beside its
+// floor. Headless (offscreen), with the scripted interaction answering every dialog; each figure
+// is the median of several repetitions. `make bench` builds and runs it.
+
+#include "Pisos.h"
+#include "Tabela.h"
+
+#include "app/Aplicacao.h"
+#include "app/Inicializacao.h"
+#include "app/TfmPrincipal.h"
+#include "data/TdmDados.h"
+#include "documents/DadosOrganograma.h"
+#include "documents/Organograma.h"
+#include "documents/ServicoImpressao.h"
+#include "documents/TfmCedula.h"
+#include "documents/TfmDiagrama.h"
+#include "documents/TfmRelatorio.h"
+#include "grading/ControleNotas.h"
+#include "problems/ControleProblemas.h"
+#include "support/PlanoMaximo.h"
+#include "support/Programa.h"
+#include "support/organograma/SuperficieGravadora.h"
+#include "voters/ControleVotantes.h"
+#include "voters/TfrCabecalhoVotacao.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+enum Aba { abaProblemas = 0, abaNotas = 2, abaClassificacao = 3 };
+
+const QString arquivoMaximo = QStringLiteral("maximo.xml");
+const QString arquivoSalvo = QStringLiteral("salvo.xml");
+const QDate dataCedulas(2026, 12, 7);
+
+std::unique_ptr<Programa> programa;
+
+template <typename Funcao> double cronometrar(Funcao &&funcao)
+{
+    const auto inicio = std::chrono::steady_clock::now();
+    funcao();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+}
+
+// Posted layout, update and paint events: what stands between a handler and the screen.
+void processarEventos()
+{
+    QCoreApplication::processEvents();
+}
+
+// The largest plan opened as the user opens it: "Abrir plano" on the file.
+void abrirPlanoMaximo()
+{
+    programa->interacao.arquivos.enqueue(arquivoMaximo);
+    fmPrincipal->mItemAbrirClick();
+    programa->interacao.limpar();
+    processarEventos();
+}
+
+void garantirPrograma()
+{
+    if (programa)
+        return;
+    programa = std::make_unique<Programa>();
+    fmPrincipal->show();
+    abrirPlanoMaximo();
+}
+
+void mostrarAba(int aba)
+{
+    fmPrincipal->pcControlePaginas->setCurrentIndex(aba);
+    processarEventos();
+}
+
+template <typename Janela> std::unique_ptr<Janela> novaJanela()
+{
+    return std::make_unique<Janela>(fmPrincipal);
+}
+
+QTextDocument &documentoDe(QDialog &janela, const char *nome)
+{
+    return *janela.findChild<QTextEdit *>(QString::fromLatin1(nome))->document();
+}
+
+// --- building and the plan file ---------------------------------------------------------------
+
+void construir(benchmark::State &estado)
+{
+    programa.reset();
+    InteracaoRoteirizada silenciosa;
+    for (auto _ : estado) {
+        estado.SetIterationTime(cronometrar([] { criarObjetosGlobais(); }));
+        destruirObjetosGlobais();
+    }
+}
+
+void carregar(benchmark::State &estado)
+{
+    garantirPrograma();
+    for (auto _ : estado) {
+        controleProblemas->esvaziar();
+        controleVotantes->esvaziar();
+        estado.SetIterationTime(cronometrar([] { dmDados->carregar(arquivoMaximo); }));
+    }
+    abrirPlanoMaximo();
+}
+
+void carregarPiso(benchmark::State &estado)
+{
+    for (auto _ : estado)
+        estado.SetIterationTime(cronometrar([] { pisos::carregarXml(arquivoMaximo); }));
+}
+
+void abrir(benchmark::State &estado)
+{
+    garantirPrograma();
+    for (auto _ : estado)
+        estado.SetIterationTime(cronometrar([] { abrirPlanoMaximo(); }));
+}
+
+QByteArray bytesDe(const QString &arquivo)
+{
+    QFile entrada(arquivo);
+    return entrada.open(QIODevice::ReadOnly) ? entrada.readAll() : QByteArray();
+}
+
+void salvar(benchmark::State &estado)
+{
+    garantirPrograma();
+    for (auto _ : estado)
+        estado.SetIterationTime(cronometrar([] { dmDados->salvar(arquivoSalvo); }));
+    // The plan opened and saved again gives the same bytes: the generator writes what the
+    // program holds.
+    estado.SetLabel(bytesDe(arquivoSalvo) == bytesDe(arquivoMaximo) ? "mesmos bytes"
+                                                                    : "BYTES DIFERENTES");
+}
+
+void salvarPiso(benchmark::State &estado)
+{
+    QFile arquivo(arquivoMaximo);
+    arquivo.open(QIODevice::ReadOnly);
+    const QByteArray bytes = arquivo.readAll();
+    pugi::xml_document documento;
+    documento.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()),
+                          pugi::parse_default | pugi::parse_ws_pcdata_single);
+    for (auto _ : estado) {
+        estado.SetIterationTime(
+            cronometrar([&documento] { pisos::salvarXml(documento, arquivoSalvo); }));
+    }
+}
+
+// --- interactive operations -----------------------------------------------------------------
+
+void mostrarNotas(benchmark::State &estado, int aba)
+{
+    garantirPrograma();
+    for (auto _ : estado) {
+        mostrarAba(abaProblemas);
+        estado.SetIterationTime(cronometrar([aba] { mostrarAba(aba); }));
+    }
+    mostrarAba(abaProblemas);
+}
+
+void mudarCategoria(benchmark::State &estado)
+{
+    garantirPrograma();
+    mostrarAba(abaNotas);
+    TfrCabecalhoVotacao *cabecalho = controleNotas->cabecalhoVotacao();
+    int categoria = 0;
+    for (auto _ : estado) {
+        categoria = (categoria + 1) % cabecalho->cbCategoria->count();
+        estado.SetIterationTime(cronometrar([cabecalho, categoria] {
+            // What choosing an entry does: the box changes, then its handler runs.
+            cabecalho->cbCategoria->setCurrentIndex(categoria);
+            cabecalho->cbCategoriaChange();
+            processarEventos();
+        }));
+    }
+    mostrarAba(abaProblemas);
+}
+
+void adicionarProblema(benchmark::State &estado)
+{
+    garantirPrograma();
+    mostrarAba(abaProblemas);
+    for (auto _ : estado) {
+        fmPrincipal->sbtnRemoverClick();
+        processarEventos();
+        estado.SetIterationTime(cronometrar([] {
+            fmPrincipal->sbtnAdicionarClick();
+            processarEventos();
+        }));
+    }
+    abrirPlanoMaximo();
+}
+
+// A problem with all its grades, indicators, causes and operations goes each time.
+void removerProblema(benchmark::State &estado)
+{
+    garantirPrograma();
+    mostrarAba(abaProblemas);
+    for (auto _ : estado) {
+        abrirPlanoMaximo();
+        controleProblemas->selecionar(0);
+        estado.SetIterationTime(cronometrar([] {
+            fmPrincipal->sbtnRemoverClick();
+            processarEventos();
+        }));
+    }
+    abrirPlanoMaximo();
+}
+
+// --- documents ------------------------------------------------------------------------------
+
+ListaNos secoesSalvas()
+{
+    garantirPrograma();
+    return dmDados->prepararOrganograma();
+}
+
+template <typename Janela, typename Montar>
+void montarDocumento(benchmark::State &estado, Montar montar)
+{
+    const ListaNos secoes = secoesSalvas();
+    for (auto _ : estado) {
+        auto janela = novaJanela<Janela>();
+        estado.SetIterationTime(cronometrar([&] { montar(*janela, secoes); }));
+    }
+}
+
+// What the user waits for: the text built and the window painted for the first time.
+template <typename Janela, typename Montar>
+void documentoNaTela(benchmark::State &estado, Montar montar)
+{
+    const ListaNos secoes = secoesSalvas();
+    for (auto _ : estado) {
+        auto janela = novaJanela<Janela>();
+        estado.SetIterationTime(cronometrar([&] {
+            montar(*janela, secoes);
+            janela->show();
+            processarEventos();
+        }));
+        janela->hide();
+    }
+}
+
+template <typename Janela, typename Montar>
+pisos::TextoFinal textoFinal(const char *nomeTexto, Montar montar)
+{
+    const ListaNos secoes = secoesSalvas();
+    auto janela = novaJanela<Janela>();
+    montar(*janela, secoes);
+    return pisos::capturarTexto(documentoDe(*janela, nomeTexto));
+}
+
+template <typename Janela, typename Montar>
+void documentoPiso(benchmark::State &estado, const char *nomeTexto, Montar montar)
+{
+    const pisos::TextoFinal texto = textoFinal<Janela>(nomeTexto, montar);
+    {
+        // The floor must build exactly the text the window shows.
+        const ListaNos secoes = secoesSalvas();
+        auto janela = novaJanela<Janela>();
+        montar(*janela, secoes);
+        if (!pisos::mesmoTexto(documentoDe(*janela, nomeTexto), *pisos::construirTexto(texto)))
+            estado.SkipWithError("o piso não reproduz o texto da janela");
+    }
+    for (auto _ : estado) {
+        std::unique_ptr<QTextDocument> construido;
+        estado.SetIterationTime(cronometrar([&] { construido = pisos::construirTexto(texto); }));
+    }
+}
+
+template <typename Janela, typename Montar>
+void documentoPdf(benchmark::State &estado, const char *nomeTexto, const QString &titulo,
+                  Montar montar)
+{
+    const ListaNos secoes = secoesSalvas();
+    auto janela = novaJanela<Janela>();
+    montar(*janela, secoes);
+    const QTextDocument &texto = documentoDe(*janela, nomeTexto);
+    // The user prints from the window on screen, whose view has laid its text out meanwhile.
+    janela->show();
+    processarEventos();
+    texto.documentLayout()->documentSize();
+    for (auto _ : estado) {
+        programa->interacao.arquivos.enqueue(QStringLiteral("documento.pdf"));
+        estado.SetIterationTime(cronometrar(
+            [&] { ServicoImpressao::salvarPdf(texto, titulo, QStringLiteral("x.pdf")); }));
+    }
+}
+
+const auto montarCedulas = [](TfmCedula &janela, const ListaNos &secoes) {
+    janela.gerarCedula(secoes, dataCedulas);
+};
+const auto montarAta = [](TfmRelatorio &janela, const ListaNos &secoes) {
+    janela.montarAta(secoes);
+};
+
+// --- the chart ------------------------------------------------------------------------------
+
+TelaOrganograma telaAtual()
+{
+    TelaOrganograma tela;
+    if (const QScreen *primaria = QGuiApplication::primaryScreen()) {
+        tela.tela = primaria->size();
+        tela.pontosPorPolegada = qRound(primaria->logicalDotsPerInchY());
+    }
+    tela.impressoras = ServicoImpressao::instancia().quantidadeImpressoras();
+    if (tela.impressoras > 0) {
+        ServicoImpressao &servico = ServicoImpressao::instancia();
+        tela.pagina = QSize(servico.larguraPagina(), servico.alturaPagina());
+    }
+    return tela;
+}
+
+// As the chart window does it: the count pass, then page 1, on the screen picture.
+void passagensOrganograma(Organograma &desenho)
+{
+    desenho.desenharOrganograma(0, 0, Organograma::paginaContagem);
+    desenho.desenharOrganograma(0, 0, 1);
+}
+
+void organograma(benchmark::State &estado)
+{
+    const ListaNos secoes = secoesSalvas();
+    Organograma desenho;
+    desenho.medidasTela(telaAtual());
+    for (auto _ : estado) {
+        // A chart just opened: nothing of an earlier pass is known.
+        desenho.definirPlano(secoes, arquivoSalvo);
+        estado.SetIterationTime(cronometrar([&desenho] { passagensOrganograma(desenho); }));
+    }
+}
+
+void organogramaPiso(benchmark::State &estado)
+{
+    Organograma desenho;
+    desenho.definirPlano(secoesSalvas(), arquivoSalvo);
+    desenho.medidasTela(telaAtual());
+    pisos::TextosDesenho textos{desenho.imagem(), desenho.fonte(), {}};
+
+    // The same passes on a surface that only records what is drawn, with the picture's metrics.
+    SuperficieGravadora gravadora(desenho.imagem().size(),
+                                  qRound(desenho.imagem().dotsPerMeterY() * 0.0254));
+    const MedidasOrganograma medidas = desenho.medidas();
+    desenho.definirMedidas(medidas, &gravadora);
+    passagensOrganograma(desenho);
+    // Only what lands on the picture is painted on it.
+    for (const TextoGravado &gravado : gravadora.textos) {
+        if (gravado.canto.y() < desenho.imagem().height())
+            textos.textos.append({gravado.canto, gravado.texto});
+    }
+
+    for (auto _ : estado)
+        estado.SetIterationTime(cronometrar([&textos] { pisos::pintarTextos(textos); }));
+    estado.counters["textos"] = static_cast<double>(textos.textos.size());
+}
+
+void organogramaPdf(benchmark::State &estado)
+{
+    const ListaNos secoes = secoesSalvas();
+    auto janela = novaJanela<TfmDiagrama>();
+    janela->montarOrganograma(secoes, arquivoSalvo);
+    for (auto _ : estado) {
+        programa->interacao.arquivos.enqueue(QStringLiteral("organograma.pdf"));
+        estado.SetIterationTime(cronometrar([&janela] { janela->btnSalvarPdfClick(); }));
+    }
+}
+
+// --- registration ---------------------------------------------------------------------------
+
+benchmark::internal::Benchmark *registrar(const char *nome, void (*funcao)(benchmark::State &),
+                                          int repeticoes = 9)
+{
+    return benchmark::RegisterBenchmark(nome, funcao)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(repeticoes)
+        ->ReportAggregatesOnly(true);
+}
+
+template <typename Funcao>
+benchmark::internal::Benchmark *registrarLambda(const char *nome, Funcao funcao, int repeticoes = 9)
+{
+    return benchmark::RegisterBenchmark(nome, funcao)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(repeticoes)
+        ->ReportAggregatesOnly(true);
+}
+
+std::vector<LinhaTabela> registrarTudo()
+{
+    registrar("construir", construir)->MinTime(0.2);
+    registrar("carregar", carregar)->Iterations(5);
+    registrar("carregar_piso", carregarPiso)->MinTime(0.1);
+    registrar("abrir", abrir, 5)->Iterations(5);
+    registrar("salvar", salvar)->Iterations(5);
+    registrar("salvar_piso", salvarPiso)->MinTime(0.1);
+    registrarLambda("aba_notas", [](benchmark::State &e) {
+        mostrarNotas(e, abaNotas);
+    })->Iterations(10);
+    registrarLambda("aba_classificacao", [](benchmark::State &e) {
+        mostrarNotas(e, abaClassificacao);
+    })->Iterations(10);
+    registrar("categoria", mudarCategoria)->Iterations(24);
+    registrar("adicionar", adicionarProblema)->Iterations(10);
+    registrar("remover", removerProblema, 5)->Iterations(4);
+    registrarLambda("cedulas", [](benchmark::State &e) {
+        montarDocumento<TfmCedula>(e, montarCedulas);
+    })->Iterations(3);
+    registrarLambda("cedulas_piso", [](benchmark::State &e) {
+        documentoPiso<TfmCedula>(e, "cedula", montarCedulas);
+    })->Iterations(3);
+    registrarLambda("cedulas_tela", [](benchmark::State &e) {
+        documentoNaTela<TfmCedula>(e, montarCedulas);
+    })->Iterations(3);
+    registrarLambda("ata", [](benchmark::State &e) {
+        montarDocumento<TfmRelatorio>(e, montarAta);
+    })->Iterations(5);
+    registrarLambda("ata_piso", [](benchmark::State &e) {
+        documentoPiso<TfmRelatorio>(e, "relatorio", montarAta);
+    })->Iterations(5);
+    registrarLambda("ata_tela", [](benchmark::State &e) {
+        documentoNaTela<TfmRelatorio>(e, montarAta);
+    })->Iterations(5);
+    registrar("organograma", organograma)->Iterations(5);
+    registrar("organograma_piso", organogramaPiso)->Iterations(5);
+    registrarLambda(
+        "cedulas_pdf",
+        [](benchmark::State &e) {
+            documentoPdf<TfmCedula>(e, "cedula", TfmCedula::tituloImpressao, montarCedulas);
+        },
+        3)
+        ->Iterations(1);
+    registrarLambda(
+        "ata_pdf",
+        [](benchmark::State &e) {
+            documentoPdf<TfmRelatorio>(e, "relatorio", TfmRelatorio::tituloImpressao, montarAta);
+        },
+        3)
+        ->Iterations(2);
+    registrar("organograma_pdf", organogramaPdf, 3)->Iterations(2);
+
+    constexpr double quadro = 16; // one frame at 60 Hz
+    return {
+        {"construir", "Construir o programa (3 objetos globais)", "", 0, 0},
+        {"carregar", "carregar", "carregar_piso", 3, 0},
+        {"abrir", "Abrir plano (comando inteiro, até a tela)", "", 0, 0},
+        {"salvar", "salvar", "salvar_piso", 3, 0},
+        {"aba_notas", "Mostrar \"Notas\"", "", 0, quadro},
+        {"aba_classificacao", "Mostrar \"Classificação\"", "", 0, quadro},
+        {"categoria", "Mudar a categoria em \"Notas\"", "", 0, quadro},
+        {"adicionar", "Adicionar um problema", "", 0, quadro},
+        {"remover", "Remover um problema", "", 0, quadro},
+        {"cedulas", "Cédulas (144)", "cedulas_piso", 3, 0},
+        {"cedulas_tela", "Cédulas: texto e janela na tela", "", 0, 0},
+        {"ata", "Ata de reunião", "ata_piso", 3, 0},
+        {"ata_tela", "Ata: texto e janela na tela", "", 0, 0},
+        {"organograma", "Organograma: contagem + página 1", "organograma_piso", 2, 0},
+        {"cedulas_pdf", "PDF das cédulas", "", 0, 0},
+        {"ata_pdf", "PDF da ata", "", 0, 0},
+        {"organograma_pdf", "PDF do organograma", "", 0, 0},
+    };
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Aplicacao aplicacao(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QTemporaryDir pasta;
+    if (!pasta.isValid() || !QDir::setCurrent(pasta.path()))
+        return 2;
+    gravarPlanoMaximo(arquivoMaximo);
+
+    benchmark::Initialize(&argc, argv);
+    const std::vector<LinhaTabela> linhas = registrarTudo();
+    ColetorMedianas coletor;
+    benchmark::RunSpecifiedBenchmarks(&coletor);
+    programa.reset();
+    benchmark::Shutdown();
+    imprimirTabela(linhas, coletor);
+    return 0;
+}
