@@ -6,6 +6,7 @@
 #include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
 #include "support/Programa.h"
+#include "support/Secoes.h"
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
 
@@ -36,13 +37,6 @@ private:
             itens << (acao->isSeparator() ? QStringLiteral("-") : acao->text()) + u'|' +
                          acao->objectName();
         return itens;
-    }
-
-    static ListaNos secoesDe(const QByteArray &corpo)
-    {
-        static DocumentoXml documento;
-        documento.carregarBytes("<planejamento xmlns=\"xmlns\">" + corpo + "</planejamento>");
-        return documento.secoes();
     }
 
 private Q_SLOTS:
@@ -140,7 +134,7 @@ private Q_SLOTS:
         QFETCH(QString, diretor);
         fmPrincipal->mostrarEscola(QStringLiteral("antiga"));
         fmPrincipal->mostrarDiretor(QStringLiteral("antigo"));
-        fmPrincipal->lerEscola(secoesDe(corpo));
+        fmPrincipal->lerEscola(apoio::secoesDe(corpo));
         QCOMPARE(achar<QLabel>("lblNomeEscola")->text(), escola);
         QCOMPARE(achar<QLabel>("lblNomeDiretor")->text(), diretor);
         QVERIFY(programa->interacao.mensagens.isEmpty());

@@ -5,6 +5,7 @@
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
 #include "support/Programa.h"
+#include "support/Secoes.h"
 #include "support/Teste.h"
 #include "support/voters/PlanoAmostra.h"
 #include "voters/ControleVotantes.h"
@@ -42,13 +43,6 @@ private:
     static float nota(int p, int c, int v)
     {
         return controleNotas->linhaNotas(p)->tabela.nota(c, v);
-    }
-
-    static DocumentoXml plano(const QByteArray &secoes)
-    {
-        DocumentoXml lido;
-        lido.carregarBytes("<planejamento xmlns=\"xmlns\">" + secoes + "</planejamento>");
-        return lido;
     }
 
 private Q_SLOTS:
@@ -313,7 +307,7 @@ private Q_SLOTS:
         adicionarProblema(QStringLiteral("A"));
         adicionarProblema(QStringLiteral("B"));
         adicionarCategoria(QStringLiteral("Pais"), QStringLiteral("PAI"), azul, {"1", "2", "3"});
-        controleNotas->lerNotas(plano(notas + "<indicadores/><causas/><operacoes/>").secoes());
+        controleNotas->lerNotas(apoio::secoesDe(notas + "<indicadores/><causas/><operacoes/>"));
         for (int p = 0; p < 2; ++p) {
             for (int v = 0; v < 3; ++v)
                 QCOMPARE(nota(p, 0, v), esperado.at(p * 3 + v));
@@ -352,7 +346,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, secoes);
         QFETCH(QStringList, avisos);
         adicionarProblema(QStringLiteral("A"));
-        const ListaNos lidas = plano(secoes).secoes();
+        const ListaNos lidas = apoio::secoesDe(secoes);
         controleNotas->lerIndicadores(lidas);
         controleNotas->lerCausas(lidas);
         QCOMPARE(mensagens(), avisos);

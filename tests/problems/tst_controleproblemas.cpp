@@ -6,6 +6,7 @@
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
 #include "support/Programa.h"
+#include "support/Secoes.h"
 #include "support/Teste.h"
 
 #include <QLabel>
@@ -47,13 +48,6 @@ private:
         documento.criarRaiz(QStringLiteral("planejamento"), QStringLiteral("xmlns"));
         controleProblemas->gravarProblemas(documento);
         return documento.paraBytes();
-    }
-
-    static ListaNos secoesDe(const QByteArray &corpo)
-    {
-        static DocumentoXml documento;
-        documento.carregarBytes("<planejamento xmlns=\"xmlns\">" + corpo + "</planejamento>");
-        return documento.secoes();
     }
 
 private Q_SLOTS:
@@ -245,7 +239,7 @@ private Q_SLOTS:
         QFETCH(QStringList, nomes);
         QFETCH(QList<int>, cores);
         QFETCH(int, mensagens);
-        controleProblemas->lerProblemas(secoesDe(corpo));
+        controleProblemas->lerProblemas(apoio::secoesDe(corpo));
         QCOMPARE(controleProblemas->total(), static_cast<int>(nomes.size()));
         QCOMPARE(controleNotas->total(), static_cast<int>(nomes.size()));
         for (int i = 0; i < nomes.size(); ++i) {
@@ -258,8 +252,8 @@ private Q_SLOTS:
     void nomeLongoDoArquivoFicaInteiroEVoltaInteiro()
     {
         const QString longo(300, u'x');
-        controleProblemas->lerProblemas(secoesDe("<problemas><problema nome=\"" + longo.toUtf8() +
-                                                 "\" cor=\"0\"/></problemas>"));
+        controleProblemas->lerProblemas(apoio::secoesDe(
+            "<problemas><problema nome=\"" + longo.toUtf8() + "\" cor=\"0\"/></problemas>"));
         QCOMPARE(controleProblemas->nomeProblema(0), longo);
         QVERIFY(secaoGravada().contains("nome=\"" + longo.toUtf8() + "\""));
     }
@@ -284,8 +278,9 @@ private Q_SLOTS:
     void corLidaPintaONomeEFicaNoSeletor()
     {
         QFETCH(int, cor);
-        controleProblemas->lerProblemas(secoesDe("<problemas><problema nome=\"A\" cor=\"" +
-                                                 QByteArray::number(cor) + "\"/></problemas>"));
+        controleProblemas->lerProblemas(apoio::secoesDe("<problemas><problema nome=\"A\" cor=\"" +
+                                                        QByteArray::number(cor) +
+                                                        "\"/></problemas>"));
         const TfrProblema *quadro = controleProblemas->quadro(0);
         QCOMPARE(quadro->cBoxCorProblema->corSelecionada(), cor);
         QCOMPARE(quadro->edProblema->palette().color(QPalette::Text), paraQColor(cor));

@@ -2,6 +2,7 @@
 #include "app/TfmPrincipal.h"
 #include "grading/ControleNotas.h"
 #include "support/Programa.h"
+#include "support/Secoes.h"
 #include "support/Teste.h"
 #include "support/voters/PlanoAmostra.h"
 #include "voters/ControleVotantes.h"
@@ -33,13 +34,6 @@ private:
         for (int c = 0; c < controleVotantes->total(); ++c)
             y.append(controleVotantes->quadro(c)->y());
         return y;
-    }
-
-    static DocumentoXml documento(const QByteArray &categorias)
-    {
-        DocumentoXml lido;
-        lido.carregarBytes("<planejamento xmlns=\"xmlns\">" + categorias + "</planejamento>");
-        return lido;
     }
 
 private Q_SLOTS:
@@ -315,7 +309,7 @@ private Q_SLOTS:
         QFETCH(QStringList, ids);
         QFETCH(QVector<int>, votantes);
         QFETCH(int, avisos);
-        controleVotantes->lerCategorias(documento(secao).secoes());
+        controleVotantes->lerCategorias(apoio::secoesDe(secao));
         QCOMPARE(controleVotantes->total(), titulos.size());
         for (int c = 0; c < titulos.size(); ++c) {
             QCOMPARE(controleVotantes->tituloCategoria(c), titulos.at(c));
