@@ -73,11 +73,7 @@ private Q_SLOTS:
 
     void init()
     {
-        const QString pasta = pastaInicial + u'/' +
-                              QString::fromLatin1(QTest::currentTestFunction()) + u'_' +
-                              QString::number(qHash(QString::fromUtf8(QTest::currentDataTag())));
-        QVERIFY(QDir().mkpath(pasta));
-        QVERIFY(QDir::setCurrent(pasta));
+        QVERIFY(apoio::entrarEmPastaDoCaso(pastaInicial));
         iniciarComPlano();
     }
 

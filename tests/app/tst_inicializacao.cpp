@@ -83,14 +83,7 @@ private:
 private Q_SLOTS:
     void initTestCase() { pastaInicial = QDir::currentPath(); }
 
-    void init()
-    {
-        const QString pasta = pastaInicial + u'/' +
-                              QString::fromLatin1(QTest::currentTestFunction()) + u'_' +
-                              QString::number(qHash(QString::fromUtf8(QTest::currentDataTag())));
-        QVERIFY(QDir().mkpath(pasta));
-        QVERIFY(QDir::setCurrent(pasta));
-    }
+    void init() { QVERIFY(apoio::entrarEmPastaDoCaso(pastaInicial)); }
 
     void cleanup() { QDir::setCurrent(pastaInicial); }
 

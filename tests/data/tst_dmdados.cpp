@@ -131,15 +131,7 @@ private:
 private Q_SLOTS:
     void initTestCase() { pastaInicial = QDir::currentPath(); }
 
-    void init()
-    {
-        // Every case starts in an empty start-up folder of its own.
-        const QString pasta = pastaInicial + u'/' +
-                              QString::fromLatin1(QTest::currentTestFunction()) + u'_' +
-                              QString::fromUtf8(QTest::currentDataTag()).replace(u' ', u'_');
-        QVERIFY(QDir().mkpath(pasta));
-        QVERIFY(QDir::setCurrent(pasta));
-    }
+    void init() { QVERIFY(apoio::entrarEmPastaDoCaso(pastaInicial)); }
 
     void cleanup()
     {

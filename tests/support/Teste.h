@@ -24,6 +24,15 @@ inline void usarPortugues()
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 }
 
+// Moves into an empty working folder of the current case's own, below `base`: the program
+// writes config.ini and plans where it starts, so cases must not see each other's files.
+inline bool entrarEmPastaDoCaso(const QString &base)
+{
+    const QString pasta = base + u'/' + QString::fromLatin1(QTest::currentTestFunction()) + u'_' +
+                          QString::number(qHash(QString::fromUtf8(QTest::currentDataTag())));
+    return QDir().mkpath(pasta) && QDir::setCurrent(pasta);
+}
+
 } // namespace apoio
 
 #define SORVANE_TESTE_MAIN(Classe)                                                                 \
