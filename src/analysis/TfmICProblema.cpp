@@ -217,11 +217,30 @@ void TfmICProblema::criarBotoes()
     }
 }
 
-TfmOperacoes *TfmICProblema::ficha(int indice) const
+TfmOperacoes *TfmICProblema::ficha(int indice)
 {
     if (indice < 0 || indice >= quantidadeCausas)
         return nullptr;
-    return fichas[static_cast<size_t>(indice)].get();
+    const auto i = static_cast<size_t>(indice);
+    if (!fichas[i]) {
+        fichas[i] = std::make_unique<TfmOperacoes>();
+        fichas[i]->assumir(operacoesPendentes[i]);
+        operacoesPendentes[i].limpar();
+    }
+    return fichas[i].get();
+}
+
+int TfmICProblema::numOperacoes(int indice) const
+{
+    if (indice < 0 || indice >= quantidadeCausas)
+        return 0;
+    const auto i = static_cast<size_t>(indice);
+    return fichas[i] ? fichas[i]->numOperacoes() : operacoesPendentes[i].quantidade();
+}
+
+bool TfmICProblema::fichaConstruida(int indice) const
+{
+    return indice >= 0 && indice < quantidadeCausas && fichas[static_cast<size_t>(indice)];
 }
 
 QString TfmICProblema::indicador(int k) const
@@ -289,18 +308,24 @@ void TfmICProblema::sbAdicionarCausaClick(QObject *Sender)
     const auto i = static_cast<size_t>(quantidadeCausas - 1);
     mostrarLinhas(sgCausas, quantidadeCausas, codigoCausa);
     sbCausa[i]->setVisible(true);
-    fichas[i] = std::make_unique<TfmOperacoes>();
+    fichas[i].reset();
+    operacoesPendentes[i].limpar();
     // A cause the user adds starts with one operation; the reader adds those the file names.
     if (Sender == sbAdicionarCausa)
-        fichas[i]->btnAdicionarClick();
+        operacoesPendentes[i].adicionar();
 }
 
 void TfmICProblema::sbRemoverCausaClick()
 {
     if (quantidadeCausas <= 1) {
         definirCausa(1, QString());
-        fichas[0]->limparOperacoes();
-        fichas[0]->btnAdicionarClick();
+        if (fichas[0]) {
+            fichas[0]->limparOperacoes();
+            fichas[0]->btnAdicionarClick();
+        } else {
+            operacoesPendentes[0].limpar();
+            operacoesPendentes[0].adicionar();
+        }
         return;
     }
     --quantidadeCausas;
@@ -313,6 +338,7 @@ void TfmICProblema::descartarFichasAlemDasCausas()
     for (int k = quantidadeCausas; k < maximoCausas; ++k) {
         const auto i = static_cast<size_t>(k);
         fichas[i].reset();
+        operacoesPendentes[i].limpar();
         sbCausa[i]->setVisible(false);
     }
 }
@@ -325,7 +351,7 @@ void TfmICProblema::sgCausasDblClick(QObject *Sender)
     if (linha < 1 || linha > quantidadeCausas)
         return;
     confirmarEdicao(sgCausas);
-    TfmOperacoes &folha = *fichas[static_cast<size_t>(linha - 1)];
+    TfmOperacoes &folha = *ficha(linha - 1);
     folha.setWindowTitle(prefixoTituloFicha + windowTitle());
     folha.definirCausa(causa(linha));
     folha.definirRevisao(revisao);
@@ -348,7 +374,9 @@ void TfmICProblema::gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOpera
     for (int k = 1; k <= quantidadeCausas; ++k) {
         ElementoXml elemento = problemaCausas.adicionarFilho(QStringLiteral("causa"));
         elemento.definirTexto(causa(k));
-        const int n = fichas[static_cast<size_t>(k - 1)]->gravarOperacoes(problemaOperacoes, k);
+        const auto i = static_cast<size_t>(k - 1);
+        const int n = fichas[i] ? fichas[i]->gravarOperacoes(problemaOperacoes, k)
+                                : operacoesPendentes[i].gravar(problemaOperacoes, k);
         elemento.definirAtributo(QStringLiteral("operacoes"), QString::number(n));
     }
     problemaOperacoes.adicionarFilho(QStringLiteral("revisao")).definirTexto(revisao);
@@ -385,9 +413,8 @@ void TfmICProblema::carregarCausas(const ElementoXml &problema)
             const ElementoXml elemento = filhos.item(i);
             sbAdicionarCausaClick(this);
             const int operacoes = elemento.atributo(QStringLiteral("operacoes")).inteiro();
-            TfmOperacoes &folha = *fichas[static_cast<size_t>(i)];
-            for (int j = 0; j < operacoes && j < TfmOperacoes::maximoOperacoes; ++j)
-                folha.btnAdicionarClick();
+            for (int j = 0; j < operacoes && j < OperacoesCausa::maximo; ++j)
+                operacoesPendentes[static_cast<size_t>(i)].adicionar();
             definirCausa(i + 1, elemento.texto());
         }
         if (quantidadeCausas == 0) {
@@ -410,9 +437,13 @@ void TfmICProblema::carregarOperacoes(const ListaNos &filhos)
     definirRevisao(filhos.item(filhos.quantidade() - 1).texto());
     int k = 0;
     for (int c = 0; c < quantidadeCausas; ++c) {
-        TfmOperacoes &folha = *fichas[static_cast<size_t>(c)];
-        for (int j = 0; j < folha.numOperacoes(); ++j) {
-            folha.lerOperacao(filhos.item(k).filhos(), j);
+        const auto i = static_cast<size_t>(c);
+        for (int j = 0; j < numOperacoes(c); ++j) {
+            const ListaNos campos = filhos.item(k).filhos();
+            if (fichas[i])
+                fichas[i]->lerOperacao(campos, j);
+            else
+                operacoesPendentes[i].ler(campos, j);
             ++k;
         }
     }

@@ -4,6 +4,8 @@
 // with one operations sheet each, and the problem's general review. Created hidden by the
 // problem's ranking row and shown modally from it; it keeps its contents between showings.
 
+#include "analysis/OperacoesCausa.h"
+
 #include <QDialog>
 #include <array>
 #include <memory>
@@ -37,7 +39,9 @@ public:
 
     int numIndicadores() const { return quantidadeIndicadores; }
     int numCausas() const { return quantidadeCausas; }
-    TfmOperacoes *ficha(int indice) const; // sheet of cause indice + 1, or nullptr
+    TfmOperacoes *ficha(int indice);    // sheet of cause indice + 1, built if need be, or nullptr
+    int numOperacoes(int indice) const; // of cause indice + 1, without building its sheet
+    bool fichaConstruida(int indice) const;
 
     // Row k (1-based) of each grid.
     QString indicador(int k) const;
@@ -73,6 +77,8 @@ private:
 
     int quantidadeIndicadores = 0;
     int quantidadeCausas = 0;
+    // A cause's operations live in its sheet once it is built, in operacoesPendentes before.
     std::array<std::unique_ptr<TfmOperacoes>, maximoCausas> fichas;
+    std::array<OperacoesCausa, maximoCausas> operacoesPendentes;
     QString revisao;
 };

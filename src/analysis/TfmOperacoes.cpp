@@ -180,14 +180,32 @@ void TfmOperacoes::limparOperacoes()
     quantidade = 0;
 }
 
+OperacoesCausa TfmOperacoes::operacoes() const
+{
+    OperacoesCausa textos;
+    for (int j = 0; j < quantidade; ++j) {
+        textos.adicionar();
+        for (int campo = 0; campo < TfrOperacao::numCampos; ++campo)
+            textos.definirTexto(j, campo, framesOperacao[static_cast<size_t>(j)]->texto(campo));
+    }
+    return textos;
+}
+
+void TfmOperacoes::assumir(const OperacoesCausa &operacoes)
+{
+    limparOperacoes();
+    for (int j = 0; j < operacoes.quantidade(); ++j) {
+        btnAdicionarClick();
+        const OperacoesCausa::Textos &textos = operacoes.textos(j);
+        for (int campo = 0; campo < TfrOperacao::numCampos; ++campo)
+            framesOperacao[static_cast<size_t>(j)]->definirTexto(
+                campo, textos[static_cast<size_t>(campo)]);
+    }
+}
+
 int TfmOperacoes::gravarOperacoes(ElementoXml problema, int causa) const
 {
-    for (int j = 0; j < quantidade; ++j) {
-        ElementoXml elemento =
-            problema.adicionarFilho(QStringLiteral("op%1c%2").arg(causa).arg(j + 1));
-        framesOperacao[static_cast<size_t>(j)]->gravar(elemento);
-    }
-    return quantidade;
+    return operacoes().gravar(problema, causa);
 }
 
 void TfmOperacoes::lerOperacao(const ListaNos &filhos, int indice)

@@ -4,6 +4,8 @@
 // problem's general review, which the opener puts in before showing the sheet and takes back
 // when it closes.
 
+#include "analysis/OperacoesCausa.h"
+
 #include <QDialog>
 #include <array>
 
@@ -19,7 +21,7 @@ class TfrOperacao;
 class TfmOperacoes : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int maximoOperacoes = 3;
+    static constexpr int maximoOperacoes = OperacoesCausa::maximo;
 
     explicit TfmOperacoes(QWidget *pai = nullptr);
 
@@ -31,6 +33,9 @@ public:
     void definirRevisao(const QString &texto);
 
     void limparOperacoes();
+    // The operations as texts, and the sheet made to hold exactly the given ones.
+    OperacoesCausa operacoes() const;
+    void assumir(const OperacoesCausa &operacoes);
     // Appends operations op<causa>c1 … to the problem's element; returns their number.
     int gravarOperacoes(ElementoXml problema, int causa) const;
     void lerOperacao(const ListaNos &filhos, int indice); // raises on a short operation

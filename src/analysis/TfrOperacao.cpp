@@ -2,6 +2,7 @@
 
 #include "analysis/Leiaute.h"
 #include "analysis/MemoLimitado.h"
+#include "analysis/OperacoesCausa.h"
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
 
@@ -19,20 +20,19 @@ constexpr int recuoSubrotulo = 8;
 constexpr int descidaRotulo = 3; // a label sits a little below its memo's top, on its first line
 
 struct Campo {
-    const char *elemento;
     QRect posicao;
     int limite;
 };
 
 const std::array<Campo, TfrOperacao::numCampos> campos = {{
-    {"quem", {96, 16, 633, 41}, limiteTexto},
-    {"oque", {96, 72, 633, 41}, limiteTexto},
-    {"fisico", {96, 136, 633, 41}, limiteTexto},
-    {"humano", {96, 192, 633, 41}, limiteTexto},
-    {"financeiro", {96, 248, 633, 41}, limiteTexto},
-    {"prazo", {144, 304, 585, 25}, limitePrazo},
-    {"resultado", {96, 344, 633, 81}, limiteTexto},
-    {"avaliacao", {96, 432, 633, 57}, limiteTexto},
+    {{96, 16, 633, 41}, limiteTexto},
+    {{96, 72, 633, 41}, limiteTexto},
+    {{96, 136, 633, 41}, limiteTexto},
+    {{96, 192, 633, 41}, limiteTexto},
+    {{96, 248, 633, 41}, limiteTexto},
+    {{144, 304, 585, 25}, limitePrazo},
+    {{96, 344, 633, 81}, limiteTexto},
+    {{96, 432, 633, 57}, limiteTexto},
 }};
 
 enum Indice { quem, oque, fisico, humano, financeiro, prazo, resultado, avaliacao };
@@ -120,7 +120,7 @@ TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
 
 QString TfrOperacao::nomeElemento(int campo)
 {
-    return QString::fromLatin1(campos.at(static_cast<size_t>(campo)).elemento);
+    return OperacoesCausa::nomeElemento(campo);
 }
 
 MemoLimitado *TfrOperacao::memo(int campo) const

@@ -4,6 +4,8 @@
 // resources, deadline, expected results, evaluation), each with its typing limit. The plan
 // file keeps them as eight elements in this order.
 
+#include "analysis/OperacoesCausa.h"
+
 #include <QFrame>
 #include <array>
 
@@ -17,7 +19,7 @@ class TfrOperacao : public QFrame {
 public:
     static constexpr int largura = 739;
     static constexpr int altura = 501;
-    static constexpr int numCampos = 8;
+    static constexpr int numCampos = OperacoesCausa::numCampos;
 
     explicit TfrOperacao(QWidget *pai = nullptr);
 

@@ -154,7 +154,7 @@ private:
         const TfmICProblema *indisciplina = controleNotas->linhaClassificacao(2)->janelaIC();
         QCOMPARE(indisciplina->indicador(1), plano::indicadorIndisciplina);
         QCOMPARE(indisciplina->causa(1), plano::causaIndisciplina);
-        QCOMPARE(indisciplina->ficha(0)->numOperacoes(), 0);
+        QCOMPARE(indisciplina->numOperacoes(0), 0);
     }
 
     // The minutes of the typed plan, as its window shows them.

@@ -297,7 +297,7 @@ private Q_SLOTS:
             QVERIFY(avisos[0].startsWith(QStringLiteral("Problemas durante a leitura das causas")));
         const TfmICProblema *janela = controleNotas->linhaClassificacao(0)->janelaIC();
         QCOMPARE(janela->numCausas(), 1);
-        QCOMPARE(janela->ficha(0)->numOperacoes(), operacoesLidas);
+        QCOMPARE(janela->numOperacoes(0), operacoesLidas);
 
         QVERIFY(gerarAta().contains(QStringLiteral("Total de problemas apontados: 2\n")));
     }
@@ -348,7 +348,7 @@ private Q_SLOTS:
         QCOMPARE(janela->numIndicadores(), 5);
         QCOMPARE(janela->numCausas(), 3);
         for (int k = 0; k < 3; ++k)
-            QCOMPARE(janela->ficha(k)->numOperacoes(), 3);
+            QCOMPARE(janela->numOperacoes(k), 3);
         // Every grade of every voter read: 12 categories of 12 ones.
         controleNotas->atualizar(false);
         QCOMPARE(controleNotas->totalProblema(0), 144.0f);

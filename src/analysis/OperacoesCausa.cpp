@@ -1,0 +1,64 @@
+#include "analysis/OperacoesCausa.h"
+
+#include "data/ElementoXml.h"
+#include "data/ListaNos.h"
+
+namespace {
+
+constexpr std::array<const char *, OperacoesCausa::numCampos> elementos = {
+    "quem", "oque", "fisico", "humano", "financeiro", "prazo", "resultado", "avaliacao"};
+
+} // namespace
+
+QString OperacoesCausa::nomeElemento(int campo)
+{
+    return QString::fromLatin1(elementos.at(static_cast<size_t>(campo)));
+}
+
+QString OperacoesCausa::nomeOperacao(int causa, int operacao)
+{
+    return QStringLiteral("op%1c%2").arg(causa).arg(operacao);
+}
+
+void OperacoesCausa::adicionar()
+{
+    if (numOperacoes >= maximo)
+        return;
+    operacoes[static_cast<size_t>(numOperacoes)] = Textos{};
+    ++numOperacoes;
+}
+
+void OperacoesCausa::limpar()
+{
+    numOperacoes = 0;
+}
+
+const OperacoesCausa::Textos &OperacoesCausa::textos(int indice) const
+{
+    return operacoes.at(static_cast<size_t>(indice));
+}
+
+void OperacoesCausa::definirTexto(int indice, int campo, const QString &texto)
+{
+    if (indice >= 0 && indice < numOperacoes)
+        operacoes[static_cast<size_t>(indice)].at(static_cast<size_t>(campo)) = texto;
+}
+
+void OperacoesCausa::ler(const ListaNos &filhos, int indice)
+{
+    // Field names are not looked at; a missing field stops the reading where it is.
+    for (int campo = 0; campo < numCampos; ++campo)
+        definirTexto(indice, campo, filhos.item(campo).texto());
+}
+
+int OperacoesCausa::gravar(ElementoXml problema, int causa) const
+{
+    for (int j = 0; j < numOperacoes; ++j) {
+        ElementoXml elemento = problema.adicionarFilho(nomeOperacao(causa, j + 1));
+        const Textos &campos = operacoes[static_cast<size_t>(j)];
+        for (int campo = 0; campo < numCampos; ++campo)
+            elemento.adicionarFilho(nomeElemento(campo))
+                .definirTexto(campos[static_cast<size_t>(campo)]);
+    }
+    return numOperacoes;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// The operations of one cause as plain texts, in the file's layout. A cause keeps them here
+// until its sheet is first opened: the largest plan holds ninety operations of eight texts, and
+// building their editors for a plan that is only opened, printed and saved took most of the
+// time of opening it.
+
+#include <QString>
+#include <array>
+
+class ElementoXml;
+class ListaNos;
+
+class OperacoesCausa {
+public:
+    static constexpr int maximo = 3;
+    static constexpr int numCampos = 8;
+    using Textos = std::array<QString, numCampos>;
+
+    // Fields in file order: quem, oque, fisico, humano, financeiro, prazo, resultado, avaliacao.
+    static QString nomeElemento(int campo);
+    static QString nomeOperacao(int causa, int operacao); // "op<causa>c<operacao>", 1-based
+
+    int quantidade() const { return numOperacoes; }
+    void adicionar(); // an empty operation, while there is room
+    void limpar();
+
+    const Textos &textos(int indice) const; // indice in 0 … quantidade() − 1
+    void definirTexto(int indice, int campo, const QString &texto);
+
+    // Reads operation indice from its eight field elements, by position; raises when a field is
+    // missing, keeping the fields read before it.
+    void ler(const ListaNos &filhos, int indice);
+    // Appends the operations to the problem's element; returns their number.
+    int gravar(ElementoXml problema, int causa) const;
+
+private:
+    std::array<Textos, maximo> operacoes;
+    int numOperacoes = 0;
+};
