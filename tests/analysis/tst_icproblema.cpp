@@ -405,6 +405,53 @@ private Q_SLOTS:
         QCOMPARE(lida2.revisaoGeral(), QStringLiteral("outra revisão"));
     }
 
+    // Reading builds no sheet; opening one shows what was read, and a save mixes the texts of
+    // the sheet opened and edited with those of the causes never opened.
+    void fichaNasceAoAbrirComOQueFoiLido()
+    {
+        TfmICProblema completa;
+        preencherAnaliseCompleta(completa);
+        const QByteArray gravado = analise::gravar({&completa});
+
+        TfmICProblema lida;
+        QVERIFY(analise::ler(gravado, {&lida}));
+        const int operacoes[] = {2, 1, 3};
+        for (int c = 0; c < 3; ++c) {
+            QVERIFY(!lida.fichaConstruida(c));
+            QCOMPARE(lida.numOperacoes(c), operacoes[c]);
+        }
+        QCOMPARE(analise::gravar({&lida}), gravado);
+
+        InteracaoRoteirizada roteiro;
+        QStringList vistos;
+        roteiro.modais.enqueue([&](QDialog &dialogo) {
+            TfmOperacoes &ficha = comoFicha(dialogo);
+            for (int j = 0; j < ficha.numOperacoes(); ++j)
+                vistos.append(ficha.operacao(j)->texto(5));
+            ficha.operacao(2)->memoPrazo->definirTexto(QStringLiteral("dezembro"));
+            return int(QDialog::Accepted);
+        });
+        lida.sbCausa[2]->click();
+        QCOMPARE(vistos, (QStringList{completa.ficha(2)->operacao(0)->texto(5),
+                                      completa.ficha(2)->operacao(1)->texto(5),
+                                      completa.ficha(2)->operacao(2)->texto(5)}));
+        QVERIFY(!lida.fichaConstruida(0));
+        QVERIFY(lida.fichaConstruida(2));
+
+        completa.ficha(2)->operacao(2)->memoPrazo->definirTexto(QStringLiteral("dezembro"));
+        QCOMPARE(analise::gravar({&lida}), analise::gravar({&completa}));
+
+        // Removing the only cause empties its operations whether its sheet was built or not.
+        TfmICProblema umaCausa;
+        QVERIFY(analise::ler(
+            comCausa("<causa operacoes=\"2\">c</causa>", operacao("a") + operacao("b") + "<r/>"),
+            {&umaCausa}));
+        umaCausa.sbRemoverCausaClick();
+        QVERIFY(!umaCausa.fichaConstruida(0));
+        QCOMPARE(umaCausa.numOperacoes(0), 1);
+        QCOMPARE(umaCausa.ficha(0)->operacao(0)->texto(0), QString());
+    }
+
     void leituraSubstituiOQueAJanelaTinha()
     {
         TfmICProblema janela;
