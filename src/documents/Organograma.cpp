@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
+#include <QScopeGuard>
 #include <algorithm>
 
 std::array<int, secoesOrganograma> paginaDaSecao = {1, 1, 1, 1, 1, 1};
@@ -89,7 +90,7 @@ class Organograma::Pintura {
 public:
     explicit Pintura(Organograma &organograma) : dono(organograma)
     {
-        if (dono.pintor != nullptr)
+        if (dono.pintor != nullptr || dono.soMedir)
             return;
         QPaintDevice *dispositivo = dono.superficie != nullptr
                                         ? dono.superficie
@@ -116,7 +117,11 @@ private:
     bool propria = false;
 };
 
-Organograma::Organograma() = default;
+Organograma::Organograma()
+{
+    larguraLatin1.fill(-1);
+}
+
 Organograma::~Organograma()
 {
     if (pintorImpressao && pintorImpressao->isActive())
@@ -127,7 +132,7 @@ void Organograma::definirPlano(const ListaNos &secoes, const QString &nome)
 {
     secoesPlano = secoes;
     nomePlano = nome;
-    quebras.clear();
+    esquecerQuebras();
 }
 
 // --- metrics -------------------------------------------------------------------------------
@@ -171,7 +176,7 @@ void Organograma::medidasTela(const TelaOrganograma &tela)
     superficie = &quadro;
     novaPagina = {};
     metricas = m;
-    quebras.clear();
+    esquecerQuebras();
     metricas.colunaRotulos = larguraTexto(colunaDeRotulos) + m.margem;
 }
 
@@ -192,7 +197,7 @@ void Organograma::medidasImpressora(QPaintDevice &pagina, std::function<bool()> 
     superficie = &pagina;
     novaPagina = std::move(proximaPagina);
     metricas = m;
-    quebras.clear();
+    esquecerQuebras();
     metricas.colunaRotulos = larguraTexto(colunaDeRotulos) + m.margem;
 }
 
@@ -207,7 +212,7 @@ void Organograma::definirMedidas(const MedidasOrganograma &medidas, QPaintDevice
     metricas = medidas;
     superficie = dispositivo != nullptr ? dispositivo : &quadro;
     novaPagina = std::move(proximaPagina);
-    quebras.clear();
+    esquecerQuebras();
 }
 
 bool Organograma::iniciarImpressao()
@@ -348,7 +353,7 @@ QStringList Organograma::quebrarTexto(const QString &texto, int disponivel)
     // beside it. Widths only grow as characters are added, so the run found is the same.
     QVector<int> somaLarguras(comprimento + 1, 0);
     for (int i = 0; i < comprimento; ++i)
-        somaLarguras[i + 1] = somaLarguras[i] + medidor.horizontalAdvance(texto.at(i));
+        somaLarguras[i + 1] = somaLarguras[i] + larguraCaractere(medidor, texto.at(i));
     auto larguraExata = [&](int p, int n) {
         return medidor.horizontalAdvance(texto.mid(p - 1, n));
     };
@@ -388,6 +393,32 @@ QStringList Organograma::quebrarTexto(const QString &texto, int disponivel)
     }
     quebras.insert(chave, linhas);
     return linhas;
+}
+
+void Organograma::esquecerQuebras()
+{
+    quebras.clear();
+    larguraLatin1.fill(-1);
+    larguraOutros.clear();
+}
+
+int Organograma::larguraCaractere(const QFontMetrics &medidor, QChar caractere)
+{
+    // The same few characters come back in every text; measuring each once per surface keeps
+    // the locating of the lines cheap.
+    const char16_t codigo = caractere.unicode();
+    if (codigo < larguraLatin1.size()) {
+        int &largura = larguraLatin1[codigo];
+        if (largura < 0)
+            largura = medidor.horizontalAdvance(caractere);
+        return largura;
+    }
+    const auto achado = larguraOutros.constFind(codigo);
+    if (achado != larguraOutros.constEnd())
+        return *achado;
+    const int largura = medidor.horizontalAdvance(caractere);
+    larguraOutros.insert(codigo, largura);
+    return largura;
 }
 
 void Organograma::desenharMoldura(ValorCor corLinha, const Retangulo &r)
@@ -470,6 +501,10 @@ void Organograma::desenharOrganograma(int indiceProblema, int indiceCausa, int p
     if (pagina < 0) {
         totalPaginas = 1;
         paginaAtual = 1;
+        // On the screen picture the page-1 pass always follows and repaints all of it, so the
+        // count pass there only lays the chart out. On paper it is the printing.
+        soMedir = !emImpressao && superficie == &quadro;
+        const auto pintar = qScopeGuard([this] { soMedir = false; });
         desenharPassagem(dados, causa, pagina);
         return;
     }

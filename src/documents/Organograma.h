@@ -20,6 +20,7 @@
 
 class QPaintDevice;
 class QPagedPaintDevice;
+class QFontMetrics;
 class QPainter;
 struct DadosOrganograma;
 
@@ -90,6 +91,7 @@ public:
     void desenharMoldura(ValorCor corLinha, const Retangulo &retangulo);
     Retangulo desenharSecao(int x, int y, const QStringList &textos);
     int verificarPagina(int y, int base);
+    // On the screen picture the count pass only lays out: the window shows page 1 right after.
     void desenharOrganograma(int indiceProblema, int indiceCausa, int pagina);
 
     const MedidasOrganograma &medidas() const { return metricas; }
@@ -117,6 +119,8 @@ private:
     void desenharCabecalho(const DadosOrganograma &dados, int causa, int y0, int &y);
     // The lines of `texto` in boxes whose text may be `disponivel` pixels wide.
     QStringList quebrarTexto(const QString &texto, int disponivel);
+    int larguraCaractere(const QFontMetrics &medidor, QChar caractere);
+    void esquecerQuebras(); // the surface, its metrics or the plan changed
 
     ListaNos secoesPlano;
     QString nomePlano = QStringLiteral("plano.xml");
@@ -127,7 +131,11 @@ private:
     std::unique_ptr<QPainter> pintorImpressao;
     QPainter *pintor = nullptr; // the painter of the pass or call under way
     bool emImpressao = false;
+    bool soMedir = false; // a pass that lays out without painting
     QColor corCaneta = Qt::black;
     // Line breaks already found on the current surface; cleared when it or the plan changes.
     QHash<QPair<QString, int>, QStringList> quebras;
+    // Each character's own width on the current surface, -1 while unknown.
+    std::array<int, 256> larguraLatin1;
+    QHash<char16_t, int> larguraOutros;
 };
