@@ -31,30 +31,34 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
     lblTituloProblema = new QLabel(QStringLiteral("Titulo:"), painel);
     lblTituloProblema->setObjectName(QStringLiteral("lblTituloProblema"));
     lblTituloProblema->setTextFormat(Qt::PlainText);
-    QFont fonte = lblTituloProblema->font();
+    QFont fonte = font();
     fonte.setPixelSize(alturaFonte);
     lblTituloProblema->setFont(fonte);
     lblTituloProblema->setMaximumWidth(larguraTitulo);
     lblTituloProblema->move(esquerdaTitulo, topoTitulo);
     lblTituloProblema->adjustSize();
 
-    // Choice only: a typed text would stand for no grade and lower the problem's total.
-    QStringList itens;
     // A slightly smaller face lets "10,0" show whole beside the arrow in the narrow column.
+    // The boxes take it from the panel as they are made: set on each box, it would make each
+    // build its list's popup at once, most of the time of opening a plan.
     QFont fonteCaixa = font();
     fonteCaixa.setPointSizeF(fonteCaixa.pointSizeF() * 0.85);
+    painel->setFont(fonteCaixa);
+    // Choice only: a typed text would stand for no grade and lower the problem's total.
+    QStringList itens;
     for (int n = 0; n <= notaMaxima; ++n)
         itens.append(QString::number(n) + QStringLiteral(",0"));
+    int alturaCaixa = 0;
     for (int v = 0; v < maximoVotantes; ++v) {
         auto *caixa = new QComboBox(painel);
         caixa->setObjectName(QStringLiteral("cbNota%1").arg(v));
         caixa->setProperty(propriedadeVotante, v);
         caixa->setEditable(false);
-        caixa->setFont(fonteCaixa);
         caixa->addItems(itens);
         caixa->setCurrentIndex(0);
-        caixa->setGeometry(esquerdaCaixa + passoColuna * v, topoCaixa, larguraCaixa,
-                           caixa->sizeHint().height());
+        if (v == 0)
+            alturaCaixa = caixa->sizeHint().height(); // the same for every box
+        caixa->setGeometry(esquerdaCaixa + passoColuna * v, topoCaixa, larguraCaixa, alturaCaixa);
         caixa->setVisible(false);
         connect(caixa, &QComboBox::activated, this, [this, caixa] { ComboBoxChange(caixa); });
         caixasNotas[static_cast<size_t>(v)] = caixa;

@@ -13,6 +13,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <memory>
 
@@ -123,6 +125,14 @@ private Q_SLOTS:
             QCOMPARE(caixa->pos(), QPoint(256 + 56 * v, 12));
             QCOMPARE(caixa->width(), 48);
             QVERIFY(!caixa->isEditable()); // a typed text would stand for no grade
+            // The widest grade shows whole beside the arrow.
+            QStyleOptionComboBox opcao;
+            opcao.initFrom(caixa);
+            const QRect campo = caixa->style()->subControlRect(QStyle::CC_ComboBox, &opcao,
+                                                               QStyle::SC_ComboBoxEditField, caixa);
+            QVERIFY2(caixa->fontMetrics().horizontalAdvance(QStringLiteral("10,0")) <=
+                         campo.width(),
+                     qPrintable(caixa->font().toString()));
             if (v < 3)
                 QCOMPARE(caixa->currentText(), QStringLiteral("0,0"));
         }
