@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -28,6 +29,7 @@ const QString tituloInicial = QStringLiteral("Descrição da categoria");
 const QString cabecalhoNomes = QStringLiteral("Nome do Votante");
 constexpr int alturaLinhaGrade = 18;
 constexpr int larguraNumeros = 32;
+const char *const propriedadeIconeNomes = "sorvaneIconeNomes";
 constexpr int larguraNomes = 512;
 constexpr int larguraMinima = 640;
 constexpr int margem = 6;
@@ -64,6 +66,18 @@ public:
     }
 };
 
+// Every category frame shows the same icon, and the style draws it anew on each request: it is
+// kept on the style, so it lives as long as the style that drew it.
+QIcon iconeNomes(QStyle *estilo)
+{
+    QVariant guardado = estilo->property(propriedadeIconeNomes);
+    if (!guardado.canConvert<QIcon>()) {
+        guardado = estilo->standardIcon(QStyle::SP_FileDialogDetailedView);
+        estilo->setProperty(propriedadeIconeNomes, guardado);
+    }
+    return guardado.value<QIcon>();
+}
+
 } // namespace
 
 TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
@@ -84,7 +98,7 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
 
     sbBtnNomes = new QToolButton(painel);
     sbBtnNomes->setObjectName(QStringLiteral("sbBtnNomes"));
-    sbBtnNomes->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    sbBtnNomes->setIcon(iconeNomes(style()));
     sbBtnNomes->setToolTip(QStringLiteral("Insere nomes dos votantes"));
     sbBtnNomes->setAccessibleName(sbBtnNomes->toolTip());
     sbBtnNomes->setAutoRaise(true);
