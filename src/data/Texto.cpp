@@ -1,6 +1,6 @@
 #include "data/Texto.h"
 
-#include <QStringDecoder>
+#include <QByteArrayView>
 
 namespace {
 
@@ -30,9 +30,7 @@ QString windows1252ParaTexto(const QByteArray &bytes)
 
 bool ehUtf8Valido(const QByteArray &bytes)
 {
-    QStringDecoder decodificador(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString texto = decodificador.decode(bytes);
-    return !decodificador.hasError();
+    return QByteArrayView(bytes).isValidUtf8();
 }
 
 QString decodificarTexto(const QByteArray &bytes)

@@ -1,5 +1,6 @@
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
+#include "data/Texto.h"
 #include "support/Teste.h"
 
 #include <QFile>
@@ -178,6 +179,33 @@ private Q_SLOTS:
         documento.carregarBytes(bytes);
         QCOMPARE(documento.secoes().item(0).atributo(QStringLiteral("n")).texto(),
                  QStringLiteral("João €"));
+    }
+
+    // What is not valid UTF-8 is read as Windows-1252, so the check must refuse every
+    // ill-formed sequence, even one a lenient decoder would pass.
+    void deteccaoDeUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valido");
+        QTest::newRow("ASCII") << QByteArray("<r>abc</r>") << true;
+        QTest::newRow("vazio") << QByteArray() << true;
+        QTest::newRow("quatro bytes") << QByteArray("\xF0\x9F\x98\x80") << true;
+        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBFx") << true;
+        QTest::newRow("Windows-1252") << QByteArray("Jo\xE3o") << false;
+        QTest::newRow("forma longa") << QByteArray("\xC0\xAF") << false;
+        QTest::newRow("metade de par") << QByteArray("\xED\xA0\x80") << false;
+        QTest::newRow("além de U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+        QTest::newRow("cortado no fim") << QByteArray("abc\xE2\x82") << false;
+        QTest::newRow("continuação solta") << QByteArray("a\x80"
+                                                         "b")
+                                           << false;
+    }
+
+    void deteccaoDeUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valido);
+        QCOMPARE(ehUtf8Valido(bytes), valido);
     }
 
     void xmlMalFormadoDizOndeFalhouEMantemODocumento_data()
