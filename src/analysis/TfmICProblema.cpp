@@ -360,91 +360,97 @@ void TfmICProblema::sgCausasDblClick(QObject *Sender)
     definirRevisao(folha.revisao());
 }
 
-void TfmICProblema::gravarIndicadores(ElementoXml secao) const
+AnaliseProblema TfmICProblema::analise() const
 {
-    ElementoXml problema = secao.adicionarFilho(QStringLiteral("problema"));
+    AnaliseProblema analise;
+    QStringList textos;
     for (int k = 1; k <= quantidadeIndicadores; ++k)
-        problema.adicionarFilho(QStringLiteral("indicador")).definirTexto(indicador(k));
-}
-
-void TfmICProblema::gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const
-{
-    ElementoXml problemaCausas = secaoCausas.adicionarFilho(QStringLiteral("problema"));
-    ElementoXml problemaOperacoes = secaoOperacoes.adicionarFilho(QStringLiteral("problema"));
-    for (int k = 1; k <= quantidadeCausas; ++k) {
-        ElementoXml elemento = problemaCausas.adicionarFilho(QStringLiteral("causa"));
-        elemento.definirTexto(causa(k));
-        const auto i = static_cast<size_t>(k - 1);
-        const int n = fichas[i] ? fichas[i]->gravarOperacoes(problemaOperacoes, k)
-                                : operacoesPendentes[i].gravar(problemaOperacoes, k);
-        elemento.definirAtributo(QStringLiteral("operacoes"), QString::number(n));
+        textos.append(indicador(k));
+    analise.definirIndicadores(textos);
+    textos.clear();
+    for (int k = 1; k <= quantidadeCausas; ++k)
+        textos.append(causa(k));
+    analise.definirCausas(textos);
+    for (int c = 0; c < quantidadeCausas; ++c) {
+        const auto i = static_cast<size_t>(c);
+        analise.definirOperacoes(c, fichas[i] ? fichas[i]->operacoes() : operacoesPendentes[i]);
     }
-    problemaOperacoes.adicionarFilho(QStringLiteral("revisao")).definirTexto(revisao);
+    analise.definirRevisao(revisao);
+    return analise;
 }
 
-void TfmICProblema::carregarIndicadores(const ElementoXml &problema)
+void TfmICProblema::assumir(const AnaliseProblema &analise)
 {
-    try {
-        quantidadeIndicadores = 0;
-        const ListaNos filhos = problema.filhos();
-        // Positions count, names do not; indicators beyond the fifth are dropped.
-        for (int i = 0; i < filhos.quantidade(); ++i) {
-            sbAdicionarIndicadorClick();
-            if (i < maximoIndicadores)
-                definirIndicador(i + 1, filhos.item(i).texto());
-        }
-        if (quantidadeIndicadores == 0) {
-            sbAdicionarIndicadorClick();
-            definirIndicador(1, QString());
-        }
-    } catch (const ErroSorvane &) {
-        quantidadeIndicadores = 0;
+    assumirIndicadores(analise);
+    assumirCausas(analise);
+    definirRevisao(analise.revisao());
+}
+
+void TfmICProblema::assumirIndicadores(const AnaliseProblema &analise)
+{
+    quantidadeIndicadores = 0;
+    for (const QString &texto : analise.indicadores()) {
         sbAdicionarIndicadorClick();
-        definirIndicador(1, QString());
+        definirIndicador(quantidadeIndicadores, texto);
     }
 }
 
-void TfmICProblema::carregarCausas(const ElementoXml &problema)
+void TfmICProblema::assumirCausas(const AnaliseProblema &analise)
 {
-    try {
-        quantidadeCausas = 0;
-        const ListaNos filhos = problema.filhos();
-        for (int i = 0; i < filhos.quantidade() && i < maximoCausas; ++i) {
-            const ElementoXml elemento = filhos.item(i);
-            sbAdicionarCausaClick(this);
-            const int operacoes = elemento.atributo(QStringLiteral("operacoes")).inteiro();
-            for (int j = 0; j < operacoes && j < OperacoesCausa::maximo; ++j)
-                operacoesPendentes[static_cast<size_t>(i)].adicionar();
-            definirCausa(i + 1, elemento.texto());
-        }
-        if (quantidadeCausas == 0) {
-            sbAdicionarCausaClick(this);
-            definirCausa(1, QString());
-        }
-    } catch (const ErroSorvane &) {
-        // Causes read before the failure are dropped with their sheets.
-        quantidadeCausas = 0;
+    quantidadeCausas = 0;
+    for (const QString &texto : analise.causas()) {
         sbAdicionarCausaClick(this);
-        definirCausa(1, QString());
+        operacoesPendentes[static_cast<size_t>(quantidadeCausas - 1)] =
+            analise.operacoes(quantidadeCausas - 1);
+        definirCausa(quantidadeCausas, texto);
     }
     descartarFichasAlemDasCausas();
 }
 
-void TfmICProblema::carregarOperacoes(const ListaNos &filhos)
+void TfmICProblema::assumirOperacoes(const AnaliseProblema &analise)
 {
-    // The review is always the last child; the operations come before it, cause by cause, as
-    // many for each cause as its sheet received from the causes section.
-    definirRevisao(filhos.item(filhos.quantidade() - 1).texto());
-    int k = 0;
+    definirRevisao(analise.revisao());
     for (int c = 0; c < quantidadeCausas; ++c) {
         const auto i = static_cast<size_t>(c);
-        for (int j = 0; j < numOperacoes(c); ++j) {
-            const ListaNos campos = filhos.item(k).filhos();
-            if (fichas[i])
-                fichas[i]->lerOperacao(campos, j);
-            else
-                operacoesPendentes[i].ler(campos, j);
-            ++k;
-        }
+        if (fichas[i])
+            fichas[i]->assumir(analise.operacoes(c));
+        else
+            operacoesPendentes[i] = analise.operacoes(c);
     }
+}
+
+void TfmICProblema::gravarIndicadores(ElementoXml secao) const
+{
+    analise().gravarIndicadores(secao);
+}
+
+void TfmICProblema::gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const
+{
+    analise().gravarCausas(secaoCausas, secaoOperacoes);
+}
+
+void TfmICProblema::carregarIndicadores(const ElementoXml &problema)
+{
+    AnaliseProblema lida;
+    lida.carregarIndicadores(problema);
+    assumirIndicadores(lida);
+}
+
+void TfmICProblema::carregarCausas(const ElementoXml &problema)
+{
+    AnaliseProblema lida;
+    lida.carregarCausas(problema);
+    assumirCausas(lida);
+}
+
+void TfmICProblema::carregarOperacoes(const ListaNos &filhos)
+{
+    AnaliseProblema lida = analise();
+    try {
+        lida.carregarOperacoes(filhos);
+    } catch (const ErroSorvane &) {
+        assumirOperacoes(lida); // what was read before the damage stays
+        throw;
+    }
+    assumirOperacoes(lida);
 }

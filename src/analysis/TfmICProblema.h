@@ -4,7 +4,7 @@
 // with one operations sheet each, and the problem's general review. Created hidden by the
 // problem's ranking row and shown modally from it; it keeps its contents between showings.
 
-#include "analysis/OperacoesCausa.h"
+#include "analysis/AnaliseProblema.h"
 
 #include <QDialog>
 #include <array>
@@ -22,14 +22,17 @@ class TfmOperacoes;
 class TfmICProblema : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int maximoIndicadores = 5;
-    static constexpr int maximoCausas = 3;
+    static constexpr int maximoIndicadores = AnaliseProblema::maximoIndicadores;
+    static constexpr int maximoCausas = AnaliseProblema::maximoCausas;
 
     explicit TfmICProblema(QWidget *pai = nullptr);
     ~TfmICProblema() override;
 
     void definirRevisao(const QString &texto);
     QString revisaoGeral() const;
+
+    AnaliseProblema analise() const;
+    void assumir(const AnaliseProblema &analise); // replaces the sheets built so far
 
     void gravarIndicadores(ElementoXml secao) const;
     void gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const;
@@ -74,6 +77,9 @@ private:
     void criarGrades();
     void criarBotoes();
     void descartarFichasAlemDasCausas();
+    void assumirIndicadores(const AnaliseProblema &analise);
+    void assumirCausas(const AnaliseProblema &analise);
+    void assumirOperacoes(const AnaliseProblema &analise); // keeps the sheets built
 
     int quantidadeIndicadores = 0;
     int quantidadeCausas = 0;
