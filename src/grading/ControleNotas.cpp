@@ -1,6 +1,5 @@
 #include "grading/ControleNotas.h"
 
-#include "analysis/TfmICProblema.h"
 #include "app/CaixaRolagem.h"
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
@@ -231,9 +230,7 @@ void ControleNotas::gravarNotas(DocumentoXml &documento) const
         ElementoXml problema = notas.adicionarFilho(QStringLiteral("problema"));
         problema.definirAtributo(QStringLiteral("nome"), controleProblemas->nomeProblema(i));
         linhasNotas[static_cast<size_t>(i)]->gravarLinha(problema);
-        const TfmICProblema *janela = linhasClassificacao[static_cast<size_t>(i)]->janelaIC();
-        janela->gravarIndicadores(indicadores);
-        janela->gravarCausas(causas, operacoes);
+        linhasClassificacao[static_cast<size_t>(i)]->gravarAnalise(indicadores, causas, operacoes);
     }
 }
 
@@ -255,8 +252,7 @@ void ControleNotas::lerIndicadores(const ListaNos &secoes)
         const ListaNos problemas = secoes.porNome(QStringLiteral("indicadores")).filhos();
         const int n = std::min(problemas.quantidade(), quantidade);
         for (int i = 0; i < n; ++i)
-            linhasClassificacao[static_cast<size_t>(i)]->janelaIC()->carregarIndicadores(
-                problemas.item(i));
+            linhasClassificacao[static_cast<size_t>(i)]->carregarIndicadores(problemas.item(i));
     } catch (const ErroSorvane &) {
         interacao().mensagem(Icone::Aviso, avisoIndicadores);
     }
@@ -269,9 +265,9 @@ void ControleNotas::lerCausas(const ListaNos &secoes)
         const ListaNos operacoes = secoes.porNome(QStringLiteral("operacoes")).filhos();
         const int n = std::min(causas.quantidade(), quantidade);
         for (int i = 0; i < n; ++i) {
-            TfmICProblema *janela = linhasClassificacao[static_cast<size_t>(i)]->janelaIC();
-            janela->carregarCausas(causas.item(i));
-            janela->carregarOperacoes(operacoes.item(i).filhos());
+            TfrClassificacao &linha = *linhasClassificacao[static_cast<size_t>(i)];
+            linha.carregarCausas(causas.item(i));
+            linha.carregarOperacoes(operacoes.item(i).filhos());
         }
     } catch (const ErroSorvane &) {
         interacao().mensagem(Icone::Aviso, avisoCausas);

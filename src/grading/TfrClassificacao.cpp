@@ -4,6 +4,8 @@
 
 #include "analysis/TfmICProblema.h"
 #include "app/Interacao.h"
+#include "data/ElementoXml.h"
+#include "data/ListaNos.h"
 #include "data/Regional.h"
 #include "voters/ControleVotantes.h"
 
@@ -46,8 +48,6 @@ TfrClassificacao::TfrClassificacao(QWidget *pai) : QFrame(pai)
         rotulo->setVisible(false);
         rotulosValores[static_cast<size_t>(k)] = rotulo;
     }
-
-    janela = new TfmICProblema;
 }
 
 TfrClassificacao::~TfrClassificacao()
@@ -68,7 +68,56 @@ void TfrClassificacao::definirTitulo(const QString &texto)
     QString legenda = btnProblema->fontMetrics().elidedText(texto, Qt::ElideRight, espaco);
     legenda.replace(u'&', QStringLiteral("&&"));
     btnProblema->setText(legenda);
-    janela->setWindowTitle(texto);
+    if (janela)
+        janela->setWindowTitle(texto);
+}
+
+TfmICProblema *TfrClassificacao::janelaIC() const
+{
+    if (!janela) {
+        janela = new TfmICProblema;
+        if (tituloDefinido)
+            janela->setWindowTitle(tituloProblema);
+        janela->assumir(analise);
+    }
+    return janela;
+}
+
+void TfrClassificacao::carregarIndicadores(const ElementoXml &problema)
+{
+    if (janela)
+        janela->carregarIndicadores(problema);
+    else
+        analise.carregarIndicadores(problema);
+}
+
+void TfrClassificacao::carregarCausas(const ElementoXml &problema)
+{
+    if (janela)
+        janela->carregarCausas(problema);
+    else
+        analise.carregarCausas(problema);
+}
+
+void TfrClassificacao::carregarOperacoes(const ListaNos &filhos)
+{
+    if (janela)
+        janela->carregarOperacoes(filhos);
+    else
+        analise.carregarOperacoes(filhos);
+}
+
+void TfrClassificacao::gravarAnalise(ElementoXml indicadores, ElementoXml causas,
+                                     ElementoXml operacoes) const
+{
+    auto gravar = [&](const AnaliseProblema &atual) {
+        atual.gravarIndicadores(indicadores);
+        atual.gravarCausas(causas, operacoes);
+    };
+    if (janela)
+        gravar(janela->analise());
+    else
+        gravar(analise);
 }
 
 void TfrClassificacao::definirValor(int coluna, float valor)
@@ -94,5 +143,5 @@ void TfrClassificacao::posicionarRotulos()
 
 void TfrClassificacao::btnProblemaClick()
 {
-    interacao().exibirModal(*janela);
+    interacao().exibirModal(*janelaIC());
 }

@@ -2,11 +2,16 @@
 
 // The ranking line of one problem: a button bearing the problem's name, which opens the
 // problem's indicators and causes window, the problem's total and its points per category.
-// The row owns that window (a window of the application, hidden between showings).
+// The row owns that window (a window of the application, hidden between showings). The window
+// is built when it is first needed; until then the row keeps the problem's analysis as data.
+
+#include "analysis/AnaliseProblema.h"
 
 #include <QFrame>
 #include <array>
 
+class ElementoXml;
+class ListaNos;
 class QLabel;
 class QPushButton;
 class TfmICProblema;
@@ -28,7 +33,15 @@ public:
     QString titulo() const { return tituloProblema; }
     void definirValor(int coluna, float valor); // column 0 is the total
     void posicionarRotulos();
-    TfmICProblema *janelaIC() const { return janela; }
+    TfmICProblema *janelaIC() const; // built from the analysis on first use
+    bool janelaConstruida() const { return janela != nullptr; }
+
+    // The problem's part of the indicators, causes and operations sections, from the window
+    // once it exists, from the analysis kept before.
+    void carregarIndicadores(const ElementoXml &problema);
+    void carregarCausas(const ElementoXml &problema);
+    void carregarOperacoes(const ListaNos &filhos); // raises on a damaged operations element
+    void gravarAnalise(ElementoXml indicadores, ElementoXml causas, ElementoXml operacoes) const;
 
     QFrame *painel = nullptr;
     QPushButton *btnProblema = nullptr;
@@ -40,5 +53,6 @@ public Q_SLOTS:
 private:
     QString tituloProblema;
     bool tituloDefinido = false;
-    TfmICProblema *janela = nullptr;
+    AnaliseProblema analise;
+    mutable TfmICProblema *janela = nullptr;
 };

@@ -1,4 +1,7 @@
+#include "analysis/TfmICProblema.h"
 #include "data/TdmDados.h"
+#include "grading/ControleNotas.h"
+#include "grading/TfrClassificacao.h"
 #include "problems/ControleProblemas.h"
 #include "support/PlanoMaximo.h"
 #include "support/Programa.h"
@@ -75,6 +78,18 @@ private Q_SLOTS:
         dmDados->salvar(QStringLiteral("copia.xml"));
         QCOMPARE(programa.interacao.textosMensagens(), QStringList());
         QCOMPARE(apoio::lerBytes(QStringLiteral("copia.xml")), original);
+
+        // Nothing was opened, so that save came from the analyses kept as data. Built now,
+        // every window and sheet holds the same plan.
+        for (int p = 0; p < controleProblemas->total(); ++p) {
+            TfrClassificacao *linha = controleNotas->linhaClassificacao(p);
+            QVERIFY(!linha->janelaConstruida());
+            TfmICProblema *janela = linha->janelaIC();
+            for (int c = 0; c < janela->numCausas(); ++c)
+                QVERIFY(janela->ficha(c));
+        }
+        dmDados->salvar(QStringLiteral("janelas.xml"));
+        QCOMPARE(apoio::lerBytes(QStringLiteral("janelas.xml")), original);
     }
 };
 

@@ -1,4 +1,6 @@
 #include "analysis/TfmICProblema.h"
+#include "analysis/TfmOperacoes.h"
+#include "analysis/TfrOperacao.h"
 #include "app/CaixaRolagem.h"
 #include "app/TfmPrincipal.h"
 #include "grading/ControleNotas.h"
@@ -7,6 +9,7 @@
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
 #include "support/Programa.h"
+#include "support/Secoes.h"
 #include "support/Teste.h"
 #include "support/voters/PlanoAmostra.h"
 #include "voters/ControleVotantes.h"
@@ -170,6 +173,59 @@ private Q_SLOTS:
         });
         linha->btnProblema->click();
         QCOMPARE(aberta, linha->janelaIC());
+    }
+
+    // A problem's analysis is read into its window when the window exists, into the row's data
+    // before; either way the window shows what was read, and the row saves it.
+    void analiseLidaChegaAJanela_data()
+    {
+        QTest::addColumn<bool>("janelaAntes");
+        QTest::newRow("janela nunca aberta") << false;
+        QTest::newRow("janela já aberta") << true;
+    }
+
+    void analiseLidaChegaAJanela()
+    {
+        QFETCH(bool, janelaAntes);
+        adicionarProblema(QStringLiteral("Evasão"));
+        mostrarClassificacao();
+        TfrClassificacao *linha = controleNotas->linhaClassificacao(0);
+        if (janelaAntes)
+            linha->janelaIC()->definirIndicador(1, QStringLiteral("antigo"));
+        QCOMPARE(linha->janelaConstruida(), janelaAntes);
+
+        QByteArray campos;
+        for (const char *nome :
+             {"quem", "oque", "fisico", "humano", "financeiro", "prazo", "resultado", "avaliacao"})
+            campos += QByteArray("<") + nome + ">" + nome + " lido</" + nome + ">";
+        const QByteArray corpo =
+            "<indicadores><problema><indicador>lido 1</indicador><indicador>lido 2</indicador>"
+            "</problema></indicadores>"
+            "<causas><problema><causa operacoes=\"1\">causa lida</causa></problema></causas>"
+            "<operacoes><problema><op1c1>" +
+            campos + "</op1c1><revisao>revisão lida</revisao></problema></operacoes>";
+        const ListaNos secoes = apoio::secoesDe(corpo);
+        controleNotas->lerIndicadores(secoes);
+        controleNotas->lerCausas(secoes);
+        QCOMPARE(linha->janelaConstruida(), janelaAntes);
+
+        TfmICProblema *janela = linha->janelaIC();
+        QCOMPARE(janela->windowTitle(), QStringLiteral("Evasão"));
+        QCOMPARE(janela->numIndicadores(), 2);
+        QCOMPARE(janela->indicador(1), QStringLiteral("lido 1"));
+        QCOMPARE(janela->causa(1), QStringLiteral("causa lida"));
+        QCOMPARE(janela->revisaoGeral(), QStringLiteral("revisão lida"));
+        QCOMPARE(janela->ficha(0)->operacao(0)->texto(5), QStringLiteral("prazo lido"));
+
+        DocumentoXml documento;
+        documento.criarRaiz(QStringLiteral("planejamento"), QStringLiteral("xmlns"));
+        controleNotas->gravarNotas(documento);
+        const QByteArray gravado = documento.paraBytes();
+        for (const char *linhaEsperada :
+             {"<indicador>lido 1</indicador>", "<indicador>lido 2</indicador>",
+              "<causa operacoes=\"1\">causa lida</causa>", "<prazo>prazo lido</prazo>",
+              "<revisao>revis\xC3\xA3o lida</revisao>"})
+            QVERIFY2(gravado.contains(linhaEsperada), linhaEsperada);
     }
 };
 
