@@ -1,5 +1,6 @@
 #include "app/Aplicacao.h"
 
+#include "app/IconeSobDemanda.h"
 #include "app/Interacao.h"
 
 #include <QIcon>
@@ -8,11 +9,24 @@
 #include <QTranslator>
 #include <exception>
 
+namespace {
+
+QIcon iconePrograma()
+{
+    QList<IconeSobDemanda::Desenho> desenhos;
+    for (int lado : {16, 24, 32, 48, 64, 128})
+        desenhos.append({lado, QStringLiteral(":/icones/sorvane-%1.png").arg(lado)});
+    desenhos.append({256, QStringLiteral(":/icone.png")});
+    return QIcon(new IconeSobDemanda(desenhos));
+}
+
+} // namespace
+
 Aplicacao::Aplicacao(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Projeto Sorvane - versão 0.9"));
     setOrganizationName(QStringLiteral("Sorvane"));
-    setWindowIcon(QIcon(QStringLiteral(":/icone.png")));
+    setWindowIcon(iconePrograma());
     configurarIdioma();
 }
 

@@ -220,8 +220,18 @@ private Q_SLOTS:
     {
         const QIcon icone = QApplication::windowIcon();
         QVERIFY(!icone.isNull());
-        QVERIFY(!icone.pixmap(64).isNull());
-        QCOMPARE(QImage(QStringLiteral(":/icone.png")).size(), QSize(256, 256));
+        // Each drawn size is offered as drawn, not scaled from the largest.
+        QList<QSize> tamanhos;
+        for (int lado : {16, 24, 32, 48, 64, 128, 256})
+            tamanhos.append(QSize(lado, lado));
+        QCOMPARE(icone.availableSizes(), tamanhos);
+        for (const char *arquivo :
+             {":/icones/sorvane-16.png", ":/icones/sorvane-64.png", ":/icone.png"}) {
+            const QImage desenho(QString::fromLatin1(arquivo));
+            QVERIFY2(!desenho.isNull(), arquivo);
+            QCOMPARE(icone.pixmap(desenho.size()).toImage().convertToFormat(desenho.format()),
+                     desenho);
+        }
         TfmSobre janela;
         QCOMPARE(janela.windowIcon().cacheKey(), icone.cacheKey());
     }
