@@ -1,11 +1,14 @@
 #include "Pisos.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
+#include <benchmark/benchmark.h>
 #include <stdexcept>
 
 namespace pisos {
@@ -98,6 +101,11 @@ bool mesmoTexto(const QTextDocument &a, const QTextDocument &b)
 
 void pintarTextos(TextosDesenho &desenho)
 {
+    const QFontMetrics medidor(desenho.fonte, &desenho.imagem);
+    int largura = 0;
+    for (const QString &linha : desenho.linhas)
+        largura = std::max(largura, medidor.horizontalAdvance(linha));
+    benchmark::DoNotOptimize(largura);
     QPainter pintor(&desenho.imagem);
     pintor.setFont(desenho.fonte);
     pintor.setPen(Qt::black);

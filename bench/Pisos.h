@@ -45,7 +45,9 @@ std::unique_ptr<QTextDocument> construirTexto(const TextoFinal &texto);
 // True when both documents hold the same paragraphs with the same text.
 bool mesmoTexto(const QTextDocument &a, const QTextDocument &b);
 
-// The chart: the same strings at the same positions, in the same font, on the same image.
+// The chart: what its first showing cannot avoid. The page breaks depend on every line of every
+// page, so each line of the chart is measured once, in the same font on the same image; then
+// the lines of page 1 are painted at the same positions.
 struct TextosDesenho {
     struct Texto {
         QPoint canto; // top-left corner of the line
@@ -53,7 +55,8 @@ struct TextosDesenho {
     };
     QImage imagem;
     QFont fonte;
-    QVector<Texto> textos;
+    QVector<QString> linhas; // every line of the chart
+    QVector<Texto> textos;   // the lines of page 1 that land on the image
 };
 void pintarTextos(TextosDesenho &desenho);
 

@@ -352,15 +352,19 @@ void organogramaPiso(benchmark::State &estado)
     Organograma desenho;
     desenho.definirPlano(secoesSalvas(), arquivoSalvo);
     desenho.medidasTela(telaAtual());
-    pisos::TextosDesenho textos{desenho.imagem(), desenho.fonte(), {}};
+    pisos::TextosDesenho textos{desenho.imagem(), desenho.fonte(), {}, {}};
 
-    // The same passes on a surface that only records what is drawn, with the picture's metrics.
+    // The same passes on a surface that only records what is drawn, with the picture's metrics:
+    // the count pass gives every line of the chart, the page pass what lands on the picture.
     SuperficieGravadora gravadora(desenho.imagem().size(),
                                   qRound(desenho.imagem().dotsPerMeterY() * 0.0254));
     const MedidasOrganograma medidas = desenho.medidas();
     desenho.definirMedidas(medidas, &gravadora);
-    passagensOrganograma(desenho);
-    // Only what lands on the picture is painted on it.
+    desenho.desenharOrganograma(0, 0, Organograma::paginaContagem);
+    for (const TextoGravado &gravado : gravadora.textos)
+        textos.linhas.append(gravado.texto);
+    gravadora.limpar();
+    desenho.desenharOrganograma(0, 0, 1);
     for (const TextoGravado &gravado : gravadora.textos) {
         if (gravado.canto.y() < desenho.imagem().height())
             textos.textos.append({gravado.canto, gravado.texto});
@@ -368,6 +372,7 @@ void organogramaPiso(benchmark::State &estado)
 
     for (auto _ : estado)
         estado.SetIterationTime(cronometrar([&textos] { pisos::pintarTextos(textos); }));
+    estado.counters["linhas"] = static_cast<double>(textos.linhas.size());
     estado.counters["textos"] = static_cast<double>(textos.textos.size());
 }
 
