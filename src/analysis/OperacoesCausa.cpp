@@ -44,6 +44,12 @@ void OperacoesCausa::definirTexto(int indice, int campo, const QString &texto)
         operacoes[static_cast<size_t>(indice)].at(static_cast<size_t>(campo)) = texto;
 }
 
+void OperacoesCausa::definirTextos(int indice, const Textos &campos)
+{
+    if (indice >= 0 && indice < numOperacoes)
+        operacoes[static_cast<size_t>(indice)] = campos;
+}
+
 void OperacoesCausa::ler(const ListaNos &filhos, int indice)
 {
     // Field names are not looked at; a missing field stops the reading where it is.

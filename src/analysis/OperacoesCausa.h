@@ -27,6 +27,7 @@ public:
 
     const Textos &textos(int indice) const; // indice in 0 … quantidade() − 1
     void definirTexto(int indice, int campo, const QString &texto);
+    void definirTextos(int indice, const Textos &campos);
 
     // Reads operation indice from its eight field elements, by position; raises when a field is
     // missing, keeping the fields read before it.

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -185,8 +186,7 @@ OperacoesCausa TfmOperacoes::operacoes() const
     OperacoesCausa textos;
     for (int j = 0; j < quantidade; ++j) {
         textos.adicionar();
-        for (int campo = 0; campo < TfrOperacao::numCampos; ++campo)
-            textos.definirTexto(j, campo, framesOperacao[static_cast<size_t>(j)]->texto(campo));
+        textos.definirTextos(j, framesOperacao[static_cast<size_t>(j)]->textos());
     }
     return textos;
 }
@@ -196,10 +196,7 @@ void TfmOperacoes::assumir(const OperacoesCausa &operacoes)
     limparOperacoes();
     for (int j = 0; j < operacoes.quantidade(); ++j) {
         btnAdicionarClick();
-        const OperacoesCausa::Textos &textos = operacoes.textos(j);
-        for (int campo = 0; campo < TfrOperacao::numCampos; ++campo)
-            framesOperacao[static_cast<size_t>(j)]->definirTexto(
-                campo, textos[static_cast<size_t>(campo)]);
+        framesOperacao[static_cast<size_t>(j)]->definirTextos(operacoes.textos(j));
     }
 }
 
@@ -210,6 +207,11 @@ int TfmOperacoes::gravarOperacoes(ElementoXml problema, int causa) const
 
 void TfmOperacoes::lerOperacao(const ListaNos &filhos, int indice)
 {
-    if (TfrOperacao *frame = operacao(indice))
-        frame->ler(filhos);
+    TfrOperacao *frame = operacao(indice);
+    if (!frame)
+        return;
+    OperacoesCausa lidas = operacoes();
+    // The fields read before a missing one stay, as when a plan is read.
+    const auto mostrar = qScopeGuard([&] { frame->definirTextos(lidas.textos(indice)); });
+    lidas.ler(filhos, indice);
 }

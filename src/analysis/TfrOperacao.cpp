@@ -2,9 +2,6 @@
 
 #include "analysis/Leiaute.h"
 #include "analysis/MemoLimitado.h"
-#include "analysis/OperacoesCausa.h"
-#include "data/ElementoXml.h"
-#include "data/ListaNos.h"
 
 #include <QHash>
 #include <QLabel>
@@ -118,11 +115,6 @@ TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
         rotulos[static_cast<size_t>(campo)]->setBuddy(memos[static_cast<size_t>(campo)]);
 }
 
-QString TfrOperacao::nomeElemento(int campo)
-{
-    return OperacoesCausa::nomeElemento(campo);
-}
-
 MemoLimitado *TfrOperacao::memo(int campo) const
 {
     return memos.at(static_cast<size_t>(campo));
@@ -138,15 +130,16 @@ void TfrOperacao::definirTexto(int campo, const QString &texto)
     memo(campo)->definirTexto(texto);
 }
 
-void TfrOperacao::gravar(ElementoXml operacao) const
+OperacoesCausa::Textos TfrOperacao::textos() const
 {
+    OperacoesCausa::Textos campos;
     for (int campo = 0; campo < numCampos; ++campo)
-        operacao.adicionarFilho(nomeElemento(campo)).definirTexto(texto(campo));
+        campos[static_cast<size_t>(campo)] = texto(campo);
+    return campos;
 }
 
-void TfrOperacao::ler(const ListaNos &filhos)
+void TfrOperacao::definirTextos(const OperacoesCausa::Textos &textos)
 {
-    // Field names are not looked at; a missing field stops the reading where it is.
     for (int campo = 0; campo < numCampos; ++campo)
-        definirTexto(campo, filhos.item(campo).texto());
+        definirTexto(campo, textos[static_cast<size_t>(campo)]);
 }

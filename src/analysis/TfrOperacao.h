@@ -1,16 +1,14 @@
 #pragma once
 
 // One operation of a cause: eight free texts (who, what, physical, human and financial
-// resources, deadline, expected results, evaluation), each with its typing limit. The plan
-// file keeps them as eight elements in this order.
+// resources, deadline, expected results, evaluation), each with its typing limit, in the order
+// the plan file keeps them (OperacoesCausa reads and writes them).
 
 #include "analysis/OperacoesCausa.h"
 
 #include <QFrame>
 #include <array>
 
-class ElementoXml;
-class ListaNos;
 class MemoLimitado;
 class QLabel;
 
@@ -23,14 +21,11 @@ public:
 
     explicit TfrOperacao(QWidget *pai = nullptr);
 
-    // Fields in file order: quem, oque, fisico, humano, financeiro, prazo, resultado, avaliacao.
-    static QString nomeElemento(int campo);
     MemoLimitado *memo(int campo) const;
     QString texto(int campo) const;
     void definirTexto(int campo, const QString &texto);
-
-    void gravar(ElementoXml operacao) const; // appends the eight field elements
-    void ler(const ListaNos &filhos);        // by position; raises when a field is missing
+    OperacoesCausa::Textos textos() const;
+    void definirTextos(const OperacoesCausa::Textos &textos);
 
     QLabel *lblQuem = nullptr;
     MemoLimitado *memoQuem = nullptr;

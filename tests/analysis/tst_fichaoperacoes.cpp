@@ -128,8 +128,12 @@ private Q_SLOTS:
         QCOMPARE(frame.texto(campo), QString(limite - 1, u'a') + u'b');
 
         DocumentoXml documento;
-        ElementoXml operacao = problemaVazio(documento).adicionarFilho(QStringLiteral("op1c1"));
-        frame.gravar(operacao);
+        OperacoesCausa operacoes;
+        operacoes.adicionar();
+        operacoes.definirTextos(0, frame.textos());
+        ElementoXml problema = problemaVazio(documento);
+        operacoes.gravar(problema, 1);
+        const ElementoXml operacao = problema.filhos().item(0);
         QCOMPARE(operacao.filhos().item(campo).nome(), elemento);
         QCOMPARE(operacao.filhos().item(campo).texto(), frame.texto(campo));
     }
