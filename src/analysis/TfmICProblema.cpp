@@ -1,6 +1,7 @@
 #include "analysis/TfmICProblema.h"
 
 #include "analysis/TfmOperacoes.h"
+#include "app/IconeSinal.h"
 #include "app/Interacao.h"
 #include "data/ElementoXml.h"
 #include "data/Erros.h"
@@ -8,7 +9,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -34,19 +34,6 @@ constexpr int esquerdaBotaoCausa = 597;
 constexpr std::array<int, TfmICProblema::maximoCausas> topoBotaoCausa = {244, 264, 284};
 constexpr int alturaPainel = 50;
 const QRect posicaoVoltar(548, 14, 75, 25);
-
-QIcon iconeSinal(bool mais)
-{
-    QPixmap imagem(16, 16);
-    imagem.fill(Qt::transparent);
-    QPainter pintor(&imagem);
-    pintor.setPen(Qt::NoPen);
-    pintor.setBrush(mais ? QColor(0, 128, 0) : QColor(192, 0, 0));
-    pintor.drawRect(2, 6, 12, 4);
-    if (mais)
-        pintor.drawRect(6, 2, 4, 12);
-    return QIcon(imagem);
-}
 
 QTableWidgetItem *celulaFixa(const QString &texto)
 {
@@ -176,7 +163,7 @@ void TfmICProblema::criarBotoes()
         auto *sb = new QToolButton(this);
         sb->setObjectName(QString::fromLatin1(nome));
         sb->setGeometry(QRect(QPoint(x, y), tamanhoBotao));
-        sb->setIcon(iconeSinal(mais));
+        sb->setIcon(iconeSinal(mais, 16, 2));
         sb->setAutoRaise(true);
         sb->setToolTip(dica);
         sb->setAccessibleName(dica);

@@ -1,6 +1,7 @@
 #include "app/TfmPrincipal.h"
 
 #include "app/CaixaRolagem.h"
+#include "app/IconeSinal.h"
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
@@ -20,7 +21,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
@@ -38,20 +38,6 @@ const QString erroLeitura = QStringLiteral("Problemas durante leitura de dados d
 constexpr int ladoBotao = 33;
 
 enum Pagina { paginaProblemas, paginaVotantes, paginaNotas, paginaClassificacao };
-
-QIcon iconeSinal(bool mais)
-{
-    QPixmap imagem(20, 20);
-    imagem.fill(Qt::transparent);
-    QPainter pintor(&imagem);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    pintor.setPen(Qt::NoPen);
-    pintor.setBrush(mais ? QColor(0, 128, 0) : QColor(192, 0, 0));
-    pintor.drawRect(3, 8, 14, 4);
-    if (mais)
-        pintor.drawRect(8, 3, 4, 14);
-    return QIcon(imagem);
-}
 
 // Document windows live for one showing; this gives them back even when building fails.
 template <typename Janela> struct JanelaDeUmUso {
@@ -138,7 +124,7 @@ void TfmPrincipal::criarCabecalho()
         auto *sbtn = new QToolButton(painelPrincipal);
         sbtn->setObjectName(QString::fromLatin1(nome));
         sbtn->setFixedSize(ladoBotao, ladoBotao);
-        sbtn->setIcon(iconeSinal(mais));
+        sbtn->setIcon(iconeSinal(mais, 20, 3));
         sbtn->setIconSize(QSize(20, 20));
         sbtn->setAutoRaise(true);
         sbtn->setToolTip(dica);
