@@ -69,12 +69,24 @@ void TdmDados::carregar(const QString &nome)
     fmPrincipal->lerEscola(secoes);
     fmDadosEscola->lerEscola(secoes);
     fmPrincipal->mostrarNomeArquivo(arquivoPlano);
+    lerListas(secoes);
+}
+
+void TdmDados::lerListas(const ListaNos &secoes)
+{
     controleProblemas->lerProblemas(secoes);
     controleVotantes->lerCategorias(secoes);
     controleNotas->lerNotas(secoes);
     controleNotas->lerIndicadores(secoes);
     controleNotas->lerCausas(secoes);
     controleNotas->mostrarCategoria(0);
+}
+
+void TdmDados::gravarListas(DocumentoXml &documento)
+{
+    controleProblemas->gravarProblemas(documento);
+    controleVotantes->gravarCategorias(documento);
+    controleNotas->gravarNotas(documento);
 }
 
 void TdmDados::salvar(const QString &nome)
@@ -85,9 +97,7 @@ void TdmDados::salvar(const QString &nome)
         xmlDoc.ativar();
         xmlDoc.criarRaiz(raizPlano, espacoNomesPlano);
         fmDadosEscola->gravarEscola(xmlDoc);
-        controleProblemas->gravarProblemas(xmlDoc);
-        controleVotantes->gravarCategorias(xmlDoc);
-        controleNotas->gravarNotas(xmlDoc);
+        gravarListas(xmlDoc);
 
         arquivoPlano = nomeRelativo(nome, diretorioInicial);
         xmlDoc.salvar(arquivoPlano);

@@ -35,6 +35,11 @@ public:
     void prepararAta();             // saves, then fills fmRelatorio
     ListaNos prepararOrganograma(); // saves, then hands out the sections
 
+    // The lists' sections (problems, categories, grades and analysis), written and read in the
+    // order their readers need; the school's section is not among them.
+    static void gravarListas(DocumentoXml &documento);
+    static void lerListas(const ListaNos &secoes);
+
     DocumentoXml xmlDoc;
     QString arquivoPlano;
     QString diretorioInicial;

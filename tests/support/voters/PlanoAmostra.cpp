@@ -1,5 +1,6 @@
 #include "support/voters/PlanoAmostra.h"
 
+#include "data/TdmDados.h"
 #include "grading/ControleNotas.h"
 #include "grading/TfrNotas.h"
 #include "problems/ControleProblemas.h"
@@ -53,9 +54,7 @@ DocumentoXml salvarPlano()
 {
     DocumentoXml documento;
     documento.criarRaiz(QStringLiteral("planejamento"), QStringLiteral("xmlns"));
-    controleProblemas->gravarProblemas(documento);
-    controleVotantes->gravarCategorias(documento);
-    controleNotas->gravarNotas(documento);
+    TdmDados::gravarListas(documento);
     return documento;
 }
 
@@ -65,13 +64,7 @@ void abrirPlano(const DocumentoXml &documento)
     copia.carregarBytes(documento.paraBytes());
     controleProblemas->esvaziar();
     controleVotantes->esvaziar();
-    const ListaNos secoes = copia.secoes();
-    controleProblemas->lerProblemas(secoes);
-    controleVotantes->lerCategorias(secoes);
-    controleNotas->lerNotas(secoes);
-    controleNotas->lerIndicadores(secoes);
-    controleNotas->lerCausas(secoes);
-    controleNotas->mostrarCategoria(0);
+    TdmDados::lerListas(copia.secoes());
 }
 
 QByteArray bytesSecoes(DocumentoXml &documento)
