@@ -32,6 +32,11 @@ struct MedidasFixas {
 constexpr MedidasFixas fixasTela{2, 10, 10, 4};
 constexpr MedidasFixas fixasImpressora{16, 60, 80, 32};
 
+bool continuaCaractere(QChar caractere)
+{
+    return caractere.isLowSurrogate() || caractere.isMark();
+}
+
 QString numerado(const QString &prefixo, int numero, const QString &texto)
 {
     return prefixo + QString::number(numero) + QStringLiteral(": ") + texto;
@@ -388,6 +393,11 @@ QStringList Organograma::quebrarTexto(const QString &texto, int disponivel)
         }
         if (k > 0 && w >= disponivel)
             trecho.truncate(k);
+        // A line never ends inside a character: between the halves of a surrogate pair, or
+        // before a combining mark (an accent typed apart from its letter).
+        for (int fim = p - 1 + static_cast<int>(trecho.size());
+             fim < comprimento && continuaCaractere(texto.at(fim)); ++fim)
+            trecho += texto.at(fim);
         p += static_cast<int>(trecho.size());
         linhas.append(trecho);
     }
@@ -529,8 +539,13 @@ void Organograma::desenharPassagem(const DadosOrganograma &dados, int causa, int
     const QSize area =
         superficie != nullptr ? QSize(superficie->width(), superficie->height()) : quadro.size();
     retangulo(emImpressao ? corFundo : corTexto, {0, 0, area.width(), area.height()});
-    escreverTexto(m.margem, m.margem,
-                  QStringLiteral("Plano: ") + nomePlano + QStringLiteral(" - Data: ") + dados.data);
+    // A long plan name (its folders) gives way in the middle, so the title stays on the page
+    // with its date; the margins on both sides leave the useful width.
+    const QString titulo =
+        QStringLiteral("Plano: ") + nomePlano + QStringLiteral(" - Data: ") + dados.data;
+    escreverTexto(
+        m.margem, m.margem,
+        QFontMetrics(fonte(), superficie).elidedText(titulo, Qt::ElideMiddle, m.larguraUtil));
     if (!dados.existeProblema)
         return;
 
