@@ -168,7 +168,9 @@ QByteArray DocumentoXml::paraBytes() const
     // Windows-1252; they are written as the readers read them, as U+FFFD.
     if (!ehUtf8Valido(escritor.bytes))
         escritor.bytes = utf8ParaTexto(escritor.bytes).toUtf8();
-    // Texts hold LF only (ElementoXml normalises them), so every LF becomes CR LF.
+    // A CR in a text came from a reference (&#13;; ElementoXml writes LF only): it is written
+    // as one, or the next load would take it for a line end. Then every LF becomes CR LF.
+    escritor.bytes.replace("\r", "&#13;");
     escritor.bytes.replace("\n", "\r\n");
     return escritor.bytes;
 }
