@@ -1,5 +1,6 @@
 // The chart's layout. The first bytes choose what the chart window chooses (screen or paper,
-// their sizes and resolutions, the problem and the cause); the rest is a plan file. The chart
+// their sizes and resolutions, the problem and the cause, the plan's folder) and where an
+// earlier chart left the pages of its parts; the rest is a plan file. The chart
 // is laid out as the window does it, on its picture, and recorded page by page on a surface of
 // the same size; every text it wraps is also drawn alone on a surface tall enough for all of it.
 
@@ -30,6 +31,7 @@ constexpr std::array<int, 3> resolucoesImpressora = {300, 600, 1200};
 
 struct Escolha {
     bool papel = false;
+    int paginaAnterior = 1; // where an earlier chart left every part (they share it)
     TelaOrganograma tela;
     QSize pagina;
     int resolucaoPagina = 600;
@@ -66,6 +68,7 @@ Escolha escolher(const QByteArray &bytes, const ListaNos &secoes)
     const QSize papel = papeis[static_cast<size_t>(byte(1) % papeis.size())];
     escolha.resolucaoPagina = resolucoesImpressora[byte(2) % resolucoesImpressora.size()];
     escolha.pagina = papel * escolha.resolucaoPagina / 10;
+    escolha.paginaAnterior = 1 + ((byte(0) >> 3) & 7);
     if ((byte(0) >> 2) & 1)
         escolha.pagina.transpose();
     escolha.tela.pagina = escolha.pagina;
@@ -132,7 +135,8 @@ bool cabeNaLargura(const DadosOrganograma &dados)
 }
 
 // The window: its picture counted and page 1 painted, then its pages recorded one by one.
-QString verificarTela(Organograma &organograma, const Escolha &escolha, bool cabe)
+QString verificarTela(Organograma &organograma, const Escolha &escolha,
+                      const DadosOrganograma &dados)
 {
     organograma.medidasTela(escolha.tela);
     organograma.desenharOrganograma(escolha.problema, escolha.causa, Organograma::paginaContagem);
@@ -144,8 +148,9 @@ QString verificarTela(Organograma &organograma, const Escolha &escolha, bool cab
     organograma.definirMedidas(organograma.medidas(), &gravadora);
     organograma.desenharOrganograma(escolha.problema, escolha.causa, Organograma::paginaContagem);
     const int total = organograma.totalPaginas;
+    // Without a problem nothing but the title is drawn, on the one page there is.
     for (int secao : paginaDaSecao) {
-        if (secao < 1 || secao > total)
+        if (dados.existeProblema && (secao < 1 || secao > total))
             return falha("a part of the chart is on a page the buttons never reach");
     }
     for (int pagina = 1; pagina <= std::min(total, paginasVistas); ++pagina) {
@@ -153,7 +158,7 @@ QString verificarTela(Organograma &organograma, const Escolha &escolha, bool cab
         organograma.desenharOrganograma(escolha.problema, escolha.causa, pagina);
         if (organograma.paginaAtual != pagina || organograma.totalPaginas != total)
             return falha("showing a page changes the pages");
-        if (cabe) {
+        if (cabeNaLargura(dados)) {
             if (QString erro = verificarDentro(gravadora, organograma.fonte()); !erro.isEmpty())
                 return erro + QStringLiteral(" (screen page %1)").arg(pagina);
         }
@@ -162,7 +167,8 @@ QString verificarTela(Organograma &organograma, const Escolha &escolha, bool cab
 }
 
 // Paper: one print run, as many pages begun as the count found.
-QString verificarPapel(Organograma &organograma, const Escolha &escolha, bool cabe)
+QString verificarPapel(Organograma &organograma, const Escolha &escolha,
+                       const DadosOrganograma &dados)
 {
     organograma.medidasTela(escolha.tela);
     SuperficieGravadora gravadora(escolha.pagina, escolha.resolucaoPagina);
@@ -173,7 +179,7 @@ QString verificarPapel(Organograma &organograma, const Escolha &escolha, bool ca
     organograma.concluirImpressao();
     if (gravadora.pagina != organograma.totalPaginas)
         return falha("the pages printed are not the pages counted");
-    return cabe ? verificarDentro(gravadora, organograma.fonte()) : QString();
+    return cabeNaLargura(dados) ? verificarDentro(gravadora, organograma.fonte()) : QString();
 }
 
 // Each text of the chart wrapped alone: every character drawn once, none cut in two.
@@ -193,15 +199,19 @@ QString verificarQuebras(Organograma &organograma, const DadosOrganograma &dados
             if (QString erro = verificarTexto(trecho.texto); !erro.isEmpty())
                 return erro;
             // A run of one script starts with a mark only where a line does.
-            if (trecho.texto.front().isMark() && !texto.front().isMark())
+            if (!trecho.texto.isEmpty() && trecho.texto.front().isMark() && !texto.front().isMark())
                 return falha("a line starts with a mark cut from its letter", texto);
             desenhado += trecho.texto;
         }
-        QString esperado = texto;
-        std::sort(desenhado.begin(), desenhado.end());
-        std::sort(esperado.begin(), esperado.end());
-        if (desenhado.trimmed() != esperado.trimmed())
-            return falha("a wrapped text is not drawn whole and once", texto);
+        // Blanks are no ink, and the painter shows a tab as a space.
+        const auto tinta = [](QString caracteres) {
+            caracteres.removeIf([](QChar c) { return c.isSpace(); });
+            std::sort(caracteres.begin(), caracteres.end());
+            return caracteres;
+        };
+        if (tinta(desenhado) != tinta(texto))
+            return falha("a wrapped text is not drawn whole and once",
+                         ondeDiferem(tinta(texto), tinta(desenhado)));
     }
     return {};
 }
@@ -218,12 +228,12 @@ QString organograma(const QByteArray &bytes)
     const ListaNos secoes = documento->secoes();
     const Escolha escolha = escolher(bytes, secoes);
     const DadosOrganograma dados = DadosOrganograma::ler(secoes, escolha.problema, escolha.causa);
-    const bool cabe = cabeNaLargura(dados);
+    paginaDaSecao.fill(escolha.paginaAnterior);
 
     Organograma desenho;
     desenho.definirPlano(secoes, escolha.nomePlano);
-    const QString erro = escolha.papel ? verificarPapel(desenho, escolha, cabe)
-                                       : verificarTela(desenho, escolha, cabe);
+    const QString erro = escolha.papel ? verificarPapel(desenho, escolha, dados)
+                                       : verificarTela(desenho, escolha, dados);
     if (!erro.isEmpty())
         return erro;
     return verificarQuebras(desenho, dados, escolha.largura);
