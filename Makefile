@@ -4,6 +4,8 @@ TIPO       ?= Debug
 PASTA_PLANOS ?= $(HOME)/Sorvane
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
+# Extra CMake options for the build folder, e.g. OPCOES=-DSORVANE_AVISOS_COMO_ERROS=ON (CI).
+OPCOES     ?=
 
 .PHONY: run test build configure dependencias clean install sanitize fuzz e2e bench
 
@@ -11,7 +13,7 @@ dependencias:
 	@bash scripts/instalar-dependencias
 
 configure: dependencias
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TIPO) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TIPO) $(OPCOES) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
