@@ -36,13 +36,12 @@ install: build
 # The Debian package, from a Release build of its own for /usr with Debian's hardening flags:
 # build-deb/sorvane_<version>_<arch>.deb, then lintian, which fails on errors and lists warnings.
 BUILD_DEB ?= build-deb
+BANDEIRAS_DEB = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 deb: dependencias
 	@cmake -S . -B $(BUILD_DEB) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORVANE_TESTES=OFF \
 		-DCMAKE_INSTALL_PREFIX=/usr \
-		-DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) \
-			$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" \
-		>/dev/null
+		-DCMAKE_CXX_FLAGS="$$($(BANDEIRAS_DEB) CXXFLAGS) $$($(BANDEIRAS_DEB) CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(BANDEIRAS_DEB) LDFLAGS)" >/dev/null
 	@cmake --build $(BUILD_DEB) -j $(JOBS)
 	@rm -f $(BUILD_DEB)/sorvane_*.deb
 	@cd $(BUILD_DEB) && cpack -G DEB >/dev/null
