@@ -42,7 +42,8 @@ private Q_SLOTS:
     void teclasAlcancamOComando_data()
     {
         // `documento`: the menu item whose window holds the button `alvo`; none for the main
-        // window, where `alvo` is a menu item. `mostrado`: the keys as the menu shows them.
+        // window, where `alvo` is a menu item. `mostrado`: the keys as menus and the guide show
+        // them.
         QTest::addColumn<QString>("documento");
         QTest::addColumn<QString>("alvo");
         QTest::addColumn<QKeySequence>("teclas");
@@ -89,11 +90,9 @@ private Q_SLOTS:
         }
 
         int cliques = -1;
-        QString botaoVisto;
         programa->interacao.modais.enqueue([&](QDialog &janela) {
             auto *botao = janela.findChild<QPushButton *>(alvo);
             if (botao && ativar(&janela)) {
-                botaoVisto = botao->shortcut().toString(QKeySequence::NativeText);
                 QSignalSpy espiao(botao, &QPushButton::clicked);
                 QTest::keySequence(&janela, teclas);
                 // A button's shortcut presses it visibly: the click comes a moment later.
@@ -107,7 +106,6 @@ private Q_SLOTS:
         QVERIFY(item);
         item->trigger();
         QCOMPARE(cliques, 1);
-        QCOMPARE(botaoVisto, mostrado);
     }
 };
 
