@@ -195,9 +195,12 @@ void TfmPrincipal::criarMenu()
         novo->menuAction()->setObjectName(QString::fromLatin1(nome));
         return novo;
     };
-    auto item = [this](QMenu *pai, const char *nome, const QString &legenda, auto manipulador) {
+    // The keys every desktop program shares; the menu shows them beside the caption.
+    auto item = [this](QMenu *pai, const char *nome, const QString &legenda, auto manipulador,
+                       QKeySequence teclas = {}) {
         QAction *acao = pai->addAction(legenda);
         acao->setObjectName(QString::fromLatin1(nome));
+        acao->setShortcut(teclas);
         connect(acao, &QAction::triggered, this, manipulador);
         return acao;
     };
@@ -206,14 +209,18 @@ void TfmPrincipal::criarMenu()
     };
 
     QMenu *arquivo = menu("mItemArquivo", QStringLiteral("&Arquivo"));
-    item(arquivo, "mItemNovo", QStringLiteral("&Novo plano"), &TfmPrincipal::mItemNovoClick);
-    item(arquivo, "mItemAbrir", QStringLiteral("&Abrir plano"), &TfmPrincipal::mItemAbrirClick);
-    item(arquivo, "mItemSalvar", QStringLiteral("&Salvar"), &TfmPrincipal::mItemSalvarClick);
+    item(arquivo, "mItemNovo", QStringLiteral("&Novo plano"), &TfmPrincipal::mItemNovoClick,
+         QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(arquivo, "mItemAbrir", QStringLiteral("&Abrir plano"), &TfmPrincipal::mItemAbrirClick,
+         QKeySequence(Qt::CTRL | Qt::Key_O));
+    item(arquivo, "mItemSalvar", QStringLiteral("&Salvar"), &TfmPrincipal::mItemSalvarClick,
+         QKeySequence(Qt::CTRL | Qt::Key_S));
     separador(arquivo, "N4");
     item(arquivo, "mItemConfigurarImpress", QStringLiteral("&Configurar Impressão"),
          &TfmPrincipal::mItemConfigurarImpressClick);
     separador(arquivo, "N1");
-    item(arquivo, "mItemSair", QStringLiteral("Sai&r"), &TfmPrincipal::mItemSairClick);
+    item(arquivo, "mItemSair", QStringLiteral("Sai&r"), &TfmPrincipal::mItemSairClick,
+         QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *dados = menu("mItemDados", QStringLiteral("Dados"));
     item(dados, "iItemInstituicao", QStringLiteral("Dados da &Instituição"),
@@ -231,7 +238,7 @@ void TfmPrincipal::criarMenu()
          &TfmPrincipal::mItemSobreClick);
     separador(ajuda, "N2");
     item(ajuda, "mItemAjuda", QStringLiteral("&Como utilizar o aplicativo"),
-         &TfmPrincipal::mItemAjudaClick);
+         &TfmPrincipal::mItemAjudaClick, QKeySequence(Qt::Key_F1));
 }
 
 void TfmPrincipal::criarControladores()

@@ -164,6 +164,7 @@ void TfmDiagrama::criarComponentes()
     controles->addStretch(1);
     btnSalvarPdf = botao("btnSalvarPdf", QStringLiteral("Salvar PDF"));
     btnImprimir = botao("btnImprimir", QStringLiteral("Imprimir"));
+    btnImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     btnCancelar = botao("btnCancelar", QStringLiteral("Fechar"));
     layout->addWidget(painelInferior);
 
