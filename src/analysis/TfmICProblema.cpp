@@ -428,11 +428,13 @@ void TfmICProblema::carregarCausas(const ElementoXml &problema)
     AnaliseProblema lida;
     lida.carregarCausas(problema);
     assumirCausas(lida);
+    causasLidas = lida;
 }
 
 void TfmICProblema::carregarOperacoes(const ListaNos &filhos)
 {
-    AnaliseProblema lida = analise();
+    AnaliseProblema lida = causasLidas ? *causasLidas : analise();
+    causasLidas.reset();
     try {
         lida.carregarOperacoes(filhos);
     } catch (const ErroSorvane &) {
