@@ -595,6 +595,25 @@ private Q_SLOTS:
         if (!primeiroCampo.isNull())
             QCOMPARE(janela.ficha(0)->operacao(0)->texto(0), primeiroCampo);
     }
+
+    // The cells' editor takes a text of any length and gives it back whole.
+    void textoLongoNaoECortadoAoEditar()
+    {
+        const QString longo(40000, u'x');
+        TfmICProblema janela;
+        janela.definirIndicador(1, longo);
+        janela.definirCausa(1, longo);
+        janela.show();
+        for (QTableWidget *grade : {janela.sgIndicadores, janela.sgCausas}) {
+            grade->editItem(grade->item(1, 1));
+            auto *editor = grade->viewport()->findChild<QLineEdit *>();
+            editor->end(false);
+            QTest::keyClicks(editor, QStringLiteral("!"));
+        }
+        janela.accept();
+        QCOMPARE(janela.indicador(1), longo + u'!');
+        QCOMPARE(janela.causa(1), longo + u'!');
+    }
 };
 
 SORVANE_TESTE_MAIN(TesteICProblema)
