@@ -4,6 +4,7 @@
 
 #include "app/CaixaCor.h"
 #include "app/DelegadoTexto.h"
+#include "app/RodaComFoco.h"
 #include "grading/ControleNotas.h"
 #include "voters/ControleVotantes.h"
 
@@ -96,6 +97,7 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     for (int n = 1; n <= maximoVotantes; ++n)
         cbQuantidade->addItem(QString::number(n));
     cbQuantidade->setCurrentIndex(0);
+    rodaSoComFoco(cbQuantidade);
     lblQuantidade->setBuddy(cbQuantidade);
 
     lblIdentificador = new QLabel(QStringLiteral("Identificador:"), painel);
