@@ -38,11 +38,10 @@ QLabel *rotulo(const char *nome, const QString &texto, QWidget *pai)
     return label;
 }
 
-QLineEdit *campo(const char *nome, int limite, QWidget *pai)
+EditLimitado *campo(const char *nome, int limite, QWidget *pai)
 {
-    auto *edit = new QLineEdit(pai);
+    auto *edit = new EditLimitado(limite, pai);
     edit->setObjectName(QString::fromLatin1(nome));
-    edit->setMaxLength(limite);
     return edit;
 }
 
@@ -151,14 +150,12 @@ void TfmDadosEscola::criarPainelInferior()
 // The typing limit does not cut a name read from a file, which the next save would lose.
 void TfmDadosEscola::definirEscola(const QString &texto)
 {
-    edNomeEscola->setMaxLength(std::max<int>(limiteNome, static_cast<int>(texto.size())));
-    edNomeEscola->setText(texto);
+    edNomeEscola->definirTexto(texto);
 }
 
 void TfmDadosEscola::definirDiretor(const QString &texto)
 {
-    edNomeDiretor->setMaxLength(std::max<int>(limiteNome, static_cast<int>(texto.size())));
-    edNomeDiretor->setText(texto);
+    edNomeDiretor->definirTexto(texto);
 }
 
 void TfmDadosEscola::definirData(const QString &texto)

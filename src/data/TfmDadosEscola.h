@@ -4,6 +4,7 @@
 // the plan's date while the program runs. At start-up it also names the plan file, and its Ok
 // opens or creates that plan; after that first Ok the plan-name part stays disabled.
 
+#include "app/EditLimitado.h"
 #include "data/DocumentoXml.h"
 
 #include <QDialog>
@@ -41,9 +42,9 @@ public:
 
     QFrame *painelSup = nullptr;
     QLabel *lblNomeEscola = nullptr;
-    QLineEdit *edNomeEscola = nullptr;
+    EditLimitado *edNomeEscola = nullptr;
     QLabel *lblNomeDiretor = nullptr;
-    QLineEdit *edNomeDiretor = nullptr;
+    EditLimitado *edNomeDiretor = nullptr;
     QLabel *lblDataPlanejamento = nullptr;
     QDateEdit *dtpDataPlanejamento = nullptr;
     QLineEdit *edNomePlanejamento = nullptr;

@@ -1,6 +1,7 @@
 #include "grading/TfrNotas.h"
 
 #include "app/Painel.h"
+#include "app/RodaComFoco.h"
 
 #include "data/ElementoXml.h"
 #include "data/Erros.h"
@@ -56,6 +57,7 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
         caixa->setEditable(false);
         caixa->addItems(itens);
         caixa->setCurrentIndex(0);
+        rodaSoComFoco(caixa);
         if (v == 0)
             alturaCaixa = caixa->sizeHint().height(); // the same for every box
         caixa->setGeometry(esquerdaCaixa + passoColuna * v, topoCaixa, larguraCaixa, alturaCaixa);
