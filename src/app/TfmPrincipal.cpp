@@ -378,7 +378,7 @@ bool TfmPrincipal::podeDeixarOPlano(bool perguntarSempre)
 }
 
 // A plan without a file is named before anything writes it.
-bool TfmPrincipal::planoTemArquivo()
+bool TfmPrincipal::garantirArquivoDoPlano()
 {
     return dmDados->temArquivo() || salvarComo();
 }
@@ -461,7 +461,7 @@ void TfmPrincipal::iItemInstituicaoClick()
 
 void TfmPrincipal::mItemGerarCedulaClick()
 {
-    if (!planoTemArquivo())
+    if (!garantirArquivoDoPlano())
         return;
     JanelaDeUmUso<TfmCedula> janela(fmCedula, this);
     dmDados->prepararCedula();
@@ -470,7 +470,7 @@ void TfmPrincipal::mItemGerarCedulaClick()
 
 void TfmPrincipal::mItemGerarAtaClick()
 {
-    if (!planoTemArquivo())
+    if (!garantirArquivoDoPlano())
         return;
     JanelaDeUmUso<TfmRelatorio> janela(fmRelatorio, this);
     dmDados->prepararAta();
@@ -479,7 +479,7 @@ void TfmPrincipal::mItemGerarAtaClick()
 
 void TfmPrincipal::mItemGerarOrganogramaClick()
 {
-    if (!planoTemArquivo())
+    if (!garantirArquivoDoPlano())
         return;
     JanelaDeUmUso<TfmDiagrama> janela(fmDiagrama, this);
     const ListaNos secoes = dmDados->prepararOrganograma();

@@ -75,7 +75,7 @@ private:
     void limparCabecalho();
     bool salvarComo();
     bool podeDeixarOPlano(bool perguntarSempre);
-    bool planoTemArquivo();
+    bool garantirArquivoDoPlano();
 
     QFrame *painelPrincipal = nullptr;
     QLabel *lblNomeEscola = nullptr;

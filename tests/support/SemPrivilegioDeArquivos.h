@@ -4,9 +4,11 @@
 // CAP_DAC_OVERRIDE and CAP_DAC_READ_SEARCH from the thread's effective set, and gives back at
 // the end what the permitted set allows.
 
+#ifdef __linux__
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#endif
 
 namespace apoio {
 
@@ -16,8 +18,9 @@ public:
     ~SemPrivilegioDeArquivos() { trocar(true); }
 
 private:
-    static void trocar(bool devolver)
+    static void trocar([[maybe_unused]] bool devolver)
     {
+#ifdef __linux__
         constexpr unsigned dac = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
         __user_cap_header_struct cabecalho{_LINUX_CAPABILITY_VERSION_3, 0};
         __user_cap_data_struct dados[2]{};
@@ -26,6 +29,7 @@ private:
         dados[0].effective =
             devolver ? dados[0].effective | (dados[0].permitted & dac) : dados[0].effective & ~dac;
         syscall(SYS_capset, &cabecalho, dados);
+#endif
     }
 };
 
