@@ -9,6 +9,7 @@
 
 #include <QDateEdit>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -104,9 +105,7 @@ void TfmDadosEscola::criarPainelSuperior()
 
     edNomePlanejamento = campo("edNomePlanejamento", std::numeric_limits<int>::max(), painelSup);
     edNomePlanejamento->setText(textoConvite);
-    QFont italico = edNomePlanejamento->font();
-    italico.setItalic(true);
-    edNomePlanejamento->setFont(italico);
+    italicoNoNomePlano(true);
     edNomePlanejamento->installEventFilter(this);
 
     btnAbrirPlanejamento = botao("btnAbrirPlanejamento", QStringLiteral("Abrir"), painelSup);
@@ -171,6 +170,34 @@ void TfmDadosEscola::definirNomePlano(const QString &texto)
     edNomePlanejamento->setText(texto);
 }
 
+int TfmDadosEscola::exibir()
+{
+    const QString escola = nomeEscola();
+    const QString diretor = nomeDiretor();
+    const QDate data = dataPlano();
+    const QString plano = nomePlano();
+    const bool italico = edNomePlanejamento->font().italic();
+    const int resultado = interacao().exibirModal(*this);
+    if (resultado != QDialog::Accepted) {
+        definirEscola(escola);
+        definirDiretor(diretor);
+        dtpDataPlanejamento->setDate(data);
+        definirNomePlano(plano);
+        italicoNoNomePlano(italico);
+    }
+    return resultado;
+}
+
+void TfmDadosEscola::habilitarParteDoPlano(bool habilitar)
+{
+    if (habilitar) {
+        definirNomePlano(textoConvite);
+        italicoNoNomePlano(true);
+    }
+    edNomePlanejamento->setEnabled(habilitar);
+    btnAbrirPlanejamento->setEnabled(habilitar);
+}
+
 QString TfmDadosEscola::nomeEscola() const
 {
     return edNomeEscola->text();
@@ -230,10 +257,15 @@ bool TfmDadosEscola::eventFilter(QObject *objeto, QEvent *evento)
 
 void TfmDadosEscola::edNomePlanejamentoEnter()
 {
-    QFont fonte = edNomePlanejamento->font();
-    fonte.setItalic(false);
-    edNomePlanejamento->setFont(fonte);
+    italicoNoNomePlano(false);
     edNomePlanejamento->selectAll();
+}
+
+void TfmDadosEscola::italicoNoNomePlano(bool italico)
+{
+    QFont fonte = edNomePlanejamento->font();
+    fonte.setItalic(italico);
+    edNomePlanejamento->setFont(fonte);
 }
 
 void TfmDadosEscola::btnAbrirPlanejamentoClick()
@@ -246,10 +278,10 @@ void TfmDadosEscola::btnAbrirPlanejamentoClick()
 
     xmlDoc.ativar();
     const QString nome = edNomePlanejamento->text();
-    if (!arquivoExiste(nome))
+    if (!QFileInfo::exists(nome))
         return;
     try {
-        xmlDoc.carregar(nome);
+        xmlDoc = TdmDados::lerArquivoPlano(nome);
         lerEscola(xmlDoc.secoes());
     } catch (const std::exception &erro) {
         interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
@@ -263,23 +295,23 @@ void TfmDadosEscola::btnOkClick()
     if (parteDoPlanoHabilitada()) {
         if (!abrirOuCriarPlano(nomePlano()))
             return; // the dialog stays open so that another name can be tried
-        edNomePlanejamento->setEnabled(false);
-        btnAbrirPlanejamento->setEnabled(false);
+        habilitarParteDoPlano(false);
     }
     accept();
 }
 
+// A name that exists is opened, never written over: after "Novo plano" as at start-up. A
+// folder, a device or a file that is not a plan is refused with the reason.
 bool TfmDadosEscola::abrirOuCriarPlano(const QString &nome)
 {
-    if (!arquivoExiste(nome)) {
+    if (!QFileInfo::exists(nome)) {
         dmDados->limpar(true);
         dmDados->salvar(nome);
         return true;
     }
     try {
-        // Parsed before the lists are emptied, so a damaged file costs nothing.
-        DocumentoXml prova;
-        prova.carregar(nome);
+        // Read before the lists are emptied, so a damaged file costs nothing.
+        TdmDados::lerArquivoPlano(nome);
         dmDados->limpar(false);
         dmDados->carregar(nome);
         return true;

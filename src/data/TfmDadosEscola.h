@@ -1,8 +1,10 @@
 #pragma once
 
 // The "Plano Escolar" dialog: the only store of the school's name, the head teacher's name and
-// the plan's date while the program runs. At start-up it also names the plan file, and its Ok
-// opens or creates that plan; after that first Ok the plan-name part stays disabled.
+// the plan's date while the program runs. At start-up, and again after "Novo plano", it also
+// names the plan file: Ok opens the named plan when the file exists, or creates it. Otherwise
+// the plan-name part is disabled. Cancel puts every field back as it was when the dialog
+// opened, so the fields never hold what the header does not show.
 
 #include "app/EditLimitado.h"
 #include "data/DocumentoXml.h"
@@ -30,6 +32,11 @@ public:
     void definirDiretor(const QString &texto);
     void definirData(const QString &texto); // today's date when the text is not a date
     void definirNomePlano(const QString &texto);
+
+    // Shows the dialog modally; any answer but Ok restores the fields.
+    int exibir();
+    // Enabling starts the plan-name box over from its prompt, as at start-up.
+    void habilitarParteDoPlano(bool habilitar);
 
     void gravarEscola(DocumentoXml &documento) const;
     void lerEscola(const ListaNos &secoes);
@@ -68,6 +75,7 @@ private:
     void criarPainelSuperior();
     void criarPainelInferior();
     bool abrirOuCriarPlano(const QString &nome);
+    void italicoNoNomePlano(bool italico);
 };
 
 extern TfmDadosEscola *fmDadosEscola;

@@ -1,6 +1,8 @@
 #include "documents/ServicoImpressao.h"
 
 #include "app/Interacao.h"
+#include "data/Caminhos.h"
+#include "data/TdmDados.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -24,6 +26,71 @@ const QString ServicoImpressao::textoFalhaImpressao =
 namespace {
 
 const QString extensaoPdf = QStringLiteral("pdf");
+const QString perguntaSubstituir =
+    QStringLiteral("O arquivo \"%1\" já existe.\nDeseja substituí-lo?");
+const QString recusaPlano =
+    QStringLiteral("\"%1\" é o arquivo do plano aberto; o PDF não pode ser gravado sobre ele.\n"
+                   "Escolha outro nome.");
+const QString recusaConfiguracao =
+    QStringLiteral("\"%1\" guarda a configuração do programa; o PDF não pode ser gravado sobre "
+                   "ele.\nEscolha outro nome.");
+
+bool mesmoArquivo(const QString &um, const QString &outro)
+{
+    const QFileInfo a(um);
+    const QFileInfo b(outro);
+    if (a.exists() && b.exists())
+        return a.canonicalFilePath().compare(b.canonicalFilePath(), caixaDosNomes) == 0;
+    return QDir::cleanPath(a.absoluteFilePath())
+               .compare(QDir::cleanPath(b.absoluteFilePath()), caixaDosNomes) == 0;
+}
+
+// Why a PDF may not be written over `arquivo`; empty when it may.
+QString recusaDoArquivo(const QString &arquivo)
+{
+    if (!dmDados)
+        return {};
+    const QString nativo = QDir::toNativeSeparators(arquivo);
+    if (dmDados->temArquivo() && mesmoArquivo(arquivo, dmDados->arquivoPlano))
+        return recusaPlano.arg(nativo);
+    if (mesmoArquivo(arquivo, dmDados->diretorioInicial + TdmDados::arquivoConfiguracao))
+        return recusaConfiguracao.arg(nativo);
+    return {};
+}
+
+QString comExtensaoPdf(const QString &arquivo)
+{
+    return QFileInfo(arquivo).suffix().isEmpty() ? arquivo + u'.' + extensaoPdf : arquivo;
+}
+
+// The PDF's file name as the user settles it; empty when the user gives up. "No" to replacing
+// a file, or a name refused, brings the dialog back for another name.
+QString escolherArquivoPdf(const QString &sugestao)
+{
+    QString proposta = comExtensaoPdf(sugestao);
+    for (;;) {
+        const QString escolhido = interacao().arquivoParaSalvar(proposta);
+        if (escolhido.isEmpty())
+            return {};
+        const QString arquivo = comExtensaoPdf(escolhido);
+        if (const QString recusa = recusaDoArquivo(arquivo); !recusa.isEmpty()) {
+            interacao().mensagem(Icone::Informacao, recusa);
+            continue;
+        }
+        const QFileInfo informacao(arquivo);
+        if (!informacao.exists() || informacao.isDir())
+            return arquivo;
+        switch (interacao().perguntar(perguntaSubstituir.arg(QDir::toNativeSeparators(arquivo)))) {
+        case Resposta::Sim:
+            return arquivo;
+        case Resposta::Nao:
+            proposta = arquivo;
+            continue;
+        case Resposta::Abortar:
+            return {};
+        }
+    }
+}
 
 QString mensagemFalhaPdf(const QString &arquivo)
 {
@@ -181,20 +248,26 @@ bool ServicoImpressao::imprimirDocumento(const QTextDocument &texto, const QStri
     return true;
 }
 
-bool ServicoImpressao::salvarPdf(const QTextDocument &texto, const QString &titulo,
-                                 const QString &sugestao)
+bool ServicoImpressao::salvarPdf(const QString &sugestao,
+                                 const std::function<bool(QPrinter &)> &imprimir)
 {
-    QString arquivo = interacao().arquivoParaSalvar(sugestao);
+    const QString arquivo = escolherArquivoPdf(sugestao);
     if (arquivo.isEmpty())
         return false;
-    if (QFileInfo(arquivo).suffix().isEmpty())
-        arquivo += u'.' + extensaoPdf;
     const std::unique_ptr<QPrinter> pdf = impressoraPdf(arquivo);
-    if (!imprimirTexto(*pdf, texto, areaComMargens(tamanhoPagina(*pdf)), titulo)) {
+    if (!imprimir(*pdf)) {
         interacao().mensagem(Icone::Informacao, mensagemFalhaPdf(arquivo));
         return false;
     }
     return true;
+}
+
+bool ServicoImpressao::salvarPdf(const QTextDocument &texto, const QString &titulo,
+                                 const QString &sugestao)
+{
+    return salvarPdf(sugestao, [&](QPrinter &pdf) {
+        return imprimirTexto(pdf, texto, areaComMargens(tamanhoPagina(pdf)), titulo);
+    });
 }
 
 void ServicoImpressao::simularImpressorasParaTestes(std::optional<int> quantidade)

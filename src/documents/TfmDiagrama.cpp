@@ -38,8 +38,6 @@ const QString semImpressora =
 const QString impressaoCancelada = QStringLiteral("Impressão cancelada");
 const QString falhaImpressao = QStringLiteral("Não foi possível imprimir o organograma.\n"
                                               "Verifique a impressora e tente novamente.");
-const QString falhaPdf = QStringLiteral("Não foi possível gravar o arquivo \"%1\".\n"
-                                        "Escolha outro local e tente novamente.");
 const QString sugestaoPdf = QStringLiteral("organograma.pdf");
 
 QPrinter *impressoraDeTeste = nullptr;
@@ -289,15 +287,12 @@ void TfmDiagrama::btnImprimirClick()
 
 void TfmDiagrama::btnSalvarPdfClick()
 {
-    const QString arquivo = interacao().arquivoParaSalvar(sugestaoPdf);
-    if (arquivo.isEmpty())
-        return;
-    const auto pdf = ServicoImpressao::impressoraPdf(arquivo);
-    const bool gravado = imprimirEm(*pdf);
-    medidasTela();
-    redesenhar();
-    if (!gravado)
-        interacao().mensagem(Icone::Informacao, falhaPdf.arg(arquivo));
+    ServicoImpressao::salvarPdf(sugestaoPdf, [this](QPrinter &pdf) {
+        const bool gravado = imprimirEm(pdf);
+        medidasTela();
+        redesenhar();
+        return gravado;
+    });
 }
 
 bool TfmDiagrama::imprimirEm(QPrinter &destino)

@@ -221,12 +221,14 @@ private Q_SLOTS:
         QString causa;
         QString revisao;
         int operacoes = -1;
+        Qt::TextFormat formato = Qt::AutoText;
         roteiro.modais.enqueue([&](QDialog &dialogo) {
             TfmOperacoes &ficha = comoFicha(dialogo);
             titulo = ficha.windowTitle();
             causa = ficha.lblCausa->text();
             revisao = ficha.memoRevGeral->texto();
             operacoes = ficha.numOperacoes();
+            formato = ficha.lblCausa->textFormat();
             return int(QDialog::Accepted);
         });
         roteiro.modais.enqueue([&](QDialog &dialogo) {
@@ -237,6 +239,7 @@ private Q_SLOTS:
         QCOMPARE(roteiro.janelasModais, QStringList{QStringLiteral("fmOperacoes")});
         QCOMPARE(titulo, QStringLiteral("Problema: Evasão escolar"));
         QCOMPARE(causa, QStringLiteral("Causa: Falta de transporte"));
+        QCOMPARE(formato, Qt::PlainText); // a cause is shown as typed, never as markup
         QCOMPARE(revisao, QStringLiteral("antes"));
         QCOMPARE(operacoes, 1);
 

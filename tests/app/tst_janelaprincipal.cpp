@@ -103,13 +103,16 @@ private Q_SLOTS:
 
     void mostrarTornaVisivel()
     {
-        fmPrincipal->mostrarEscola(QStringLiteral("E. E. Aurora"));
+        fmPrincipal->mostrarEscola(QStringLiteral("<i>Colégio</i> & Filhos"));
         fmPrincipal->mostrarDiretor(QString());
-        fmPrincipal->mostrarNomeArquivo(QStringLiteral("plano.xml"));
-        QCOMPARE(achar<QLabel>("lblNomeEscola")->text(), QStringLiteral("E. E. Aurora"));
+        fmPrincipal->mostrarNomeArquivo(QStringLiteral("<b>plano</b>.xml"));
+        QCOMPARE(achar<QLabel>("lblNomeEscola")->text(), QStringLiteral("<i>Colégio</i> & Filhos"));
         QVERIFY(!achar<QLabel>("lblNomeEscola")->isHidden());
         QVERIFY(!achar<QLabel>("lblNomeDiretor")->isHidden());
-        QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("plano.xml"));
+        QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("<b>plano</b>.xml"));
+        // What the user typed is shown as typed, never as markup.
+        for (const QLabel *rotulo : fmPrincipal->findChildren<QLabel *>())
+            QVERIFY(!rotulo->text().contains(u'<') || rotulo->textFormat() == Qt::PlainText);
     }
 
     void lerEscolaParaNoPrimeiroQueFalta_data()

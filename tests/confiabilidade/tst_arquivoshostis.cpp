@@ -29,6 +29,7 @@
 #include <QTextEdit>
 #include <cmath>
 #include <memory>
+#include <sys/stat.h>
 #include <tuple>
 
 // Plan files made to hurt: damaged, enormous, deep, lying or stuffed. Each gets a message in
@@ -151,6 +152,10 @@ private Q_SLOTS:
         QTest::newRow("plano truncado")
             << maximo.left(maximo.size() / 2) << "o arquivo pode estar incompleto";
         QTest::newRow("só espaços") << QByteArray("  \r\n\t ") << "não tem elemento raiz";
+        QTest::newRow("XML de outro programa")
+            << QByteArray("<project><modelVersion>4.0.0</modelVersion></project>")
+            << "não é um plano escolar (o elemento principal é <project>";
+        QTest::newRow("canal (FIFO)") << QByteArray() << "não é um arquivo comum";
         QTest::newRow("acima do limite de tamanho")
             << QByteArray() // made on disk by the test, sparse
             << "tem 33 MB, mais que o limite de 32 MB de um plano; ele não foi lido.";
@@ -164,6 +169,11 @@ private Q_SLOTS:
         QFETCH(QString, motivo);
         const bool grande = QByteArray(QTest::currentDataTag()).startsWith("acima");
         auto preparar = [&] {
+            QFile::remove(hostil);
+            if (QByteArray(QTest::currentDataTag()).startsWith("canal")) {
+                QCOMPARE(mkfifo(qPrintable(hostil), 0600), 0);
+                return;
+            }
             apoio::gravarBytes(hostil, bytes);
             if (grande) {
                 QFile arquivo(hostil);

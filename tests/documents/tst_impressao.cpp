@@ -179,6 +179,7 @@ private Q_SLOTS:
         InteracaoRoteirizada roteiro;
         // Saving never depends on a printer.
         servico.simularImpressorasParaTestes(0);
+        QFile::remove(QStringLiteral("documento.pdf")); // the other row's; replacing asks first
         roteiro.arquivos.enqueue(QStringLiteral("documento.pdf"));
 
         JanelaDocumento janela(tipo, planoPadrao());

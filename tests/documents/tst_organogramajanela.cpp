@@ -7,6 +7,7 @@
 #include "support/organograma/SuperficieGravadora.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
@@ -358,9 +359,10 @@ private Q_SLOTS:
         const QString impossivel = QStringLiteral("pasta-que-nao-existe/organograma.pdf");
         QTest::newRow("pasta inexistente")
             << impossivel
-            << QStringList{QStringLiteral("Não foi possível gravar o arquivo \"%1\".\n"
-                                          "Escolha outro local e tente novamente.")
-                               .arg(impossivel)};
+            << QStringList{QStringLiteral("Não foi possível salvar o PDF \"%1\".\n"
+                                          "A pasta \"%2\" não existe.")
+                               .arg(impossivel, QDir::current().absoluteFilePath(
+                                                    QStringLiteral("pasta-que-nao-existe")))};
     }
 
     void salvarPdfCanceladoOuImpossivel()
