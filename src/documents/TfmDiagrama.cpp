@@ -84,8 +84,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        // The picture holds the screen's device pixels: drawn at its logical size, one to one.
         QPainter pintor(this);
-        pintor.drawImage(0, 0, desenho.imagem());
+        pintor.drawImage(QRect(QPoint(0, 0), desenho.tamanhoImagem()), desenho.imagem());
     }
 
 private:
@@ -205,17 +206,18 @@ void TfmDiagrama::preencherCausas()
 void TfmDiagrama::medidasTela()
 {
     TelaOrganograma tela;
-    if (const QScreen *primaria = QGuiApplication::primaryScreen()) {
-        tela.tela = primaria->size();
-        tela.pontosPorPolegada = qRound(primaria->logicalDotsPerInchY());
+    if (const QScreen *atual = screen()) {
+        tela.tela = atual->size();
+        tela.pontosPorPolegada = qRound(atual->logicalDotsPerInchY());
+        tela.razaoPixels = atual->devicePixelRatio();
     }
     tela.impressoras = quantidadeImpressoras();
     if (tela.impressoras > 0)
         tela.pagina = paginaImpressora();
     desenho.medidasTela(tela);
 
-    imgVisualizacaoDiag->setFixedSize(desenho.imagem().size());
-    conteudoImagem->setMinimumSize(desenho.imagem().size());
+    imgVisualizacaoDiag->setFixedSize(desenho.tamanhoImagem());
+    conteudoImagem->setMinimumSize(desenho.tamanhoImagem());
     FormResize();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The plan's organisation chart for one problem and one cause, paged, printable and savable as
-// PDF. The window owns the choosers and the page buttons; the drawing is an Organograma.
+// PDF. The window owns the choosers and the page buttons; the drawing is an Organograma, made for
+// the screen's device pixels.
 
 #include "documents/Organograma.h"
 
