@@ -489,6 +489,29 @@ private Q_SLOTS:
                          qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     }
 
+    // At the window's minimum size every caption, chooser and button of the bottom bar shows
+    // whole, inside the window, and none covers another.
+    void barraInferiorInteiraNoTamanhoMinimo()
+    {
+        montar(planoCurto());
+        janela->show();
+        janela->resize(janela->minimumSize());
+        janela->layout()->activate();
+        QList<QRect> ocupados;
+        for (QWidget *controle : componente<QWidget>("painelInferior")->findChildren<QWidget *>()) {
+            if (controle->layout() != nullptr || !controle->isVisible()) // the bar's rows
+                continue;
+            const QRect area(controle->mapTo(janela.get(), QPoint(0, 0)), controle->size());
+            QVERIFY2(janela->rect().contains(area) &&
+                         controle->width() >= controle->minimumSizeHint().width(),
+                     qPrintable(controle->objectName()));
+            for (const QRect &outro : ocupados)
+                QVERIFY(!outro.intersects(area));
+            ocupados << area;
+        }
+        QCOMPARE(ocupados.size(), 9);
+    }
+
     void imagemCentralizadaNaCaixaDeRolagem()
     {
         montar(planoCurto());
