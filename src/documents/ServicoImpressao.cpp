@@ -3,6 +3,7 @@
 #include "app/Interacao.h"
 #include "data/Caminhos.h"
 #include "data/TdmDados.h"
+#include "documents/PaginacaoTexto.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -11,10 +12,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextLayout>
 
 const QString ServicoImpressao::textoSemImpressora =
     QStringLiteral("O sistema não possui nenhuma impressora configurada!\nInstale e configure "
@@ -104,37 +103,17 @@ QString mensagemFalhaPdf(const QString &arquivo)
         .arg(QDir::toNativeSeparators(arquivo), motivo);
 }
 
-// Draws page `indice` of a paginated text inside `area`. A plain text is drawn line by line, each
-// line on the one page the layout put it on: a paragraph that runs over a page break would
-// otherwise be drawn whole on both pages, hidden by the clip yet still in the file, where
-// searching and copying find it twice. Texts with tables or frames go through the layout.
-void desenharPagina(QPainter &pintor, QTextDocument &texto, int indice, const QRect &area)
+// Draws page `indice` of a text with tables or frames, paged by Qt's own layout, inside `area`.
+void desenharPaginaComQuadros(QPainter &pintor, QTextDocument &texto, int indice, const QRect &area)
 {
     const qreal altura = area.height();
     const QRectF trecho(0, indice * altura, area.width(), altura);
     pintor.save();
     pintor.translate(area.left(), area.top() - trecho.top());
     pintor.setClipRect(trecho);
-    if (!texto.rootFrame()->childFrames().isEmpty()) {
-        QAbstractTextDocumentLayout::PaintContext contexto;
-        contexto.clip = trecho;
-        texto.documentLayout()->draw(&pintor, contexto);
-        pintor.restore();
-        return;
-    }
-    pintor.setPen(Qt::black);
-    // Half a device pixel absorbs rounding in a line pushed to the top of a page.
-    constexpr qreal tolerancia = 0.5;
-    for (QTextBlock bloco = texto.begin(); bloco.isValid(); bloco = bloco.next()) {
-        const QTextLayout *layout = bloco.layout();
-        const QPointF origem = layout->position();
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine linha = layout->lineAt(i);
-            const qreal topo = origem.y() + linha.y();
-            if (static_cast<int>((topo + tolerancia) / altura) == indice)
-                linha.draw(&pintor, origem);
-        }
-    }
+    QAbstractTextDocumentLayout::PaintContext contexto;
+    contexto.clip = trecho;
+    texto.documentLayout()->draw(&pintor, contexto);
     pintor.restore();
 }
 
@@ -220,17 +199,30 @@ bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &tex
     QTextOption opcao = copia->defaultTextOption();
     opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     copia->setDefaultTextOption(opcao);
-    copia->setPageSize(pagina.size());
     copia->setDocumentMargin(0);
+    paginacaoTexto::usarTextosDoPapel(*copia);
+    // A plain text flows line by line and keeps its marked parts whole; texts with tables or
+    // frames (pasted into the minutes) are paged by Qt's layout.
+    const bool comQuadros = !copia->rootFrame()->childFrames().isEmpty();
+    QVector<qreal> inicios;
+    if (comQuadros) {
+        copia->setPageSize(pagina.size());
+        inicios.resize(copia->pageCount());
+    } else {
+        copia->setTextWidth(pagina.width());
+        inicios = paginacaoTexto::iniciosDePagina(*copia, pagina.height());
+    }
 
     QPainter pintor;
     if (!pintor.begin(&destino))
         return false;
-    const int paginas = copia->pageCount();
-    for (int i = 0; i < paginas; ++i) {
+    for (int i = 0; i < inicios.size(); ++i) {
         if (i > 0 && !destino.newPage())
             break;
-        desenharPagina(pintor, *copia, i, pagina);
+        if (comQuadros)
+            desenharPaginaComQuadros(pintor, *copia, i, pagina);
+        else
+            paginacaoTexto::desenharPagina(pintor, *copia, inicios, i, pagina);
     }
     return pintor.end() && destino.printerState() != QPrinter::Error;
 }
