@@ -4,14 +4,16 @@ TIPO       ?= Debug
 PASTA_PLANOS ?= $(HOME)/Sorvane
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
+# Extra CMake options for the build folder, e.g. OPCOES=-DSORVANE_AVISOS_COMO_ERROS=ON (CI).
+OPCOES     ?=
 
-.PHONY: run test build configure dependencias clean install sanitize fuzz e2e bench
+.PHONY: run test build configure dependencias clean install sanitize fuzz e2e bench deb e2e-deb
 
 dependencias:
 	@bash scripts/instalar-dependencias
 
 configure: dependencias
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TIPO) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TIPO) $(OPCOES) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -32,6 +34,26 @@ e2e: build
 # The program, its guide, its icon and its menu entry under $(PREFIX) (root for /usr/local).
 install: build
 	@cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, from a Release build of its own for /usr with Debian's hardening flags:
+# build-deb/sorvane_<version>_<arch>.deb, then lintian, which fails on errors and lists warnings.
+BUILD_DEB ?= build-deb
+BANDEIRAS_DEB = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+deb: dependencias
+	@cmake -S . -B $(BUILD_DEB) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORVANE_TESTES=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr \
+		-DCMAKE_CXX_FLAGS="$$($(BANDEIRAS_DEB) CXXFLAGS) $$($(BANDEIRAS_DEB) CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(BANDEIRAS_DEB) LDFLAGS)" >/dev/null
+	@cmake --build $(BUILD_DEB) -j $(JOBS)
+	@rm -f $(BUILD_DEB)/sorvane_*.deb
+	@cd $(BUILD_DEB) && cpack -G DEB >/dev/null
+	@ls $(BUILD_DEB)/sorvane_*.deb
+	@lintian --fail-on error $(BUILD_DEB)/sorvane_*.deb
+
+# The package installed into this system with apt, started from its menu entry under Xvfb,
+# and removed again: needs root. Part of CI (.ci/run), not of `make test`.
+e2e-deb: deb
+	@bash tests/e2e/pacote.sh $(BUILD_DEB)/sorvane_*.deb
 
 clean:
 	@rm -rf $(BUILD)

@@ -52,39 +52,83 @@ void AnaliseProblema::carregarIndicadores(const ElementoXml &problema)
 
 void AnaliseProblema::carregarCausas(const ElementoXml &problema)
 {
+    // Causes beyond the third are dropped, but their counts still place the operations.
     QStringList lidas;
-    std::array<OperacoesCausa, maximoCausas> lidasOperacoes;
-    try {
-        const ListaNos filhos = problema.filhos();
-        const int n = std::min(filhos.quantidade(), maximoCausas);
-        for (int i = 0; i < n; ++i) {
-            const ElementoXml elemento = filhos.item(i);
-            const int operacoes = elemento.atributo(QStringLiteral("operacoes")).inteiro();
-            for (int j = 0; j < operacoes && j < OperacoesCausa::maximo; ++j)
-                lidasOperacoes[static_cast<size_t>(i)].adicionar();
-            lidas.append(elemento.texto());
-        }
-    } catch (const ErroSorvane &) {
-        lidas.clear();
-        lidasOperacoes = {};
+    QList<int> anunciadas;
+    for (const ElementoXml &causa : problema.filhos()) {
+        if (lidas.size() < maximoCausas)
+            lidas.append(causa.texto());
+        anunciadas.append(operacoesAnunciadas(causa));
     }
-    operacoesCausas = lidasOperacoes;
+    operacoesCausas = {};
     definirCausas(lidas);
+    anunciadasLidas = anunciadas;
 }
 
 void AnaliseProblema::carregarOperacoes(const ListaNos &filhos)
 {
-    // The review is always the last child; the operations come before it, cause by cause, as
-    // many for each cause as the causes section gave it.
-    definirRevisao(filhos.item(filhos.quantidade() - 1).texto());
-    int k = 0;
+    QList<int> anunciadas;
+    anunciadas.swap(anunciadasLidas);
+    if (anunciadas.isEmpty()) {
+        for (int c = 0; c < textosCausas.size(); ++c)
+            anunciadas.append(operacoesCausas[static_cast<size_t>(c)].quantidade());
+    }
+    // The review is always the last child; the operations come before it, cause by cause.
+    bool completa = filhos.quantidade() > 0;
+    if (completa)
+        definirRevisao(filhos.item(filhos.quantidade() - 1).texto());
+    const QVector<Faixa> faixas =
+        localizarOperacoes(anunciadas, std::max(0, filhos.quantidade() - 1));
     for (int c = 0; c < textosCausas.size(); ++c) {
         OperacoesCausa &operacoes = operacoesCausas[static_cast<size_t>(c)];
-        for (int j = 0; j < operacoes.quantidade(); ++j) {
-            operacoes.ler(filhos.item(k).filhos(), j);
-            ++k;
+        operacoes.limpar();
+        const Faixa faixa = faixas.value(c);
+        completa = completa && faixa.completa;
+        for (int j = 0; j < faixa.quantidade; ++j) {
+            operacoes.adicionar();
+            try {
+                operacoes.ler(filhos.item(faixa.inicio + j).filhos(), j);
+            } catch (const ErroSorvane &) {
+                completa = false; // the fields before the missing one stay
+            }
         }
     }
+    if (!completa)
+        throw ErroXml(QStringLiteral("Faltam operações ou campos de operações no arquivo."));
+}
+
+int AnaliseProblema::operacoesAnunciadas(const ElementoXml &causa)
+{
+    try {
+        const int contagem = causa.atributo(QStringLiteral("operacoes")).inteiro();
+        return contagem < 0 ? contagemIlegivel : contagem;
+    } catch (const ErroSorvane &) {
+        return contagemIlegivel;
+    }
+}
+
+QVector<AnaliseProblema::Faixa> AnaliseProblema::localizarOperacoes(const QList<int> &anunciadas,
+                                                                    int guardadas)
+{
+    qint64 conhecidas = 0;
+    for (const int contagem : anunciadas)
+        conhecidas += std::max(contagem, 0);
+    const auto ilegiveis = std::count(anunciadas.begin(), anunciadas.end(), contagemIlegivel);
+    const qint64 sobra = ilegiveis == 1 ? std::max<qint64>(0, guardadas - conhecidas) : 0;
+
+    QVector<Faixa> faixas;
+    qint64 inicio = 0;
+    for (const int anunciada : anunciadas) {
+        const qint64 contagem = anunciada == contagemIlegivel ? sobra : anunciada;
+        const qint64 desejadas = std::min<qint64>(contagem, OperacoesCausa::maximo);
+        Faixa faixa;
+        faixa.inicio = static_cast<int>(std::min<qint64>(inicio, guardadas));
+        faixa.quantidade = static_cast<int>(std::min<qint64>(desejadas, guardadas - faixa.inicio));
+        faixa.completa = faixa.quantidade == desejadas;
+        faixas.append(faixa);
+        inicio += contagem;
+    }
+    return faixas;
 }
 
 void AnaliseProblema::gravarIndicadores(ElementoXml secao) const

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <array>
 
 class ElementoXml;
@@ -31,13 +32,30 @@ public:
     const QString &revisao() const { return textoRevisao; }
     void definirRevisao(const QString &texto) { textoRevisao = texto; }
 
-    // Readers fall back as the window always did: a damaged indicators or causes element leaves
-    // one empty line; causes read before a damaged one are dropped with their operations.
+    // A damaged indicators element leaves one empty line. Every cause keeps its text, whatever
+    // its `operacoes` attribute says; its operations come with the operations element.
     void carregarIndicadores(const ElementoXml &problema);
     void carregarCausas(const ElementoXml &problema);
-    // The review, then each cause's operations by position; raises on a damaged operations
-    // element, keeping what was read before it.
+    // The review, then each cause's operations, placed by the counts the causes just read
+    // announced (or, without such a reading, by the causes' own counts). Reads all that is
+    // there, then raises when anything the causes announced was missing.
     void carregarOperacoes(const ListaNos &filhos);
+
+    // Where one cause's operations stand among its problem's operation elements.
+    struct Faixa {
+        int inicio = 0;       // position of its first operation element
+        int quantidade = 0;   // operations it keeps
+        bool completa = true; // every operation it should keep is there
+    };
+    static constexpr int contagemIlegivel = -1;
+    // The count a cause element announces in its `operacoes` attribute, or contagemIlegivel.
+    static int operacoesAnunciadas(const ElementoXml &causa);
+    // The places of all causes' operations among `guardadas` operation elements (the review
+    // not counted), from the counts the causes announce: each cause holds as many elements as
+    // it announces, and the one cause whose count is unreadable holds those the others leave
+    // over. A cause keeps at most three operations, and only those whose elements are there.
+    // The analysis and the chart both read by it, so they agree on any file.
+    static QVector<Faixa> localizarOperacoes(const QList<int> &anunciadas, int guardadas);
 
     void gravarIndicadores(ElementoXml secao) const;
     void gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const;
@@ -47,4 +65,5 @@ private:
     QStringList textosCausas;
     std::array<OperacoesCausa, maximoCausas> operacoesCausas;
     QString textoRevisao;
+    QList<int> anunciadasLidas; // by carregarCausas, for the next carregarOperacoes
 };

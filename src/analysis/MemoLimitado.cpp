@@ -73,7 +73,8 @@ int MemoLimitado::espacoLivre() const
     const QTextCursor cursor = textCursor();
     const int selecionados = cursor.selectionEnd() - cursor.selectionStart();
     const int tamanho = document()->characterCount() - 1;
-    return limiteDigitacao - (tamanho - selecionados);
+    // A longer text set in code can be shortened, never lengthened.
+    return std::max(limiteDigitacao, tamanho) - (tamanho - selecionados);
 }
 
 void MemoLimitado::keyPressEvent(QKeyEvent *evento)

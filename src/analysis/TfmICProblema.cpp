@@ -1,6 +1,7 @@
 #include "analysis/TfmICProblema.h"
 
 #include "analysis/TfmOperacoes.h"
+#include "app/DelegadoTexto.h"
 #include "app/IconeSinal.h"
 #include "app/Interacao.h"
 #include "data/ElementoXml.h"
@@ -48,6 +49,7 @@ void prepararGrade(QTableWidget *grade, const QString &cabecalho, int larguraTex
 {
     grade->setColumnCount(2);
     grade->setRowCount(1);
+    grade->setItemDelegate(new DelegadoTexto(grade));
     grade->horizontalHeader()->hide();
     grade->verticalHeader()->hide();
     grade->verticalHeader()->setMinimumSectionSize(1);
@@ -428,11 +430,13 @@ void TfmICProblema::carregarCausas(const ElementoXml &problema)
     AnaliseProblema lida;
     lida.carregarCausas(problema);
     assumirCausas(lida);
+    causasLidas = lida;
 }
 
 void TfmICProblema::carregarOperacoes(const ListaNos &filhos)
 {
-    AnaliseProblema lida = analise();
+    AnaliseProblema lida = causasLidas ? *causasLidas : analise();
+    causasLidas.reset();
     try {
         lida.carregarOperacoes(filhos);
     } catch (const ErroSorvane &) {

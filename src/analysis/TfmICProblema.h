@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <array>
 #include <memory>
+#include <optional>
 
 class ElementoXml;
 class ListaNos;
@@ -38,7 +39,7 @@ public:
     void gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const;
     void carregarIndicadores(const ElementoXml &problema);
     void carregarCausas(const ElementoXml &problema);
-    void carregarOperacoes(const ListaNos &filhos); // raises on a damaged operations element
+    void carregarOperacoes(const ListaNos &filhos); // raises when something announced is missing
 
     int numIndicadores() const { return quantidadeIndicadores; }
     int numCausas() const { return quantidadeCausas; }
@@ -87,4 +88,7 @@ private:
     std::array<std::unique_ptr<TfmOperacoes>, maximoCausas> fichas;
     std::array<OperacoesCausa, maximoCausas> operacoesPendentes;
     QString revisao;
+    // The causes as last read, until their operations are: the counts they announced place
+    // each cause's operations.
+    std::optional<AnaliseProblema> causasLidas;
 };

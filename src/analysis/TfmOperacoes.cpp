@@ -61,6 +61,7 @@ TfmOperacoes::TfmOperacoes(QWidget *pai)
     auto *topo = new QWidget;
     lblCausa = new QLabel(QStringLiteral("Causa:"), topo);
     lblCausa->setObjectName(QStringLiteral("lblCausa"));
+    lblCausa->setTextFormat(Qt::PlainText); // the cause as typed, never as markup
     ancorar(lblCausa, posicaoCausa, {tamanhoJanela.width(), posicaoCausa.bottom() + 1},
             Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
 

@@ -1,5 +1,7 @@
 #include "app/CaixaCor.h"
 
+#include "app/RodaComFoco.h"
+
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
@@ -35,6 +37,7 @@ CaixaCor::CaixaCor(QWidget *pai) : QComboBox(pai)
 {
     setEditable(false);
     setMaxVisibleItems(20);
+    rodaSoComFoco(this);
     for (const CorNomeada &cor : coresPadrao())
         adicionarItem(cor.valor, cor.nome);
     setCurrentIndex(0);

@@ -56,7 +56,7 @@ bool iniciarPlano()
     SaidaNoDialogo saida;
     if (qEnvironmentVariableIntValue("SORVANE_SAIR_NO_DIALOGO") == 1)
         fmDadosEscola->installEventFilter(&saida);
-    if (interacao().exibirModal(*fmDadosEscola) != QDialog::Accepted)
+    if (fmDadosEscola->exibir() != QDialog::Accepted)
         return false;
     controleProblemas->atualizar(true);
     controleVotantes->atualizar(false);

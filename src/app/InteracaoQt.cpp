@@ -10,6 +10,7 @@
 namespace {
 
 const QString tituloCaixas = QStringLiteral("Projeto Sorvane");
+const QString extensaoPdf = QStringLiteral(".pdf");
 
 QWidget *janelaAtiva()
 {
@@ -26,22 +27,25 @@ void InteracaoQt::mensagem(Icone icone, const QString &texto)
     else if (icone == Icone::Erro)
         icon = QMessageBox::Critical;
     QMessageBox caixa(icon, tituloCaixas, texto, QMessageBox::Ok, janelaAtiva());
+    // File names and the parser's words are shown as written, never as markup.
+    caixa.setTextFormat(Qt::PlainText);
     caixa.exec();
 }
 
 Resposta InteracaoQt::perguntar(const QString &texto)
 {
     QMessageBox caixa(QMessageBox::Question, tituloCaixas, texto,
-                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Abort, janelaAtiva());
-    // Closing the box counts as "No", never as "Abort".
-    caixa.setEscapeButton(QMessageBox::No);
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, janelaAtiva());
+    caixa.setTextFormat(Qt::PlainText);
+    // Esc and the close box change nothing: they answer as the third button does.
+    caixa.setEscapeButton(QMessageBox::Cancel);
     switch (caixa.exec()) {
     case QMessageBox::Yes:
         return Resposta::Sim;
-    case QMessageBox::Abort:
-        return Resposta::Abortar;
-    default:
+    case QMessageBox::No:
         return Resposta::Nao;
+    default:
+        return Resposta::Abortar;
     }
 }
 
@@ -52,9 +56,13 @@ QString InteracaoQt::arquivoParaAbrir(const QString &sugestao)
 
 QString InteracaoQt::arquivoParaSalvar(const QString &sugestao)
 {
-    // The program itself asks nothing before overwriting.
-    return QFileDialog::getSaveFileName(janelaAtiva(), QStringLiteral("Salvar"), sugestao,
-                                        QString(), nullptr, QFileDialog::DontConfirmOverwrite);
+    // A PDF is offered among PDFs. The dialog never asks before replacing a file: where the
+    // program asks (a PDF), it asks through perguntar, which tests can answer.
+    const QString filtro = sugestao.endsWith(extensaoPdf, Qt::CaseInsensitive)
+                               ? QStringLiteral("Documentos PDF (*.pdf);;Todos os arquivos (*)")
+                               : QString();
+    return QFileDialog::getSaveFileName(janelaAtiva(), QStringLiteral("Salvar"), sugestao, filtro,
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 bool InteracaoQt::configurarImpressora(QPrinter &impressora)

@@ -1,6 +1,9 @@
 #pragma once
 
-// The interaction seam as the user sees it: Qt's message boxes and dialogs.
+// The interaction seam as the user sees it: Qt's message boxes and dialogs. A question shows
+// Yes, No and Cancel ("Sim", "Não", "Cancelar"): Cancel, Esc and the close box all answer
+// Abortar, which always means "change nothing". A save dialog whose suggestion ends in ".pdf"
+// offers the "*.pdf" filter first.
 
 #include "app/Interacao.h"
 

@@ -17,6 +17,7 @@
 #include "problems/ControleProblemas.h"
 #include "voters/ControleVotantes.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -106,6 +107,8 @@ void TfmPrincipal::criarCabecalho()
     };
     auto valor = [&](const char *nome) {
         QLabel *label = rotulo(nome, legendaVazia);
+        // Names typed by the user or read from a file are never taken as markup.
+        label->setTextFormat(Qt::PlainText);
         QFont fonte = label->font();
         fonte.setBold(true);
         label->setFont(fonte);
@@ -195,9 +198,12 @@ void TfmPrincipal::criarMenu()
         novo->menuAction()->setObjectName(QString::fromLatin1(nome));
         return novo;
     };
-    auto item = [this](QMenu *pai, const char *nome, const QString &legenda, auto manipulador) {
+    // The keys every desktop program shares; the menu shows them beside the caption.
+    auto item = [this](QMenu *pai, const char *nome, const QString &legenda, auto manipulador,
+                       QKeySequence teclas = {}) {
         QAction *acao = pai->addAction(legenda);
         acao->setObjectName(QString::fromLatin1(nome));
+        acao->setShortcut(teclas);
         connect(acao, &QAction::triggered, this, manipulador);
         return acao;
     };
@@ -206,14 +212,18 @@ void TfmPrincipal::criarMenu()
     };
 
     QMenu *arquivo = menu("mItemArquivo", QStringLiteral("&Arquivo"));
-    item(arquivo, "mItemNovo", QStringLiteral("&Novo plano"), &TfmPrincipal::mItemNovoClick);
-    item(arquivo, "mItemAbrir", QStringLiteral("&Abrir plano"), &TfmPrincipal::mItemAbrirClick);
-    item(arquivo, "mItemSalvar", QStringLiteral("&Salvar"), &TfmPrincipal::mItemSalvarClick);
+    item(arquivo, "mItemNovo", QStringLiteral("&Novo plano"), &TfmPrincipal::mItemNovoClick,
+         QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(arquivo, "mItemAbrir", QStringLiteral("&Abrir plano"), &TfmPrincipal::mItemAbrirClick,
+         QKeySequence(Qt::CTRL | Qt::Key_O));
+    item(arquivo, "mItemSalvar", QStringLiteral("&Salvar"), &TfmPrincipal::mItemSalvarClick,
+         QKeySequence(Qt::CTRL | Qt::Key_S));
     separador(arquivo, "N4");
     item(arquivo, "mItemConfigurarImpress", QStringLiteral("&Configurar Impressão"),
          &TfmPrincipal::mItemConfigurarImpressClick);
     separador(arquivo, "N1");
-    item(arquivo, "mItemSair", QStringLiteral("Sai&r"), &TfmPrincipal::mItemSairClick);
+    item(arquivo, "mItemSair", QStringLiteral("Sai&r"), &TfmPrincipal::mItemSairClick,
+         QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *dados = menu("mItemDados", QStringLiteral("Dados"));
     item(dados, "iItemInstituicao", QStringLiteral("Dados da &Instituição"),
@@ -231,7 +241,7 @@ void TfmPrincipal::criarMenu()
          &TfmPrincipal::mItemSobreClick);
     separador(ajuda, "N2");
     item(ajuda, "mItemAjuda", QStringLiteral("&Como utilizar o aplicativo"),
-         &TfmPrincipal::mItemAjudaClick);
+         &TfmPrincipal::mItemAjudaClick, QKeySequence(Qt::Key_F1));
 }
 
 void TfmPrincipal::criarControladores()
@@ -342,28 +352,70 @@ void TfmPrincipal::limparDadosEscola()
     fmDadosEscola->definirData(QString());
 }
 
+void TfmPrincipal::limparCabecalho()
+{
+    for (QLabel *valor : {lblNomeEscola, lblNomeDiretor, lblNomePlanejamento}) {
+        valor->setText(legendaVazia);
+        valor->setVisible(false);
+    }
+}
+
+bool TfmPrincipal::salvarComo()
+{
+    const QString nome = interacao().arquivoParaSalvar(QString());
+    return !nome.isEmpty() && dmDados->salvar(nome);
+}
+
+// The plan on screen may be left once it is saved or the user says so. Any answer but Yes or
+// No (the third button, Esc, the close box), a cancelled save dialog and a failed save all
+// keep it.
+bool TfmPrincipal::podeDeixarOPlano(bool perguntarSempre)
+{
+    if (!perguntarSempre && !dmDados->planoAlterado())
+        return true;
+    switch (interacao().perguntar(perguntaSalvar)) {
+    case Resposta::Sim:
+        return salvarComo();
+    case Resposta::Nao:
+        return true;
+    case Resposta::Abortar:
+        break;
+    }
+    return false;
+}
+
+// A plan without a file is named before anything writes it.
+bool TfmPrincipal::garantirArquivoDoPlano()
+{
+    return dmDados->temArquivo() || salvarComo();
+}
+
 void TfmPrincipal::mItemNovoClick()
 {
-    const Resposta resposta = interacao().perguntar(perguntaSalvar);
-    if (resposta == Resposta::Abortar)
+    if (!podeDeixarOPlano(true))
         return;
-    if (resposta == Resposta::Sim)
-        mItemSalvarClick();
     dmDados->limpar(true);
     limparDadosEscola();
-    interacao().exibirModal(*fmDadosEscola);
+    // The new plan has no file until it is named, in the dialog or at its first save, so
+    // nothing can write it over the previous plan's file.
+    dmDados->esquecerArquivo();
+    limparCabecalho();
+    fmDadosEscola->habilitarParteDoPlano(true);
+    fmDadosEscola->exibir();
+    fmDadosEscola->habilitarParteDoPlano(false);
 }
 
 void TfmPrincipal::mItemAbrirClick()
 {
+    if (!podeDeixarOPlano(false))
+        return;
     const QString nome = interacao().arquivoParaAbrir(dmDados->nomeArquivoOuPadrao());
     if (nome.isEmpty())
         return;
-    // A file that is missing or does not parse must cost nothing: it is read before the plan
-    // on screen is emptied, and it never becomes the current plan file.
+    // A file that is missing, does not parse or is not a plan must cost nothing: it is read
+    // before the plan on screen is emptied, and it never becomes the current plan file.
     try {
-        DocumentoXml prova;
-        prova.carregar(nome);
+        TdmDados::lerArquivoPlano(nome);
     } catch (const ErroSorvane &) {
         interacao().mensagem(Icone::Informacao, erroLeitura + nome);
         return;
@@ -387,10 +439,7 @@ void TfmPrincipal::mItemAbrirClick()
 
 void TfmPrincipal::mItemSalvarClick()
 {
-    const QString nome = interacao().arquivoParaSalvar(QString());
-    if (nome.isEmpty())
-        return;
-    dmDados->salvar(nome);
+    salvarComo();
 }
 
 void TfmPrincipal::mItemConfigurarImpressClick()
@@ -400,16 +449,27 @@ void TfmPrincipal::mItemConfigurarImpressClick()
 
 void TfmPrincipal::mItemSairClick()
 {
-    QCoreApplication::exit(0);
+    if (podeDeixarOPlano(false))
+        QCoreApplication::exit(0);
+}
+
+void TfmPrincipal::closeEvent(QCloseEvent *evento)
+{
+    if (podeDeixarOPlano(false))
+        evento->accept();
+    else
+        evento->ignore();
 }
 
 void TfmPrincipal::iItemInstituicaoClick()
 {
-    interacao().exibirModal(*fmDadosEscola);
+    fmDadosEscola->exibir();
 }
 
 void TfmPrincipal::mItemGerarCedulaClick()
 {
+    if (!garantirArquivoDoPlano())
+        return;
     JanelaDeUmUso<TfmCedula> janela(fmCedula, this);
     dmDados->prepararCedula();
     interacao().exibirModal(*fmCedula);
@@ -417,6 +477,8 @@ void TfmPrincipal::mItemGerarCedulaClick()
 
 void TfmPrincipal::mItemGerarAtaClick()
 {
+    if (!garantirArquivoDoPlano())
+        return;
     JanelaDeUmUso<TfmRelatorio> janela(fmRelatorio, this);
     dmDados->prepararAta();
     interacao().exibirModal(*fmRelatorio);
@@ -424,6 +486,8 @@ void TfmPrincipal::mItemGerarAtaClick()
 
 void TfmPrincipal::mItemGerarOrganogramaClick()
 {
+    if (!garantirArquivoDoPlano())
+        return;
     JanelaDeUmUso<TfmDiagrama> janela(fmDiagrama, this);
     const ListaNos secoes = dmDados->prepararOrganograma();
     fmDiagrama->montarOrganograma(secoes, nomeArquivoMostrado());

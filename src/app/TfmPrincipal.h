@@ -3,7 +3,8 @@
 // The main window: a router. It owns no plan data; it holds the header, the four tabs with
 // their scroll boxes, the add and remove buttons and the menu, and sends each command to the
 // object that does the work. Its constructor creates the three list controllers, which live
-// as long as the window.
+// as long as the window. New always asks whether to save the plan on screen; Open, Quit and
+// closing the window ask only when it holds unsaved changes.
 
 #include <QMainWindow>
 
@@ -11,6 +12,7 @@ class CaixaRolagem;
 class Lista;
 class ListaNos;
 class QAction;
+class QCloseEvent;
 class QFrame;
 class QLabel;
 class QTabWidget;
@@ -60,6 +62,9 @@ public Q_SLOTS:
     void mItemSobreClick();
     void mItemAjudaClick();
 
+protected:
+    void closeEvent(QCloseEvent *evento) override;
+
 private:
     void criarCabecalho();
     void criarPaginas();
@@ -67,6 +72,10 @@ private:
     void criarControladores();
     void paginaMudou(int indice);
     void limparDadosEscola();
+    void limparCabecalho();
+    bool salvarComo();
+    bool podeDeixarOPlano(bool perguntarSempre);
+    bool garantirArquivoDoPlano();
 
     QFrame *painelPrincipal = nullptr;
     QLabel *lblNomeEscola = nullptr;

@@ -2,10 +2,13 @@
 
 #include "data/Texto.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace {
+
+// Far more than any configuration; a larger file, or one that is not a regular file, reads as
+// empty.
+constexpr qint64 tamanhoMaximo = 1024 * 1024;
 
 #ifdef Q_OS_WIN
 const QString fimDeLinha = QStringLiteral("\r\n");
@@ -29,10 +32,10 @@ QString nomeDaSecao(const QString &linha)
 
 ArquivoIni::ArquivoIni(const QString &arquivo) : arquivo(arquivo)
 {
-    QFile entrada(arquivo);
-    if (!entrada.open(QIODevice::ReadOnly))
+    const ArquivoLido lido = lerArquivoComum(arquivo, tamanhoMaximo);
+    if (!lido.lido())
         return;
-    QString texto = decodificarTexto(entrada.readAll());
+    QString texto = decodificarTexto(lido.bytes);
     texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     linhas = texto.split(u'\n');
     // The text's last line end leaves one empty piece that is not a line.
@@ -104,6 +107,8 @@ QString ArquivoIni::conteudo() const
 bool ArquivoIni::gravar()
 {
     QSaveFile saida(arquivo);
+    // A config.ini that may be written, in a start-up folder that may not, is written in place.
+    saida.setDirectWriteFallback(true);
     const QByteArray bytes = conteudo().toUtf8();
     if (!saida.open(QIODevice::WriteOnly) || saida.write(bytes) != bytes.size() ||
         !saida.commit()) {

@@ -3,8 +3,6 @@
 #include "data/Erros.h"
 #include "data/Texto.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <string_view>
 #include <vector>
@@ -112,22 +110,34 @@ DocumentoXml::DocumentoXml() : documento(std::make_shared<pugi::xml_document>())
 
 void DocumentoXml::carregar(const QString &arquivo)
 {
-    QFile entrada(arquivo);
-    if (!entrada.open(QIODevice::ReadOnly)) {
-        throw ErroXml(QStringLiteral("Não foi possível ler o arquivo \"%1\": %2")
-                          .arg(arquivo, entrada.errorString()));
-    }
-    if (entrada.size() > tamanhoMaximoArquivo) {
-        throw ErroXml(QStringLiteral("O arquivo \"%1\" tem %2 MB, mais que o limite de %3 MB "
-                                     "de um plano; ele não foi lido.")
+    const ArquivoLido lido = lerArquivoComum(arquivo, tamanhoMaximoArquivo);
+    switch (lido.falha) {
+    case ArquivoLido::Falha::nenhuma:
+        break;
+    case ArquivoLido::Falha::naoEhArquivoComum:
+        throw ErroXml(QStringLiteral("O arquivo \"%1\" não é um arquivo comum (é uma pasta, um "
+                                     "dispositivo ou um canal); ele não foi lido.")
+                          .arg(arquivo));
+    case ArquivoLido::Falha::naoAbriu:
+        throw ErroXml(
+            QStringLiteral("Não foi possível ler o arquivo \"%1\": %2").arg(arquivo, lido.motivo));
+    case ArquivoLido::Falha::grandeDemais:
+        // Rounded up, so a file just past the limit never reads as at it. A size the file
+        // system does not know (a device) is not shown.
+        if (lido.tamanho > tamanhoMaximoArquivo) {
+            throw ErroXml(QStringLiteral("O arquivo \"%1\" tem %2 MB, mais que o limite de %3 MB "
+                                         "de um plano; ele não foi lido.")
+                              .arg(arquivo)
+                              .arg((lido.tamanho + megabyte - 1) / megabyte)
+                              .arg(tamanhoMaximoArquivo / megabyte));
+        }
+        throw ErroXml(QStringLiteral("O arquivo \"%1\" passa do limite de %2 MB de um plano; ele "
+                                     "não foi lido.")
                           .arg(arquivo)
-                          // Rounded up, so a file just past the limit never reads as at it.
-                          .arg((entrada.size() + megabyte - 1) / megabyte)
                           .arg(tamanhoMaximoArquivo / megabyte));
     }
-    const QByteArray conteudo = entrada.readAll();
     try {
-        carregarBytes(conteudo);
+        carregarBytes(lido.bytes);
     } catch (const ErroXml &erro) {
         throw ErroXml(QStringLiteral("Arquivo \"%1\": %2").arg(arquivo, erro.mensagem()));
     }
@@ -178,6 +188,7 @@ QByteArray DocumentoXml::paraBytes() const
 void DocumentoXml::salvar(const QString &arquivo) const
 {
     QSaveFile saida(arquivo);
+    saida.setDirectWriteFallback(true);
     if (!saida.open(QIODevice::WriteOnly)) {
         throw ErroXml(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
                           .arg(arquivo, saida.errorString()));

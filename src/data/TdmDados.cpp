@@ -22,6 +22,9 @@ const QString raizPlano = QStringLiteral("planejamento");
 const QString espacoNomesPlano = QStringLiteral("xmlns");
 const QString erroConfiguracao =
     QStringLiteral("Não foi possível gravar o nome do plano atual em \"%1\": %2");
+const QString erroNaoEhPlano =
+    QStringLiteral("Arquivo \"%1\": não é um plano escolar (o elemento principal é <%2>, e não "
+                   "<%3>); ele não foi aberto.");
 
 } // namespace
 
@@ -53,12 +56,23 @@ void TdmDados::gravarConfiguracao() const
     }
 }
 
+DocumentoXml TdmDados::lerArquivoPlano(const QString &nome)
+{
+    DocumentoXml documento;
+    documento.carregar(nome);
+    const QString raiz = documento.raiz().nome();
+    if (raiz != raizPlano)
+        throw ErroXml(erroNaoEhPlano.arg(nome, raiz, raizPlano));
+    return documento;
+}
+
 void TdmDados::carregar(const QString &nome)
 {
     if (arquivoExiste(nome)) {
         const QString relativo = nomeRelativo(nome, diretorioInicial);
-        // Parsed before anything changes: a damaged file never becomes the current plan.
-        xmlDoc.carregar(relativo);
+        // Read and checked before anything changes: a damaged file, or one that is not a plan,
+        // never becomes the current plan.
+        xmlDoc = lerArquivoPlano(relativo);
         arquivoPlano = relativo;
     } else {
         xmlDoc.ativar();
@@ -70,6 +84,7 @@ void TdmDados::carregar(const QString &nome)
     fmDadosEscola->lerEscola(secoes);
     fmPrincipal->mostrarNomeArquivo(arquivoPlano);
     lerListas(secoes);
+    planoGravado = planoDasTelas();
 }
 
 void TdmDados::lerListas(const ListaNos &secoes)
@@ -89,23 +104,47 @@ void TdmDados::gravarListas(DocumentoXml &documento)
     controleNotas->gravarNotas(documento);
 }
 
-void TdmDados::salvar(const QString &nome)
+void TdmDados::montarPlano(DocumentoXml &documento)
+{
+    // A fresh tree each time, so that section lists handed out earlier keep theirs.
+    documento.ativar();
+    documento.criarRaiz(raizPlano, espacoNomesPlano);
+    fmDadosEscola->gravarEscola(documento);
+    gravarListas(documento);
+}
+
+QByteArray TdmDados::planoDasTelas()
+{
+    DocumentoXml documento;
+    montarPlano(documento);
+    return documento.paraBytes();
+}
+
+bool TdmDados::planoAlterado() const
+{
+    return planoDasTelas() != planoGravado;
+}
+
+void TdmDados::esquecerArquivo()
+{
+    arquivoPlano.clear();
+    planoGravado = planoDasTelas();
+}
+
+bool TdmDados::salvar(const QString &nome)
 {
     try {
-        // A fresh tree each time, so that section lists handed out earlier keep theirs, and a
-        // plan read from a file with a foreign root is written back with the plan's own root.
-        xmlDoc.ativar();
-        xmlDoc.criarRaiz(raizPlano, espacoNomesPlano);
-        fmDadosEscola->gravarEscola(xmlDoc);
-        gravarListas(xmlDoc);
-
+        montarPlano(xmlDoc);
         arquivoPlano = nomeRelativo(nome, diretorioInicial);
         xmlDoc.salvar(arquivoPlano);
+        planoGravado = xmlDoc.paraBytes();
         fmPrincipal->mostrarNomeArquivo(arquivoPlano);
         // What stays in memory is exactly what the file holds.
         xmlDoc.carregar(arquivoPlano);
+        return true;
     } catch (const std::exception &) {
         interacao().mensagem(Icone::Informacao, mensagemErroGravacao);
+        return false;
     }
 }
 

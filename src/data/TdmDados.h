@@ -2,7 +2,9 @@
 
 // The data module: the only place where the plan file is read and written. It owns the plan's
 // XML document, walks the section writers and readers in their fixed order and remembers the
-// current plan file in config.ini between runs.
+// current plan file in config.ini between runs. It also knows whether the plan on screen still
+// is what was last loaded or saved: the plan is built from the screens as a save would write it
+// and compared with what that load or save left, so no edit anywhere can slip past the check.
 
 #include "data/DocumentoXml.h"
 
@@ -25,11 +27,23 @@ public:
     TdmDados(const TdmDados &) = delete;
     TdmDados &operator=(const TdmDados &) = delete;
 
-    // Raises on a file that cannot be read or parsed, before anything has changed.
+    // Raises on a file that cannot be read or parsed, or is not a plan, before anything has
+    // changed.
     void carregar(const QString &nome);
-    void salvar(const QString &nome); // reports its own failure, never raises
+    bool salvar(const QString &nome); // reports its own failure, never raises; false then
     void limpar(bool comItens);
     QString nomeArquivoOuPadrao() const;
+
+    // A plan file read whole and checked: raises ErroXml, with the file name and the reason, for
+    // a file that cannot be read, does not parse, or whose root is not a plan's.
+    static DocumentoXml lerArquivoPlano(const QString &nome);
+
+    // The plan on screen has no file until the user names one (after "Novo plano"); what the
+    // screens hold now counts as unchanged.
+    void esquecerArquivo();
+    bool temArquivo() const { return !arquivoPlano.isEmpty(); }
+    // True when the screens hold something the last load or save did not.
+    bool planoAlterado() const;
 
     void prepararCedula();          // saves, then fills fmCedula
     void prepararAta();             // saves, then fills fmRelatorio
@@ -46,6 +60,10 @@ public:
 
 private:
     void gravarConfiguracao() const;
+    static void montarPlano(DocumentoXml &documento);
+    static QByteArray planoDasTelas();
+
+    QByteArray planoGravado; // the plan as the last load or save left the screens
 };
 
 extern TdmDados *dmDados;

@@ -1,5 +1,8 @@
 #include "data/Texto.h"
 
+#include <QByteArrayView>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -53,4 +56,45 @@ QString decodificarTexto(const QByteArray &bytes)
 QByteArray windows1252ParaUtf8(const QByteArray &bytes)
 {
     return windows1252ParaTexto(bytes).toUtf8();
+}
+
+ArquivoLido lerArquivoComum(const QString &arquivo, qint64 limite)
+{
+    ArquivoLido lido;
+    const QFileInfo informacao(arquivo);
+    if (informacao.exists() && !informacao.isFile()) {
+        lido.falha = ArquivoLido::Falha::naoEhArquivoComum;
+        return lido;
+    }
+    QFile entrada(arquivo);
+    if (!entrada.open(QIODevice::ReadOnly)) {
+        lido.falha = ArquivoLido::Falha::naoAbriu;
+        lido.motivo = entrada.errorString();
+        return lido;
+    }
+    lido.tamanho = entrada.size();
+    if (lido.tamanho > limite) {
+        lido.falha = ArquivoLido::Falha::grandeDemais;
+        return lido;
+    }
+    // In blocks, up to one byte past the limit: a device's size() may say 0 and never end.
+    lido.bytes.reserve(lido.tamanho + 1);
+    char bloco[64 * 1024];
+    while (lido.bytes.size() <= limite) {
+        const qint64 n = entrada.read(bloco, sizeof bloco);
+        if (n < 0) {
+            lido.falha = ArquivoLido::Falha::naoAbriu;
+            lido.motivo = entrada.errorString();
+            lido.bytes.clear();
+            return lido;
+        }
+        if (n == 0)
+            break;
+        lido.bytes.append(bloco, n);
+    }
+    if (lido.bytes.size() > limite) {
+        lido.falha = ArquivoLido::Falha::grandeDemais;
+        lido.bytes.clear();
+    }
+    return lido;
 }

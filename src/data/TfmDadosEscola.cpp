@@ -9,6 +9,7 @@
 
 #include <QDateEdit>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -38,11 +39,10 @@ QLabel *rotulo(const char *nome, const QString &texto, QWidget *pai)
     return label;
 }
 
-QLineEdit *campo(const char *nome, int limite, QWidget *pai)
+EditLimitado *campo(const char *nome, int limite, QWidget *pai)
 {
-    auto *edit = new QLineEdit(pai);
+    auto *edit = new EditLimitado(limite, pai);
     edit->setObjectName(QString::fromLatin1(nome));
-    edit->setMaxLength(limite);
     return edit;
 }
 
@@ -105,9 +105,7 @@ void TfmDadosEscola::criarPainelSuperior()
 
     edNomePlanejamento = campo("edNomePlanejamento", std::numeric_limits<int>::max(), painelSup);
     edNomePlanejamento->setText(textoConvite);
-    QFont italico = edNomePlanejamento->font();
-    italico.setItalic(true);
-    edNomePlanejamento->setFont(italico);
+    italicoNoNomePlano(true);
     edNomePlanejamento->installEventFilter(this);
 
     btnAbrirPlanejamento = botao("btnAbrirPlanejamento", QStringLiteral("Abrir"), painelSup);
@@ -151,14 +149,12 @@ void TfmDadosEscola::criarPainelInferior()
 // The typing limit does not cut a name read from a file, which the next save would lose.
 void TfmDadosEscola::definirEscola(const QString &texto)
 {
-    edNomeEscola->setMaxLength(std::max<int>(limiteNome, static_cast<int>(texto.size())));
-    edNomeEscola->setText(texto);
+    edNomeEscola->definirTexto(texto);
 }
 
 void TfmDadosEscola::definirDiretor(const QString &texto)
 {
-    edNomeDiretor->setMaxLength(std::max<int>(limiteNome, static_cast<int>(texto.size())));
-    edNomeDiretor->setText(texto);
+    edNomeDiretor->definirTexto(texto);
 }
 
 void TfmDadosEscola::definirData(const QString &texto)
@@ -172,6 +168,34 @@ void TfmDadosEscola::definirData(const QString &texto)
 void TfmDadosEscola::definirNomePlano(const QString &texto)
 {
     edNomePlanejamento->setText(texto);
+}
+
+int TfmDadosEscola::exibir()
+{
+    const QString escola = nomeEscola();
+    const QString diretor = nomeDiretor();
+    const QDate data = dataPlano();
+    const QString plano = nomePlano();
+    const bool italico = edNomePlanejamento->font().italic();
+    const int resultado = interacao().exibirModal(*this);
+    if (resultado != QDialog::Accepted) {
+        definirEscola(escola);
+        definirDiretor(diretor);
+        dtpDataPlanejamento->setDate(data);
+        definirNomePlano(plano);
+        italicoNoNomePlano(italico);
+    }
+    return resultado;
+}
+
+void TfmDadosEscola::habilitarParteDoPlano(bool habilitar)
+{
+    if (habilitar) {
+        definirNomePlano(textoConvite);
+        italicoNoNomePlano(true);
+    }
+    edNomePlanejamento->setEnabled(habilitar);
+    btnAbrirPlanejamento->setEnabled(habilitar);
 }
 
 QString TfmDadosEscola::nomeEscola() const
@@ -233,10 +257,15 @@ bool TfmDadosEscola::eventFilter(QObject *objeto, QEvent *evento)
 
 void TfmDadosEscola::edNomePlanejamentoEnter()
 {
-    QFont fonte = edNomePlanejamento->font();
-    fonte.setItalic(false);
-    edNomePlanejamento->setFont(fonte);
+    italicoNoNomePlano(false);
     edNomePlanejamento->selectAll();
+}
+
+void TfmDadosEscola::italicoNoNomePlano(bool italico)
+{
+    QFont fonte = edNomePlanejamento->font();
+    fonte.setItalic(italico);
+    edNomePlanejamento->setFont(fonte);
 }
 
 void TfmDadosEscola::btnAbrirPlanejamentoClick()
@@ -249,10 +278,10 @@ void TfmDadosEscola::btnAbrirPlanejamentoClick()
 
     xmlDoc.ativar();
     const QString nome = edNomePlanejamento->text();
-    if (!arquivoExiste(nome))
+    if (!QFileInfo::exists(nome))
         return;
     try {
-        xmlDoc.carregar(nome);
+        xmlDoc = TdmDados::lerArquivoPlano(nome);
         lerEscola(xmlDoc.secoes());
     } catch (const std::exception &erro) {
         interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
@@ -266,23 +295,23 @@ void TfmDadosEscola::btnOkClick()
     if (parteDoPlanoHabilitada()) {
         if (!abrirOuCriarPlano(nomePlano()))
             return; // the dialog stays open so that another name can be tried
-        edNomePlanejamento->setEnabled(false);
-        btnAbrirPlanejamento->setEnabled(false);
+        habilitarParteDoPlano(false);
     }
     accept();
 }
 
+// A name that exists is opened, never written over: after "Novo plano" as at start-up. A
+// folder, a device or a file that is not a plan is refused with the reason.
 bool TfmDadosEscola::abrirOuCriarPlano(const QString &nome)
 {
-    if (!arquivoExiste(nome)) {
+    if (!QFileInfo::exists(nome)) {
         dmDados->limpar(true);
         dmDados->salvar(nome);
         return true;
     }
     try {
-        // Parsed before the lists are emptied, so a damaged file costs nothing.
-        DocumentoXml prova;
-        prova.carregar(nome);
+        // Read before the lists are emptied, so a damaged file costs nothing.
+        TdmDados::lerArquivoPlano(nome);
         dmDados->limpar(false);
         dmDados->carregar(nome);
         return true;

@@ -1,9 +1,12 @@
 #pragma once
 
 // The "Plano Escolar" dialog: the only store of the school's name, the head teacher's name and
-// the plan's date while the program runs. At start-up it also names the plan file, and its Ok
-// opens or creates that plan; after that first Ok the plan-name part stays disabled.
+// the plan's date while the program runs. At start-up, and again after "Novo plano", it also
+// names the plan file: Ok opens the named plan when the file exists, or creates it. Otherwise
+// the plan-name part is disabled. Cancel puts every field back as it was when the dialog
+// opened, so the fields never hold what the header does not show.
 
+#include "app/EditLimitado.h"
 #include "data/DocumentoXml.h"
 
 #include <QDialog>
@@ -30,6 +33,11 @@ public:
     void definirData(const QString &texto); // today's date when the text is not a date
     void definirNomePlano(const QString &texto);
 
+    // Shows the dialog modally; any answer but Ok restores the fields.
+    int exibir();
+    // Enabling starts the plan-name box over from its prompt, as at start-up.
+    void habilitarParteDoPlano(bool habilitar);
+
     void gravarEscola(DocumentoXml &documento) const;
     void lerEscola(const ListaNos &secoes);
 
@@ -41,9 +49,9 @@ public:
 
     QFrame *painelSup = nullptr;
     QLabel *lblNomeEscola = nullptr;
-    QLineEdit *edNomeEscola = nullptr;
+    EditLimitado *edNomeEscola = nullptr;
     QLabel *lblNomeDiretor = nullptr;
-    QLineEdit *edNomeDiretor = nullptr;
+    EditLimitado *edNomeDiretor = nullptr;
     QLabel *lblDataPlanejamento = nullptr;
     QDateEdit *dtpDataPlanejamento = nullptr;
     QLineEdit *edNomePlanejamento = nullptr;
@@ -67,6 +75,7 @@ private:
     void criarPainelSuperior();
     void criarPainelInferior();
     bool abrirOuCriarPlano(const QString &nome);
+    void italicoNoNomePlano(bool italico);
 };
 
 extern TfmDadosEscola *fmDadosEscola;

@@ -1,5 +1,6 @@
 #include "documents/DadosOrganograma.h"
 
+#include "analysis/AnaliseProblema.h"
 #include "data/Erros.h"
 #include "data/ListaNos.h"
 
@@ -49,13 +50,6 @@ QStringList textosFilhos(const ElementoXml &pai)
     return textos;
 }
 
-// A cause announces its operations in its `operacoes` attribute; an unreadable or negative
-// count announces none.
-int operacoesAnunciadas(const ElementoXml &causa)
-{
-    return std::max(0, inteiroAtributo(causa, QStringLiteral("operacoes"), 0));
-}
-
 ElementoXml problemaDaSecao(const ListaNos &secoes, const QString &nome, int indiceProblema)
 {
     return filho(secao(secoes, nome), indiceProblema);
@@ -81,13 +75,7 @@ DadosOrganograma DadosOrganograma::ler(const ListaNos &secoes, int indiceProblem
         textosFilhos(problemaDaSecao(secoes, QStringLiteral("indicadores"), indiceProblema));
 
     const ElementoXml causas = problemaDaSecao(secoes, QStringLiteral("causas"), indiceProblema);
-    const ListaNos listaCausas = causas.filhos();
     dados.causa = filho(causas, indiceCausa).texto();
-
-    int primeira = 0;
-    for (int c = 0; c < indiceCausa && c < listaCausas.quantidade(); ++c)
-        primeira += operacoesAnunciadas(listaCausas.item(c));
-    const int anunciadas = operacoesAnunciadas(filho(causas, indiceCausa));
 
     const ElementoXml operacoes =
         problemaDaSecao(secoes, QStringLiteral("operacoes"), indiceProblema);
@@ -95,11 +83,16 @@ DadosOrganograma DadosOrganograma::ler(const ListaNos &secoes, int indiceProblem
     if (filhosOperacoes.quantidade() > 0)
         dados.revisao = filhosOperacoes.item(filhosOperacoes.quantidade() - 1).texto();
 
-    // The last child is the review, so operations stop before it.
-    const int guardadas = std::max(0, filhosOperacoes.quantidade() - 1 - primeira);
-    const int quantidade = std::min(anunciadas, guardadas);
-    for (int i = 0; i < quantidade; ++i) {
-        QStringList campos = textosFilhos(filhosOperacoes.item(primeira + i));
+    // The operations are placed as the analysis places them, so both show the same ones.
+    QList<int> anunciadas;
+    for (const ElementoXml &causa : causas.filhos())
+        anunciadas.append(AnaliseProblema::operacoesAnunciadas(causa));
+    const AnaliseProblema::Faixa faixa =
+        AnaliseProblema::localizarOperacoes(anunciadas,
+                                            std::max(0, filhosOperacoes.quantidade() - 1))
+            .value(indiceCausa);
+    for (int i = 0; i < faixa.quantidade; ++i) {
+        QStringList campos = textosFilhos(filhosOperacoes.item(faixa.inicio + i));
         while (campos.size() < camposOperacao)
             campos.append(QString());
         campos = campos.mid(0, camposOperacao);

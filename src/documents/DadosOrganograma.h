@@ -2,7 +2,8 @@
 
 // What the organisation chart reads from a saved plan for one problem and one cause. Reading
 // never fails: a missing section, element or attribute reads as empty text (or black, or no
-// items), and counts stored in the plan are trusted only as far as the stored elements go.
+// items), and counts stored in the plan are trusted only as far as the stored elements go. A
+// cause's operations are the ones the analysis reads for it, however damaged the counts.
 
 #include "app/Cores.h"
 

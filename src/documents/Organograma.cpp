@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <QScopeGuard>
+#include <QtMath>
 #include <algorithm>
 
 std::array<int, secoesOrganograma> paginaDaSecao = {1, 1, 1, 1, 1, 1};
@@ -122,6 +123,33 @@ private:
     bool propria = false;
 };
 
+// A column of text inside a block: its box, its colour and its lines, already broken.
+struct Organograma::Coluna {
+    int x = 0;
+    int largura = 0;
+    ValorCor cor = corPreta;
+    QStringList linhas;
+};
+
+// One block of the chart, measured before it is placed: a text box with its label, the
+// indicators (one box of many texts), or a section row of side-by-side columns with their bars.
+struct Organograma::Bloco {
+    enum class Tipo { Caixa, Indicadores, Secao };
+    Tipo tipo = Tipo::Caixa;
+    QVector<Coluna> colunas;
+    QString rotulo;
+    int espacoAntes = 0; // after the block above, on the same page
+    int secao = -1;      // its entry in paginaDaSecao, -1 for the header
+
+    int linhas() const
+    {
+        qsizetype maior = 0;
+        for (const Coluna &coluna : colunas)
+            maior = std::max(maior, coluna.linhas.size());
+        return static_cast<int>(maior);
+    }
+};
+
 Organograma::Organograma()
 {
     larguraLatin1.fill(-1);
@@ -171,8 +199,13 @@ void Organograma::medidasTela(const TelaOrganograma &tela)
     m.larguraUtil = largura - 2 * m.margem;
     m.alturaUtil = altura - 2 * m.margem;
 
-    quadro = QImage(std::max(1, m.larguraUtil + 2 * m.margem),
-                    std::max(1, m.alturaUtil + 2 * m.margem), QImage::Format_RGB32);
+    // Laid out in logical pixels, painted in the screen's own: the painter scales by the ratio.
+    tamanhoQuadro =
+        QSize(std::max(1, m.larguraUtil + 2 * m.margem), std::max(1, m.alturaUtil + 2 * m.margem));
+    const qreal razao = tela.razaoPixels > 0 ? tela.razaoPixels : 1;
+    quadro = QImage(qCeil(tamanhoQuadro.width() * razao), qCeil(tamanhoQuadro.height() * razao),
+                    QImage::Format_RGB32);
+    quadro.setDevicePixelRatio(razao);
     const int pontosPorMetro = qRound(tela.pontosPorPolegada / polegadaEmMetros);
     quadro.setDotsPerMeterX(pontosPorMetro);
     quadro.setDotsPerMeterY(pontosPorMetro);
@@ -292,9 +325,8 @@ void Organograma::escreverTexto(int x, int y, const QString &texto)
         return;
     // (x, y) is the top of the text line, as on the original canvas.
     const QFontMetrics medidor = pintor->fontMetrics();
-    // A row taller than a page runs past its bottom; a line that starts a whole line below
-    // cannot show, and shaping it would be wasted.
-    if (y >= pintor->device()->height() + medidor.height())
+    // A line that starts a whole line below the surface cannot show, and shaping it is wasted.
+    if (y >= tamanhoSuperficie().height() + medidor.height())
         return;
     const QPen caneta = pintor->pen();
     pintor->setPen(corTexto);
@@ -446,53 +478,50 @@ void Organograma::desenharMoldura(ValorCor corLinha, const Retangulo &r)
 Retangulo Organograma::desenharSecao(int x, int y, const QStringList &textos)
 {
     Pintura pintura(*this);
-    const MedidasOrganograma &m = metricas;
-    const int n = static_cast<int>(textos.size()) - 1;
-    if (n <= 0)
-        return {x, y, m.larguraUtil - x, y};
-
-    const int coluna = (m.larguraUtil - x) / n;
-    int cx = x;
-    int b = 0;
-    QVector<Retangulo> caixas;
-    for (int i = 0; i < n; ++i) {
-        const Retangulo r = desenharTexto(cx, y, coluna, textos[i]);
-        desenharMoldura(corOperacao(i), r);
-        caixas.append(r);
-        cx += coluna + m.espacoHorizontal;
-        b = std::max(b, r.base);
-    }
-    b += m.espacoVertical;
-
-    int bx = x + coluna / 2;
-    for (int i = 0; i < n; ++i) {
-        retangulo(paraQColor(corOperacao(i)), {bx, caixas[i].base, bx + m.espessura, b});
-        bx += coluna + m.espacoHorizontal;
-    }
-
-    escreverTexto(m.margem, y + (b - y) / 2 - alturaTexto(), textos[n]);
-    return {x, y, caixas.last().direita, b};
+    const Bloco linha = linhaDeSecao(x, textos);
+    if (linha.colunas.isEmpty())
+        return {x, y, metricas.larguraUtil - x, y};
+    const int base = desenharPedaco(linha, y, 0, linha.linhas(), true, true);
+    const Coluna &ultima = linha.colunas.last();
+    return {x, y, ultima.x + ultima.largura, base};
 }
 
 int Organograma::verificarPagina(int y, int base)
 {
-    const MedidasOrganograma &m = metricas;
-    if (base <= m.alturaUtil)
+    Q_UNUSED(y);
+    if (base <= metricas.alturaUtil)
         return base;
-    Pintura pintura(*this);
-    retangulo(corFundo, {2, y, m.larguraUtil + 2 * m.margem, m.alturaUtil + 2 * m.margem});
+    avancarPagina();
+    return topoDePagina();
+}
+
+void Organograma::avancarPagina()
+{
     if (emImpressao && novaPagina)
         novaPagina();
     ++totalPaginas;
     ++paginaAtual;
-    return topoDePagina();
+}
+
+int Organograma::inicioDaPrimeiraPagina() const
+{
+    // The title and one empty line; a title of several lines pushes the chart down.
+    return metricas.margem + 2 * alturaTexto() + (linhasTitulo - 1) * passoLinha();
 }
 
 int Organograma::topoDePagina() const
 {
     // On paper only the first page has the title; on screen every page has it, so the count
-    // pass goes on below it and the page passes find each section where it was counted.
-    return emImpressao ? metricas.margem : metricas.margem + 2 * alturaTexto();
+    // pass goes on below it and the page passes find each block where it was counted.
+    return emImpressao ? metricas.margem : inicioDaPrimeiraPagina();
+}
+
+QSize Organograma::tamanhoSuperficie() const
+{
+    if (superficie == nullptr || superficie == &quadro)
+        return tamanhoQuadro;
+    const qreal razao = superficie->devicePixelRatioF();
+    return QSize(qRound(superficie->width() / razao), qRound(superficie->height() / razao));
 }
 
 // --- the pass --------------------------------------------------------------------------------
@@ -518,11 +547,11 @@ void Organograma::desenharOrganograma(int indiceProblema, int indiceCausa, int p
         desenharPassagem(dados, causa, pagina);
         return;
     }
-    // A page pass shows the page asked for: a row taller than a page is blanked as in the count
-    // pass, but the page shown and the number of pages stay as the count pass left them, so the
-    // page buttons always lead back and forth.
+    // A page pass lays the chart out as the count pass did and paints only the page asked for;
+    // the page shown and the number of pages stay as the count pass left them, so the page
+    // buttons always lead back and forth.
     const int totalContado = totalPaginas;
-    paginaAtual = pagina;
+    paginaAtual = 1;
     desenharPassagem(dados, causa, pagina);
     paginaAtual = pagina;
     totalPaginas = totalContado;
@@ -532,47 +561,66 @@ void Organograma::desenharPassagem(const DadosOrganograma &dados, int causa, int
 {
     Pintura pintura(*this);
     const MedidasOrganograma &m = metricas;
-    const int h = alturaTexto();
-    const int y0 = m.margem + 2 * h;
-    int y = y0;
-
-    const QSize area =
-        superficie != nullptr ? QSize(superficie->width(), superficie->height()) : quadro.size();
+    const QSize area = tamanhoSuperficie();
     retangulo(emImpressao ? corFundo : corTexto, {0, 0, area.width(), area.height()});
-    // A long plan name (its folders) gives way in the middle, so the title stays on the page
-    // with its date; the margins on both sides leave the useful width.
-    const QString titulo =
-        QStringLiteral("Plano: ") + nomePlano + QStringLiteral(" - Data: ") + dados.data;
-    escreverTexto(
-        m.margem, m.margem,
-        QFontMetrics(fonte(), superficie).elidedText(titulo, Qt::ElideMiddle, m.larguraUtil));
+    const QStringList titulo = quebrarTexto(QStringLiteral("Plano: ") + nomePlano +
+                                                QStringLiteral(" - Data: ") + dados.data,
+                                            m.larguraUtil);
+    linhasTitulo = std::max(1, static_cast<int>(titulo.size()));
+    for (int i = 0; i < titulo.size(); ++i)
+        escreverTexto(m.margem, m.margem + i * passoLinha(), titulo[i]);
     if (!dados.existeProblema)
         return;
 
-    if (pagina <= 1)
-        desenharCabecalho(dados, causa, y0, y);
-
-    for (int secao = 0; secao < secaoRevisao; ++secao) {
-        if (pagina >= 0 && paginaDaSecao[static_cast<size_t>(secao)] != pagina)
+    int y = inicioDaPrimeiraPagina();
+    bool paginaVazia = true; // nothing below the title yet
+    auto novaPaginaDaPassagem = [&] {
+        avancarPagina();
+        y = topoDePagina();
+        paginaVazia = true;
+    };
+    for (const Bloco &bloco : montarBlocos(dados, causa)) {
+        if (bloco.colunas.isEmpty()) { // a row of a cause without operations
+            if (pagina < 0 && bloco.secao >= 0)
+                paginaDaSecao[static_cast<size_t>(bloco.secao)] = paginaAtual;
             continue;
-        const QStringList textos = textosDaSecao(secao, dados);
-        const int paginaDaLinha = paginaAtual;
-        Retangulo r = desenharSecao(m.colunaRotulos, y, textos);
-        y = verificarPagina(y, r.base);
-        if (paginaAtual != paginaDaLinha) {
-            r = desenharSecao(m.colunaRotulos, y, textos);
-            y = verificarPagina(y, r.base);
         }
-        if (pagina < 0)
-            paginaDaSecao[static_cast<size_t>(secao)] = paginaAtual;
-    }
-
-    if (pagina < 0 || paginaDaSecao[secaoRevisao] == pagina) {
-        const Retangulo r = desenharTexto(m.colunaRotulos, y, larguraCaixa(),
-                                          QStringLiteral("Revisão Geral: ") + dados.revisao);
-        desenharMoldura(dados.cor, r);
-        if (pagina < 0)
-            paginaDaSecao[secaoRevisao] = paginaAtual;
+        if (!paginaVazia)
+            y += bloco.espacoAntes;
+        const int total = bloco.linhas();
+        int primeira = 0;
+        while (true) {
+            // A page pass has nothing more to paint once past its page.
+            if (pagina >= 0 && paginaAtual > pagina)
+                return;
+            const int resto = total - primeira;
+            int linhas = resto;
+            bool fim = true;
+            if (y + alturaPedaco(bloco, resto, true) > m.alturaUtil) {
+                if (!paginaVazia) {
+                    novaPaginaDaPassagem();
+                    continue;
+                }
+                // Taller than a page: the lines that fit here, the rest on the next pages, and
+                // at least one line per page however small the page is.
+                if (resto > 1) {
+                    const int cabem = (m.alturaUtil - y - 2 * m.recuo) / passoLinha();
+                    linhas = std::clamp(cabem, 1, resto - 1);
+                    fim = false;
+                }
+            }
+            if (primeira == 0 && pagina < 0 && bloco.secao >= 0)
+                paginaDaSecao[static_cast<size_t>(bloco.secao)] = paginaAtual;
+            const bool pintar = pagina < 0 ? !soMedir : paginaAtual == pagina;
+            if (pintar)
+                desenharPedaco(bloco, y, primeira, linhas, primeira == 0, fim);
+            y += alturaPedaco(bloco, linhas, fim);
+            paginaVazia = false;
+            if (fim)
+                break;
+            primeira += linhas;
+            novaPaginaDaPassagem();
+        }
     }
 }
 
@@ -582,32 +630,129 @@ int Organograma::larguraCaixa() const
     return metricas.larguraUtil - metricas.colunaRotulos + metricas.espacoHorizontal;
 }
 
-void Organograma::desenharCabecalho(const DadosOrganograma &dados, int causa, int y0, int &y)
+QVector<Organograma::Bloco> Organograma::montarBlocos(const DadosOrganograma &dados, int causa)
 {
     const MedidasOrganograma &m = metricas;
-    const int h = alturaTexto();
     const int l = m.colunaRotulos;
     const int largura = larguraCaixa();
+    auto caixa = [](Bloco::Tipo tipo, int x, int largura, ValorCor cor, QStringList linhas,
+                    const QString &rotulo, int espaco) {
+        Bloco bloco;
+        bloco.tipo = tipo;
+        bloco.colunas = {Coluna{x, largura, cor, std::move(linhas)}};
+        bloco.rotulo = rotulo;
+        bloco.espacoAntes = espaco;
+        return bloco;
+    };
+    auto quebrar = [this, &m](const QString &texto, int largura) {
+        return quebrarTexto(texto, largura - 2 * m.recuo);
+    };
 
-    Retangulo r = desenharTexto(l, y0, largura, dados.nomeProblema);
-    desenharMoldura(dados.cor, r);
-    escreverTexto(m.margem, y0 + (r.base - r.topo - h) / 2, QStringLiteral("Problema >"));
+    QVector<Bloco> blocos;
+    blocos.append(caixa(Bloco::Tipo::Caixa, l, largura, dados.cor,
+                        quebrar(dados.nomeProblema, largura), QStringLiteral("Problema >"), 0));
+    QStringList indicadores;
+    for (int j = 0; j < dados.indicadores.size(); ++j)
+        indicadores += quebrar(numerado(QStringLiteral("I"), j + 1, dados.indicadores[j]), largura);
+    blocos.append(caixa(Bloco::Tipo::Indicadores, l, largura, dados.cor, indicadores,
+                        QStringLiteral("Indicadores >"), m.espessura));
+    const int larguraCausa = largura - 2 * m.espacoHorizontal;
+    blocos.append(
+        caixa(Bloco::Tipo::Caixa, l + m.espacoHorizontal, larguraCausa, valorRgb(128, 128, 128),
+              quebrar(numerado(QStringLiteral("C"), causa + 1, dados.causa), larguraCausa),
+              QStringLiteral("Causas >"), m.espacoVertical));
 
-    const int y1 = r.base + m.espessura;
-    int t = y1;
-    for (int j = 0; j < dados.indicadores.size(); ++j) {
-        r = desenharTexto(l, t, largura,
-                          numerado(QStringLiteral("I"), j + 1, dados.indicadores[j]));
-        t += (r.base - r.topo) - 2 * m.recuo;
+    // The gap below the cause box goes to whatever is drawn next.
+    int espaco = m.espacoVertical;
+    for (int secao = 0; secao < secaoRevisao; ++secao) {
+        Bloco linha = linhaDeSecao(l, textosDaSecao(secao, dados));
+        linha.secao = secao;
+        if (!linha.colunas.isEmpty()) {
+            linha.espacoAntes = espaco;
+            espaco = 0;
+        }
+        blocos.append(std::move(linha));
     }
-    desenharMoldura(dados.cor, {r.esquerda, y1, r.direita, r.base});
-    escreverTexto(m.margem, y1 + (r.base - y1 - h) / 2, QStringLiteral("Indicadores >"));
+    Bloco revisao = caixa(Bloco::Tipo::Caixa, l, largura, dados.cor,
+                          quebrar(QStringLiteral("Revisão Geral: ") + dados.revisao, largura),
+                          QString(), espaco);
+    revisao.secao = secaoRevisao;
+    blocos.append(std::move(revisao));
+    return blocos;
+}
 
-    const int y2 = r.base + m.espacoVertical;
-    r = desenharTexto(l + m.espacoHorizontal, y2, largura - 2 * m.espacoHorizontal,
-                      numerado(QStringLiteral("C"), causa + 1, dados.causa));
-    desenharMoldura(valorRgb(128, 128, 128), r);
-    escreverTexto(m.margem, y2 + (r.base - r.topo - h) / 2, QStringLiteral("Causas >"));
+Organograma::Bloco Organograma::linhaDeSecao(int x, const QStringList &textos)
+{
+    const MedidasOrganograma &m = metricas;
+    Bloco linha;
+    linha.tipo = Bloco::Tipo::Secao;
+    const int n = static_cast<int>(textos.size()) - 1;
+    if (n <= 0)
+        return linha;
+    linha.rotulo = textos[n];
+    const int coluna = (m.larguraUtil - x) / n;
+    int cx = x;
+    for (int i = 0; i < n; ++i) {
+        linha.colunas.append(
+            Coluna{cx, coluna, corOperacao(i), quebrarTexto(textos[i], coluna - 2 * m.recuo)});
+        cx += coluna + m.espacoHorizontal;
+    }
+    return linha;
+}
 
-    y = r.base + m.espacoVertical;
+// The height of `linhas` lines of a block; `fim` closes it (a row's gap below its boxes).
+int Organograma::alturaPedaco(const Bloco &bloco, int linhas, bool fim) const
+{
+    const MedidasOrganograma &m = metricas;
+    // No indicators: a flat outline that ends at the problem box, P above where it starts.
+    if (bloco.tipo == Bloco::Tipo::Indicadores && bloco.linhas() == 0)
+        return -m.espessura;
+    const int caixas = linhas * passoLinha() + 2 * m.recuo;
+    return bloco.tipo == Bloco::Tipo::Secao && fim ? caixas + m.espacoVertical : caixas;
+}
+
+// Paints lines [primeira, primeira + linhas) of every column of the block with their top at y,
+// each column in a box of its own. The first piece carries the label; the last, in a row, the
+// bars from each box down to the row's base. Returns the piece's bottom.
+int Organograma::desenharPedaco(const Bloco &bloco, int y, int primeira, int linhas, bool inicio,
+                                bool fim)
+{
+    const MedidasOrganograma &m = metricas;
+    const int passo = passoLinha();
+    const int d = m.recuo;
+    const bool secao = bloco.tipo == Bloco::Tipo::Secao;
+    QVector<int> bases; // each column's box bottom in this piece, y for a box already closed
+    int base = y + alturaPedaco(bloco, linhas, false);
+    for (const Coluna &coluna : bloco.colunas) {
+        const int quantidade =
+            std::clamp(static_cast<int>(coluna.linhas.size()) - primeira, 0, linhas);
+        // An empty text still has its empty box, where the block starts.
+        if (quantidade == 0 && !(inicio && coluna.linhas.isEmpty())) {
+            bases.append(y);
+            continue;
+        }
+        for (int i = 0; i < quantidade; ++i)
+            escreverTexto(coluna.x + d, y + d + i * passo, coluna.linhas[primeira + i]);
+        const int fundo = bloco.tipo == Bloco::Tipo::Indicadores && coluna.linhas.isEmpty()
+                              ? y - m.espessura
+                              : y + quantidade * passo + 2 * d;
+        desenharMoldura(coluna.cor, {coluna.x, y, coluna.x + coluna.largura, fundo});
+        bases.append(fundo);
+    }
+    if (secao) {
+        base = *std::max_element(bases.cbegin(), bases.cend()) + (fim ? m.espacoVertical : 0);
+        if (fim) {
+            for (int i = 0; i < bloco.colunas.size(); ++i) {
+                const Coluna &coluna = bloco.colunas[i];
+                const int bx = coluna.x + coluna.largura / 2;
+                retangulo(paraQColor(coluna.cor), {bx, bases[i], bx + m.espessura, base});
+            }
+        }
+    }
+    if (inicio && !bloco.rotulo.isEmpty()) {
+        const int h = alturaTexto();
+        escreverTexto(m.margem, secao ? y + (base - y) / 2 - h : y + (base - y - h) / 2,
+                      bloco.rotulo);
+    }
+    return base;
 }

@@ -3,6 +3,18 @@
 // The drawing of the organisation chart, apart from any window: it lays the chart out with
 // integer pixel metrics on one surface at a time (the on-screen picture, a printer page or any
 // other paint device) and cuts it into pages. Every pass reads the plan's sections again.
+//
+// A pass first breaks every box into lines and only then paints, so page breaks are known before
+// anything is drawn and nothing is painted over. The chart is a column of blocks: the problem
+// box, the indicators, the cause box, the five section rows and the general review. A block that
+// does not fit on what is left of a page starts the next page; one taller than a page is cut
+// between its lines and continues on as many pages as it needs. So every text of the problem and
+// cause is drawn once, in order, and a chart whose blocks fit lies where it always did.
+//
+// Invariants of every layout: each page holds something below the title; each piece of a block
+// ends at or above the usable height H, unless a single line of text with its insets (and, at the
+// end of a row, the gap below it) is taller than the room below the title; the title is broken
+// into lines within the usable width, so it is never cut.
 
 #include "app/Cores.h"
 #include "data/ListaNos.h"
@@ -14,6 +26,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <array>
 #include <functional>
 #include <memory>
@@ -47,10 +60,11 @@ struct MedidasOrganograma {
 
 // What the screen metrics depend on.
 struct TelaOrganograma {
-    QSize tela;                 // screen size in pixels
+    QSize tela;                 // screen size in logical pixels
     int pontosPorPolegada = 96; // the screen's logical resolution
     int impressoras = 0;        // installed printers
     QSize pagina;               // the current printer's page, used when a printer is installed
+    qreal razaoPixels = 1;      // the screen's device pixels per logical pixel
 };
 
 // The page each part of the chart ended up on at the last count pass, shared by every chart:
@@ -74,7 +88,9 @@ public:
     void definirPlano(const ListaNos &secoes, const QString &nomePlano);
     const ListaNos &secoes() const { return secoesPlano; }
 
-    // Metrics for the on-screen picture, which they size and make the surface.
+    // Metrics for the on-screen picture, which they size and make the surface. The chart is laid
+    // out in logical pixels and the picture holds the screen's device pixels, so it is shown at
+    // its logical size and stays sharp at any scale.
     void medidasTela(const TelaOrganograma &tela);
     // Metrics for a printer page; `novaPagina` starts the next page while printing.
     void medidasImpressora(QPaintDevice &pagina, std::function<bool()> novaPagina);
@@ -90,12 +106,15 @@ public:
     Retangulo desenharTexto(int x, int y, int largura, const QString &texto);
     void desenharMoldura(ValorCor corLinha, const Retangulo &retangulo);
     Retangulo desenharSecao(int x, int y, const QStringList &textos);
+    // The page-break check after a block from y to `base`: `base` when it fits, otherwise the
+    // next page is started (on paper too) and its top comes back. It paints nothing.
     int verificarPagina(int y, int base);
     // On the screen picture the count pass only lays out: the window shows page 1 right after.
     void desenharOrganograma(int indiceProblema, int indiceCausa, int pagina);
 
     const MedidasOrganograma &medidas() const { return metricas; }
     const QImage &imagem() const { return quadro; }
+    QSize tamanhoImagem() const { return tamanhoQuadro; } // in logical pixels
     int paginaAtual = 1;
     int totalPaginas = 1;
     bool imprimindo() const { return emImpressao; }
@@ -108,15 +127,23 @@ public:
 
 private:
     class Pintura;
+    struct Coluna;
+    struct Bloco;
 
     void prepararPintor(QPainter &novo) const;
     void definirCorCaneta(const QColor &cor);
     void escreverTexto(int x, int y, const QString &texto);
     void retangulo(const QColor &cor, const Retangulo &r);
     int larguraCaixa() const;
+    QSize tamanhoSuperficie() const;    // in the painter's (logical) pixels
+    int inicioDaPrimeiraPagina() const; // below the title
     int topoDePagina() const;
+    void avancarPagina();
     void desenharPassagem(const DadosOrganograma &dados, int causa, int pagina);
-    void desenharCabecalho(const DadosOrganograma &dados, int causa, int y0, int &y);
+    QVector<Bloco> montarBlocos(const DadosOrganograma &dados, int causa);
+    Bloco linhaDeSecao(int x, const QStringList &textos);
+    int alturaPedaco(const Bloco &bloco, int linhas, bool fim) const;
+    int desenharPedaco(const Bloco &bloco, int y, int primeira, int linhas, bool inicio, bool fim);
     // The lines of `texto` in boxes whose text may be `disponivel` pixels wide.
     QStringList quebrarTexto(const QString &texto, int disponivel);
     int larguraCaractere(const QFontMetrics &medidor, QChar caractere);
@@ -126,6 +153,8 @@ private:
     QString nomePlano = QStringLiteral("plano.xml");
     MedidasOrganograma metricas;
     QImage quadro;
+    QSize tamanhoQuadro;  // the picture's logical size
+    int linhasTitulo = 1; // lines of the title at the last pass
     QPaintDevice *superficie = nullptr;
     std::function<bool()> novaPagina;
     std::unique_ptr<QPainter> pintorImpressao;

@@ -19,10 +19,12 @@ PainelBotoes::PainelBotoes(QDialog *janela, QWidget *vista, int altura) : QFrame
     principal->addWidget(this);
 }
 
-QPushButton *PainelBotoes::adicionarBotao(const char *nome, const QString &texto)
+QPushButton *PainelBotoes::adicionarBotao(const char *nome, const QString &texto,
+                                          QKeySequence teclas)
 {
     auto *novo = new QPushButton(texto, this);
     novo->setObjectName(QString::fromLatin1(nome));
+    novo->setShortcut(teclas);
     // Enter in the document view must not press a button.
     novo->setAutoDefault(false);
     botoes->addWidget(novo);

@@ -4,6 +4,7 @@
 // the window laid out as the document view above that panel.
 
 #include <QFrame>
+#include <QKeySequence>
 
 class QDialog;
 class QHBoxLayout;
@@ -13,7 +14,7 @@ class PainelBotoes : public QFrame {
     Q_OBJECT
 public:
     PainelBotoes(QDialog *janela, QWidget *vista, int altura);
-    QPushButton *adicionarBotao(const char *nome, const QString &texto);
+    QPushButton *adicionarBotao(const char *nome, const QString &texto, QKeySequence teclas = {});
 
 private:
     QHBoxLayout *botoes;

@@ -1,5 +1,7 @@
 #include "documents/RedatorRico.h"
 
+#include "documents/PaginacaoTexto.h"
+
 #include <QTextBlockFormat>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -24,6 +26,7 @@ void RedatorRico::limpar()
     formato = QTextCharFormat();
     alinhamento = Qt::AlignLeft;
     semLinhas = true;
+    proximaIniciaParte = false;
     definirFonte(documento.defaultFont());
 }
 
@@ -62,6 +65,22 @@ void RedatorRico::alinhar(Qt::Alignment novo)
     alinhamento = novo;
 }
 
+void RedatorRico::iniciarParte()
+{
+    proximaIniciaParte = true;
+}
+
+void RedatorRico::adicionarLinha(const QString &texto, const QString &textoNoPapel)
+{
+    QTextBlockFormat bloco;
+    bloco.setAlignment(alinhamento);
+    if (textoNoPapel != texto)
+        bloco.setProperty(paginacaoTexto::textoNoPapel, textoNoPapel);
+    if (!cursor.atEnd())
+        cursor.movePosition(QTextCursor::End);
+    acrescentarParagrafo(bloco, texto);
+}
+
 void RedatorRico::adicionarLinha(const QString &texto)
 {
     QTextBlockFormat bloco;
@@ -73,19 +92,28 @@ void RedatorRico::adicionarLinha(const QString &texto)
             QStringView(texto).mid(inicio, quebra < 0 ? texto.size() - inicio : quebra - inicio);
         if (!cursor.atEnd())
             cursor.movePosition(QTextCursor::End);
-        if (semLinhas) {
-            // A cleared document still holds one empty paragraph: the first line goes there.
-            cursor.setBlockFormat(bloco);
-            cursor.setBlockCharFormat(formato);
-            semLinhas = false;
-        } else {
-            cursor.insertBlock(bloco, formato);
-        }
-        cursor.insertText(linha.toString(), formato);
+        acrescentarParagrafo(bloco, linha);
         if (quebra < 0)
             break;
         inicio = quebra + 1;
     }
+}
+
+void RedatorRico::acrescentarParagrafo(QTextBlockFormat bloco, QStringView linha)
+{
+    if (proximaIniciaParte) {
+        bloco.setProperty(paginacaoTexto::inicioDeParte, true);
+        proximaIniciaParte = false;
+    }
+    if (semLinhas) {
+        // A cleared document still holds one empty paragraph: the first line goes there.
+        cursor.setBlockFormat(bloco);
+        cursor.setBlockCharFormat(formato);
+        semLinhas = false;
+    } else {
+        cursor.insertBlock(bloco, formato);
+    }
+    cursor.insertText(linha.toString(), formato);
 }
 
 QTextDocument *novoDocumento(QTextEdit &vista)

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
@@ -38,8 +39,14 @@ public:
 
     // Appends `texto` as a paragraph of its own; every line feed inside it starts one more.
     void adicionarLinha(const QString &texto);
+    // A one-line paragraph that reads `textoNoPapel` on paper.
+    void adicionarLinha(const QString &texto, const QString &textoNoPapel);
+    // The next paragraph starts a part that printing keeps on one page (a ballot).
+    void iniciarParte();
 
 private:
+    void acrescentarParagrafo(QTextBlockFormat bloco, QStringView linha);
+
     QTextDocument &documento;
     QTextCursor cursor;
     QTextCursor edicao; // holds the edit block open
@@ -47,6 +54,7 @@ private:
     Qt::Alignment alinhamento = Qt::AlignLeft;
     int altura = 0;
     bool semLinhas = true;
+    bool proximaIniciaParte = false;
 };
 
 // A new, empty document for `vista`'s text, with its font; it belongs to the view.

@@ -1,6 +1,9 @@
 #include "documents/ServicoImpressao.h"
 
 #include "app/Interacao.h"
+#include "data/Caminhos.h"
+#include "data/TdmDados.h"
+#include "documents/PaginacaoTexto.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -9,10 +12,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextLayout>
 
 const QString ServicoImpressao::textoSemImpressora =
     QStringLiteral("O sistema não possui nenhuma impressora configurada!\nInstale e configure "
@@ -24,6 +25,71 @@ const QString ServicoImpressao::textoFalhaImpressao =
 namespace {
 
 const QString extensaoPdf = QStringLiteral("pdf");
+const QString perguntaSubstituir =
+    QStringLiteral("O arquivo \"%1\" já existe.\nDeseja substituí-lo?");
+const QString recusaPlano =
+    QStringLiteral("\"%1\" é o arquivo do plano aberto; o PDF não pode ser gravado sobre ele.\n"
+                   "Escolha outro nome.");
+const QString recusaConfiguracao =
+    QStringLiteral("\"%1\" guarda a configuração do programa; o PDF não pode ser gravado sobre "
+                   "ele.\nEscolha outro nome.");
+
+bool mesmoArquivo(const QString &um, const QString &outro)
+{
+    const QFileInfo a(um);
+    const QFileInfo b(outro);
+    if (a.exists() && b.exists())
+        return a.canonicalFilePath().compare(b.canonicalFilePath(), caixaDosNomes) == 0;
+    return QDir::cleanPath(a.absoluteFilePath())
+               .compare(QDir::cleanPath(b.absoluteFilePath()), caixaDosNomes) == 0;
+}
+
+// Why a PDF may not be written over `arquivo`; empty when it may.
+QString recusaDoArquivo(const QString &arquivo)
+{
+    if (!dmDados)
+        return {};
+    const QString nativo = QDir::toNativeSeparators(arquivo);
+    if (dmDados->temArquivo() && mesmoArquivo(arquivo, dmDados->arquivoPlano))
+        return recusaPlano.arg(nativo);
+    if (mesmoArquivo(arquivo, dmDados->diretorioInicial + TdmDados::arquivoConfiguracao))
+        return recusaConfiguracao.arg(nativo);
+    return {};
+}
+
+QString comExtensaoPdf(const QString &arquivo)
+{
+    return QFileInfo(arquivo).suffix().isEmpty() ? arquivo + u'.' + extensaoPdf : arquivo;
+}
+
+// The PDF's file name as the user settles it; empty when the user gives up. "No" to replacing
+// a file, or a name refused, brings the dialog back for another name.
+QString escolherArquivoPdf(const QString &sugestao)
+{
+    QString proposta = comExtensaoPdf(sugestao);
+    for (;;) {
+        const QString escolhido = interacao().arquivoParaSalvar(proposta);
+        if (escolhido.isEmpty())
+            return {};
+        const QString arquivo = comExtensaoPdf(escolhido);
+        if (const QString recusa = recusaDoArquivo(arquivo); !recusa.isEmpty()) {
+            interacao().mensagem(Icone::Informacao, recusa);
+            continue;
+        }
+        const QFileInfo informacao(arquivo);
+        if (!informacao.exists() || informacao.isDir())
+            return arquivo;
+        switch (interacao().perguntar(perguntaSubstituir.arg(QDir::toNativeSeparators(arquivo)))) {
+        case Resposta::Sim:
+            return arquivo;
+        case Resposta::Nao:
+            proposta = arquivo;
+            continue;
+        case Resposta::Abortar:
+            return {};
+        }
+    }
+}
 
 QString mensagemFalhaPdf(const QString &arquivo)
 {
@@ -37,37 +103,17 @@ QString mensagemFalhaPdf(const QString &arquivo)
         .arg(QDir::toNativeSeparators(arquivo), motivo);
 }
 
-// Draws page `indice` of a paginated text inside `area`. A plain text is drawn line by line, each
-// line on the one page the layout put it on: a paragraph that runs over a page break would
-// otherwise be drawn whole on both pages, hidden by the clip yet still in the file, where
-// searching and copying find it twice. Texts with tables or frames go through the layout.
-void desenharPagina(QPainter &pintor, QTextDocument &texto, int indice, const QRect &area)
+// Draws page `indice` of a text with tables or frames, paged by Qt's own layout, inside `area`.
+void desenharPaginaComQuadros(QPainter &pintor, QTextDocument &texto, int indice, const QRect &area)
 {
     const qreal altura = area.height();
     const QRectF trecho(0, indice * altura, area.width(), altura);
     pintor.save();
     pintor.translate(area.left(), area.top() - trecho.top());
     pintor.setClipRect(trecho);
-    if (!texto.rootFrame()->childFrames().isEmpty()) {
-        QAbstractTextDocumentLayout::PaintContext contexto;
-        contexto.clip = trecho;
-        texto.documentLayout()->draw(&pintor, contexto);
-        pintor.restore();
-        return;
-    }
-    pintor.setPen(Qt::black);
-    // Half a device pixel absorbs rounding in a line pushed to the top of a page.
-    constexpr qreal tolerancia = 0.5;
-    for (QTextBlock bloco = texto.begin(); bloco.isValid(); bloco = bloco.next()) {
-        const QTextLayout *layout = bloco.layout();
-        const QPointF origem = layout->position();
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine linha = layout->lineAt(i);
-            const qreal topo = origem.y() + linha.y();
-            if (static_cast<int>((topo + tolerancia) / altura) == indice)
-                linha.draw(&pintor, origem);
-        }
-    }
+    QAbstractTextDocumentLayout::PaintContext contexto;
+    contexto.clip = trecho;
+    texto.documentLayout()->draw(&pintor, contexto);
     pintor.restore();
 }
 
@@ -153,17 +199,30 @@ bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &tex
     QTextOption opcao = copia->defaultTextOption();
     opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     copia->setDefaultTextOption(opcao);
-    copia->setPageSize(pagina.size());
     copia->setDocumentMargin(0);
+    paginacaoTexto::usarTextosDoPapel(*copia);
+    // A plain text flows line by line and keeps its marked parts whole; texts with tables or
+    // frames (pasted into the minutes) are paged by Qt's layout.
+    const bool comQuadros = !copia->rootFrame()->childFrames().isEmpty();
+    QVector<qreal> inicios;
+    if (comQuadros) {
+        copia->setPageSize(pagina.size());
+        inicios.resize(copia->pageCount());
+    } else {
+        copia->setTextWidth(pagina.width());
+        inicios = paginacaoTexto::iniciosDePagina(*copia, pagina.height());
+    }
 
     QPainter pintor;
     if (!pintor.begin(&destino))
         return false;
-    const int paginas = copia->pageCount();
-    for (int i = 0; i < paginas; ++i) {
+    for (int i = 0; i < inicios.size(); ++i) {
         if (i > 0 && !destino.newPage())
             break;
-        desenharPagina(pintor, *copia, i, pagina);
+        if (comQuadros)
+            desenharPaginaComQuadros(pintor, *copia, i, pagina);
+        else
+            paginacaoTexto::desenharPagina(pintor, *copia, inicios, i, pagina);
     }
     return pintor.end() && destino.printerState() != QPrinter::Error;
 }
@@ -181,20 +240,26 @@ bool ServicoImpressao::imprimirDocumento(const QTextDocument &texto, const QStri
     return true;
 }
 
-bool ServicoImpressao::salvarPdf(const QTextDocument &texto, const QString &titulo,
-                                 const QString &sugestao)
+bool ServicoImpressao::salvarPdf(const QString &sugestao,
+                                 const std::function<bool(QPrinter &)> &imprimir)
 {
-    QString arquivo = interacao().arquivoParaSalvar(sugestao);
+    const QString arquivo = escolherArquivoPdf(sugestao);
     if (arquivo.isEmpty())
         return false;
-    if (QFileInfo(arquivo).suffix().isEmpty())
-        arquivo += u'.' + extensaoPdf;
     const std::unique_ptr<QPrinter> pdf = impressoraPdf(arquivo);
-    if (!imprimirTexto(*pdf, texto, areaComMargens(tamanhoPagina(*pdf)), titulo)) {
+    if (!imprimir(*pdf)) {
         interacao().mensagem(Icone::Informacao, mensagemFalhaPdf(arquivo));
         return false;
     }
     return true;
+}
+
+bool ServicoImpressao::salvarPdf(const QTextDocument &texto, const QString &titulo,
+                                 const QString &sugestao)
+{
+    return salvarPdf(sugestao, [&](QPrinter &pdf) {
+        return imprimirTexto(pdf, texto, areaComMargens(tamanhoPagina(pdf)), titulo);
+    });
 }
 
 void ServicoImpressao::simularImpressorasParaTestes(std::optional<int> quantidade)

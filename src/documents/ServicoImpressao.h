@@ -1,11 +1,15 @@
 #pragma once
 
-// The program's one printer (600 dpi, so the same pixel metrics mean the same on paper), and
-// the single print path that "Imprimir" and "Salvar PDF" share for the text documents.
+// The program's one printer (600 dpi, so the same pixel metrics mean the same on paper), the
+// single print path that "Imprimir" and "Salvar PDF" share for the text documents, and the one
+// "Salvar PDF" road of all three document windows: the name is asked with a ".pdf" suggestion
+// (which makes the dialog offer the "*.pdf" filter), a bare name gets ".pdf", replacing a file
+// is asked first, and the open plan's file and config.ini are never written over.
 
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,8 +51,11 @@ public:
     // "Imprimir" of a text document: on the current printer, inside the margins. Without a
     // printer, or when printing fails, the user is told and false comes back.
     bool imprimirDocumento(const QTextDocument &texto, const QString &titulo);
-    // "Salvar PDF": asks for the file name (`sugestao` first), writes the PDF through the same
-    // path, and tells the user when the file cannot be written. False when nothing was written.
+    // "Salvar PDF": asks for the file name (`sugestao` first), has `imprimir` draw the document
+    // on a PDF printer for it, and tells the user when the file cannot be written. False when
+    // nothing was written.
+    static bool salvarPdf(const QString &sugestao, const std::function<bool(QPrinter &)> &imprimir);
+    // The same for a text document, through the print path of "Imprimir".
     static bool salvarPdf(const QTextDocument &texto, const QString &titulo,
                           const QString &sugestao);
 

@@ -5,8 +5,13 @@
 #include "documents/LeituraSecoes.h"
 #include "documents/RedatorRico.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 
 namespace textoCedula {
 
@@ -18,10 +23,16 @@ const QString espacos =
     QStringLiteral("\t 1__   2__   3__   4__   5__   6__   7__   8__   9__   10__");
 const QString linhaEspaco = QStringLiteral(" ");
 
+struct LinhaProblema {
+    QString tela;
+    QString papel;
+};
+
 void escreverCedula(RedatorRico &redator, const QString &cabecalhoVotante,
-                    const QStringList &linhasProblemas)
+                    const QList<LinhaProblema> &linhasProblemas)
 {
     const int alturaCorpo = redator.alturaPixels();
+    redator.iniciarParte();
     redator.definirAlturaPixels(alturaCorpo + acrescimoTituloPixels);
     redator.alinhar(Qt::AlignHCenter);
     redator.adicionarLinha(titulo);
@@ -33,8 +44,8 @@ void escreverCedula(RedatorRico &redator, const QString &cabecalhoVotante,
     redator.adicionarLinha(linhaEspaco);
     redator.adicionarLinha(cabecalho);
     redator.adicionarLinha(linhaEspaco);
-    for (const QString &linha : linhasProblemas) {
-        redator.adicionarLinha(linha);
+    for (const LinhaProblema &linha : linhasProblemas) {
+        redator.adicionarLinha(linha.tela, linha.papel);
         redator.adicionarLinha(linhaEspaco);
     }
     redator.adicionarLinha(QString(larguraSeparador, u'-'));
@@ -47,6 +58,26 @@ QString linhaProblema(int numero, const QString &nome)
 {
     const QString linha = QString::number(numero) + QStringLiteral(") ") + nome;
     return linha.leftJustified(larguraNomeProblema, u' ') + u':' + espacos;
+}
+
+QString linhaProblemaNoPapel(int numero, const QString &nome)
+{
+    const QString linha = QString::number(numero) + QStringLiteral(") ") + nome;
+    if (linha.size() <= larguraNomeProblema)
+        return linhaProblema(numero, nome);
+    // A line break inside the paragraph, then as many spaces as a padded name and its colon.
+    return linha + u':' + QChar(QChar::LineSeparator) + QString(larguraNomeProblema + 1, u' ') +
+           espacos;
+}
+
+qreal distanciaTabulacao()
+{
+    qreal pontosPorPolegada = 96;
+    if (!QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) {
+        if (const QScreen *tela = QGuiApplication::primaryScreen())
+            pontosPorPolegada = qRound(tela->logicalDotsPerInchY());
+    }
+    return tabulacaoPontos * pontosPorPolegada / 72;
 }
 
 QFont fonte()
@@ -65,13 +96,18 @@ void montar(QTextDocument &documento, const ListaNos &secoes, const QDate &hoje)
 {
     RedatorRico redator(documento);
     redator.definirFonte(fonte());
+    QTextOption opcao = documento.defaultTextOption();
+    opcao.setTabStopDistance(distanciaTabulacao());
+    documento.setDefaultTextOption(opcao);
     const ListaNos categorias = secaoOuNada(secoes, QStringLiteral("categorias")).filhos();
     // Every ballot lists the same problems.
-    QStringList linhasProblemas;
+    QList<LinhaProblema> linhasProblemas;
     int numero = 1;
-    for (const ElementoXml &problema : secaoOuNada(secoes, QStringLiteral("problemas")).filhos())
-        linhasProblemas.append(
-            linhaProblema(numero++, atributoOuVazio(problema, QStringLiteral("nome"))));
+    for (const ElementoXml &problema : secaoOuNada(secoes, QStringLiteral("problemas")).filhos()) {
+        const QString nome = atributoOuVazio(problema, QStringLiteral("nome"));
+        linhasProblemas.append({linhaProblema(numero, nome), linhaProblemaNoPapel(numero, nome)});
+        ++numero;
+    }
     const QString data = formatarData(hoje);
     for (const ElementoXml &categoria : categorias) {
         const QString tituloCategoria = atributoOuVazio(categoria, QStringLiteral("titulo"));

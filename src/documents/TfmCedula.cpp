@@ -37,7 +37,8 @@ TfmCedula::TfmCedula(QWidget *pai) : QDialog(pai)
 
     auto *painel = new PainelBotoes(this, cedula, alturaPainel);
     painelInferior = painel;
-    Button1 = painel->adicionarBotao("Button1", QStringLiteral("Imprimir"));
+    Button1 = painel->adicionarBotao("Button1", QStringLiteral("Imprimir"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_P));
     btnSalvarPdf = painel->adicionarBotao("btnSalvarPdf", QStringLiteral("Salvar PDF"));
     btnFechar = painel->adicionarBotao("btnFechar", QStringLiteral("Fechar"));
 

@@ -28,8 +28,12 @@ constexpr int larguraInicial = 830;
 constexpr int alturaInicial = 773;
 constexpr int larguraMinima = 732;
 constexpr int alturaMinima = 416;
-constexpr int alturaPainelInferior = 41;
-constexpr int caracteresEscolha = 24;
+// The bottom bar holds two rows of this height: the choosers above, the buttons below. In one
+// row its captions and choosers need far more than the window's minimum width.
+constexpr int alturaLinhaPainel = 41;
+// Long problem and cause texts are cut in the chooser (the list shows them whole), which keeps
+// this many characters at the least.
+constexpr int caracteresEscolha = 12;
 
 const QString tituloImpressao = QStringLiteral("Organograma Planejamento Escolar");
 const QString semImpressora =
@@ -38,8 +42,6 @@ const QString semImpressora =
 const QString impressaoCancelada = QStringLiteral("Impressão cancelada");
 const QString falhaImpressao = QStringLiteral("Não foi possível imprimir o organograma.\n"
                                               "Verifique a impressora e tente novamente.");
-const QString falhaPdf = QStringLiteral("Não foi possível gravar o arquivo \"%1\".\n"
-                                        "Escolha outro local e tente novamente.");
 const QString sugestaoPdf = QStringLiteral("organograma.pdf");
 
 QPrinter *impressoraDeTeste = nullptr;
@@ -84,8 +86,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        // The picture holds the screen's device pixels: drawn at its logical size, one to one.
         QPainter pintor(this);
-        pintor.drawImage(0, 0, desenho.imagem());
+        pintor.drawImage(QRect(QPoint(0, 0), desenho.tamanhoImagem()), desenho.imagem());
     }
 
 private:
@@ -129,19 +132,29 @@ void TfmDiagrama::criarComponentes()
 
     painelInferior = new QFrame(this);
     painelInferior->setObjectName(QStringLiteral("painelInferior"));
-    painelInferior->setFixedHeight(alturaPainelInferior);
-    auto *controles = new QHBoxLayout(painelInferior);
-    controles->setContentsMargins(8, 0, 8, 0);
+    painelInferior->setFixedHeight(2 * alturaLinhaPainel);
+    auto *linhas = new QVBoxLayout(painelInferior);
+    linhas->setContentsMargins(8, 0, 8, 0);
+    linhas->setSpacing(0);
+    auto *escolhas = new QHBoxLayout;
+    auto *botoes = new QHBoxLayout;
+    for (QHBoxLayout *linha : {escolhas, botoes}) {
+        auto *faixa = new QWidget(painelInferior);
+        faixa->setFixedHeight(alturaLinhaPainel);
+        faixa->setLayout(linha);
+        linha->setContentsMargins(0, 0, 0, 0);
+        linhas->addWidget(faixa);
+    }
 
-    auto botao = [this, controles](const char *nome, const QString &texto) {
+    auto botao = [this, botoes](const char *nome, const QString &texto) {
         auto *novo = new QPushButton(texto, painelInferior);
         novo->setObjectName(QString::fromLatin1(nome));
         novo->setAutoDefault(false);
-        controles->addWidget(novo);
+        botoes->addWidget(novo);
         return novo;
     };
-    auto escolha = [this, controles](const char *nomeRotulo, const char *nome,
-                                     const QString &texto) {
+    auto escolha = [this, escolhas](const char *nomeRotulo, const char *nome,
+                                    const QString &texto) {
         auto *rotulo = new QLabel(texto, painelInferior);
         rotulo->setObjectName(QString::fromLatin1(nomeRotulo));
         auto *caixa = new QComboBox(painelInferior);
@@ -150,20 +163,22 @@ void TfmDiagrama::criarComponentes()
         caixa->setPlaceholderText(texto);
         caixa->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         caixa->setMinimumContentsLength(caracteresEscolha);
+        caixa->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         rotulo->setBuddy(caixa);
-        controles->addWidget(rotulo);
-        controles->addWidget(caixa);
+        escolhas->addWidget(rotulo);
+        escolhas->addWidget(caixa, 1);
         return std::pair{rotulo, caixa};
     };
 
-    btnAnterior = botao("btnAnterior", QStringLiteral("Página Anterior"));
-    btnProxima = botao("btnProxima", QStringLiteral("Próxima Página"));
     std::tie(lblProblema, cbProblemas) =
         escolha("lblProblema", "cbProblemas", QStringLiteral("Problema"));
     std::tie(lblCausa, cbCausas) = escolha("lblCausa", "cbCausas", QStringLiteral("Causa"));
-    controles->addStretch(1);
+    btnAnterior = botao("btnAnterior", QStringLiteral("Página Anterior"));
+    btnProxima = botao("btnProxima", QStringLiteral("Próxima Página"));
+    botoes->addStretch(1);
     btnSalvarPdf = botao("btnSalvarPdf", QStringLiteral("Salvar PDF"));
     btnImprimir = botao("btnImprimir", QStringLiteral("Imprimir"));
+    btnImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     btnCancelar = botao("btnCancelar", QStringLiteral("Fechar"));
     layout->addWidget(painelInferior);
 
@@ -205,17 +220,18 @@ void TfmDiagrama::preencherCausas()
 void TfmDiagrama::medidasTela()
 {
     TelaOrganograma tela;
-    if (const QScreen *primaria = QGuiApplication::primaryScreen()) {
-        tela.tela = primaria->size();
-        tela.pontosPorPolegada = qRound(primaria->logicalDotsPerInchY());
+    if (const QScreen *atual = screen()) {
+        tela.tela = atual->size();
+        tela.pontosPorPolegada = qRound(atual->logicalDotsPerInchY());
+        tela.razaoPixels = atual->devicePixelRatio();
     }
     tela.impressoras = quantidadeImpressoras();
     if (tela.impressoras > 0)
         tela.pagina = paginaImpressora();
     desenho.medidasTela(tela);
 
-    imgVisualizacaoDiag->setFixedSize(desenho.imagem().size());
-    conteudoImagem->setMinimumSize(desenho.imagem().size());
+    imgVisualizacaoDiag->setFixedSize(desenho.tamanhoImagem());
+    conteudoImagem->setMinimumSize(desenho.tamanhoImagem());
     FormResize();
 }
 
@@ -288,15 +304,12 @@ void TfmDiagrama::btnImprimirClick()
 
 void TfmDiagrama::btnSalvarPdfClick()
 {
-    const QString arquivo = interacao().arquivoParaSalvar(sugestaoPdf);
-    if (arquivo.isEmpty())
-        return;
-    const auto pdf = ServicoImpressao::impressoraPdf(arquivo);
-    const bool gravado = imprimirEm(*pdf);
-    medidasTela();
-    redesenhar();
-    if (!gravado)
-        interacao().mensagem(Icone::Informacao, falhaPdf.arg(arquivo));
+    ServicoImpressao::salvarPdf(sugestaoPdf, [this](QPrinter &pdf) {
+        const bool gravado = imprimirEm(pdf);
+        medidasTela();
+        redesenhar();
+        return gravado;
+    });
 }
 
 bool TfmDiagrama::imprimirEm(QPrinter &destino)

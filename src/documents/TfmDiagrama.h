@@ -1,7 +1,9 @@
 #pragma once
 
 // The plan's organisation chart for one problem and one cause, paged, printable and savable as
-// PDF. The window owns the choosers and the page buttons; the drawing is an Organograma.
+// PDF. The window owns the choosers and the page buttons; the drawing is an Organograma, made for
+// the screen's device pixels. The bottom bar has two rows, the choosers above the buttons, so
+// every caption and chooser stays whole down to the window's minimum width.
 
 #include "documents/Organograma.h"
 

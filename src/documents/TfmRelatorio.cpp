@@ -35,7 +35,8 @@ TfmRelatorio::TfmRelatorio(QWidget *pai) : QDialog(pai)
 
     auto *painel = new PainelBotoes(this, relatorio, alturaPainel);
     painelInferior = painel;
-    btnImprimir = painel->adicionarBotao("btnImprimir", QStringLiteral("Imprimir"));
+    btnImprimir = painel->adicionarBotao("btnImprimir", QStringLiteral("Imprimir"),
+                                         QKeySequence(Qt::CTRL | Qt::Key_P));
     btnSalvarPdf = painel->adicionarBotao("btnSalvarPdf", QStringLiteral("Salvar PDF"));
     btnCancelar = painel->adicionarBotao("btnCancelar", QStringLiteral("Fechar"));
 

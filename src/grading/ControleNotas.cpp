@@ -258,18 +258,30 @@ void ControleNotas::lerIndicadores(const ListaNos &secoes)
     }
 }
 
+// A damaged problem loses only what cannot be read: its causes keep their texts, the problems
+// after it are read as well (a save would otherwise write them empty), and one warning tells.
 void ControleNotas::lerCausas(const ListaNos &secoes)
 {
+    ListaNos causas;
+    ListaNos operacoes;
+    bool danificada = false;
     try {
-        const ListaNos causas = secoes.porNome(QStringLiteral("causas")).filhos();
-        const ListaNos operacoes = secoes.porNome(QStringLiteral("operacoes")).filhos();
-        const int n = std::min(causas.quantidade(), quantidade);
-        for (int i = 0; i < n; ++i) {
-            TfrClassificacao &linha = *linhasClassificacao[static_cast<size_t>(i)];
-            linha.carregarCausas(causas.item(i));
-            linha.carregarOperacoes(operacoes.item(i).filhos());
-        }
+        causas = secoes.porNome(QStringLiteral("causas")).filhos();
+        operacoes = secoes.porNome(QStringLiteral("operacoes")).filhos();
     } catch (const ErroSorvane &) {
-        interacao().mensagem(Icone::Aviso, avisoCausas);
+        danificada = true;
     }
+    const int n = std::min(causas.quantidade(), quantidade);
+    for (int i = 0; i < n; ++i) {
+        TfrClassificacao &linha = *linhasClassificacao[static_cast<size_t>(i)];
+        try {
+            linha.carregarCausas(causas.item(i));
+            linha.carregarOperacoes(i < operacoes.quantidade() ? operacoes.item(i).filhos()
+                                                               : ListaNos());
+        } catch (const ErroSorvane &) {
+            danificada = true;
+        }
+    }
+    if (danificada)
+        interacao().mensagem(Icone::Aviso, avisoCausas);
 }

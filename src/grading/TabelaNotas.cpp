@@ -60,7 +60,17 @@ QString formatarNota(float valor)
 {
     if (valor == 0.0f)
         return QStringLiteral("0"); // also for −0
-    return QString::number(static_cast<double>(valor), 'g', 6);
+    const auto exato = static_cast<double>(valor);
+    if (std::trunc(exato) == exato)
+        return QString::number(exato, 'f', 0);
+    // A float needs at most nine digits to come back as itself.
+    constexpr int digitosFloat = std::numeric_limits<float>::max_digits10;
+    for (int digitos = 6; digitos < digitosFloat; ++digitos) {
+        const QString texto = QString::number(exato, 'g', digitos);
+        if (lerNota(texto) == valor)
+            return texto;
+    }
+    return QString::number(exato, 'g', digitosFloat);
 }
 
 std::optional<float> lerNota(const QString &texto)

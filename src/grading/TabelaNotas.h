@@ -33,8 +33,9 @@ private:
 // near the float limit, and points are never shown or ranked as infinite.
 float somarPontos(float a, float b);
 
-// A grade as the plan file writes it: whole numbers without decimals ("0", "7", "10"), others
-// with up to six significant digits and a point ("7.5").
+// A grade as the plan file writes it, so that it reads back exactly: whole numbers as plain
+// digits ("0", "7", "10", "1234567"), others with a point and six significant digits, or as
+// many more as the value needs ("7.5", "1.234567").
 QString formatarNota(float valor);
 
 // A grade as a plan file brings it, with a point or the locale's decimal separator. Nothing

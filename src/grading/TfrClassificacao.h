@@ -40,7 +40,7 @@ public:
     // once it exists, from the analysis kept before.
     void carregarIndicadores(const ElementoXml &problema);
     void carregarCausas(const ElementoXml &problema);
-    void carregarOperacoes(const ListaNos &filhos); // raises on a damaged operations element
+    void carregarOperacoes(const ListaNos &filhos); // raises when something announced is missing
     void gravarAnalise(ElementoXml indicadores, ElementoXml causas, ElementoXml operacoes) const;
 
     QFrame *painel = nullptr;

@@ -1,6 +1,7 @@
 #include "grading/TfrNotas.h"
 
 #include "app/Painel.h"
+#include "app/RodaComFoco.h"
 
 #include "data/ElementoXml.h"
 #include "data/Erros.h"
@@ -8,7 +9,10 @@
 #include "voters/ControleVotantes.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -18,6 +22,26 @@ constexpr int esquerdaTitulo = 18;
 constexpr int topoTitulo = 16;
 constexpr int alturaFonte = 13;
 const char *const propriedadeVotante = "votante";
+constexpr qreal fatorFonteCaixa = 0.85;
+constexpr qreal passoFonte = 0.25; // points
+
+// The largest face, up to `fonte`, in which `texto` ends before the edge of the box's text: the
+// style draws it a pixel inside the field on each side, and a screen scaled by 1.25, 1.5 or 2
+// rounds the glyphs to its own pixels, so the text must not reach that edge at all.
+QFont fonteQueCabe(QFont fonte, const QComboBox &caixa, const QString &texto)
+{
+    QStyleOptionComboBox opcao;
+    opcao.initFrom(&caixa);
+    const int rotulo =
+        caixa.style()
+            ->subControlRect(QStyle::CC_ComboBox, &opcao, QStyle::SC_ComboBoxEditField, &caixa)
+            .width() -
+        2;
+    while (fonte.pointSizeF() > 2 * passoFonte &&
+           QFontMetricsF(fonte).horizontalAdvance(texto) >= rotulo)
+        fonte.setPointSizeF(fonte.pointSizeF() - passoFonte);
+    return fonte;
+}
 
 } // namespace
 
@@ -38,11 +62,11 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
     lblTituloProblema->move(esquerdaTitulo, topoTitulo);
     lblTituloProblema->adjustSize();
 
-    // A slightly smaller face lets "10,0" show whole beside the arrow in the narrow column.
+    // A smaller face lets "10,0" show whole beside the arrow in the narrow column.
     // The boxes take it from the panel as they are made: set on each box, it would make each
     // build its list's popup at once, most of the time of opening a plan.
     QFont fonteCaixa = font();
-    fonteCaixa.setPointSizeF(fonteCaixa.pointSizeF() * 0.85);
+    fonteCaixa.setPointSizeF(fonteCaixa.pointSizeF() * fatorFonteCaixa);
     painel->setFont(fonteCaixa);
     // Choice only: a typed text would stand for no grade and lower the problem's total.
     QStringList itens;
@@ -56,9 +80,12 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
         caixa->setEditable(false);
         caixa->addItems(itens);
         caixa->setCurrentIndex(0);
+        rodaSoComFoco(caixa);
         if (v == 0)
             alturaCaixa = caixa->sizeHint().height(); // the same for every box
         caixa->setGeometry(esquerdaCaixa + passoColuna * v, topoCaixa, larguraCaixa, alturaCaixa);
+        if (v == 0)
+            painel->setFont(fonteQueCabe(fonteCaixa, *caixa, itens.last()));
         caixa->setVisible(false);
         connect(caixa, &QComboBox::activated, this, [this, caixa] { ComboBoxChange(caixa); });
         caixasNotas[static_cast<size_t>(v)] = caixa;

@@ -4,7 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+
+namespace {
+
+// The guide is a few pages; a larger file is not it.
+constexpr qint64 tamanhoMaximoAjuda = 8 * 1024 * 1024;
+
+} // namespace
 
 QString pastaAjudaInstalada()
 {
@@ -26,12 +32,11 @@ QStringList pastasAjuda()
 std::optional<QString> lerAjuda(const QStringList &pastas)
 {
     for (const QString &pasta : pastas) {
-        QFile arquivo(QDir(pasta).filePath(nomeArquivoAjuda));
-        if (!arquivo.open(QIODevice::ReadOnly))
+        const ArquivoLido lido =
+            lerArquivoComum(QDir(pasta).filePath(nomeArquivoAjuda), tamanhoMaximoAjuda);
+        if (!lido.lido())
             continue;
-        QString texto = decodificarTexto(arquivo.readAll());
-        if (arquivo.error() != QFileDevice::NoError)
-            continue;
+        QString texto = decodificarTexto(lido.bytes);
         texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         return texto;

@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
@@ -31,9 +30,9 @@ TfrProblema::TfrProblema(QWidget *pai) : QFrame(pai)
     lblNumero->setObjectName(QStringLiteral("lblNumero"));
     lblNumero->setFixedWidth(larguraNumero);
 
-    edProblema = new QLineEdit(nomeInicial, painel);
+    edProblema = new EditLimitado(limiteNome, painel);
     edProblema->setObjectName(QStringLiteral("edProblema"));
-    edProblema->setMaxLength(limiteNome);
+    edProblema->definirTexto(nomeInicial);
 
     lblCorProblema = new QLabel(QStringLiteral("Identificador:"), painel);
     lblCorProblema->setObjectName(QStringLiteral("lblCorProblema"));
@@ -66,10 +65,7 @@ QString TfrProblema::nome() const
 
 void TfrProblema::definirNome(const QString &texto)
 {
-    // The typing limit does not cut a name read from a file.
-    edProblema->setMaxLength(std::max<int>(limiteNome, static_cast<int>(texto.size())));
-    edProblema->setText(texto);
-    edProblema->setCursorPosition(0);
+    edProblema->definirTexto(texto);
 }
 
 void TfrProblema::definirCor(ValorCor valor)

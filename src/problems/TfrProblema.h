@@ -4,12 +4,12 @@
 // it is always the current text of edProblema.
 
 #include "app/Cores.h"
+#include "app/EditLimitado.h"
 
 #include <QFrame>
 
 class CaixaCor;
 class QLabel;
-class QLineEdit;
 
 class TfrProblema : public QFrame {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
 
     QFrame *painel = nullptr;
     QLabel *lblNumero = nullptr;
-    QLineEdit *edProblema = nullptr;
+    EditLimitado *edProblema = nullptr;
     QLabel *lblCorProblema = nullptr;
     CaixaCor *cBoxCorProblema = nullptr;
 

@@ -3,24 +3,22 @@
 #include "app/Painel.h"
 
 #include "app/CaixaCor.h"
+#include "app/DelegadoTexto.h"
+#include "app/RodaComFoco.h"
 #include "grading/ControleNotas.h"
 #include "voters/ControleVotantes.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QValidator>
 #include <algorithm>
 
 namespace {
@@ -36,27 +34,15 @@ constexpr int margem = 6;
 constexpr int larguraBordaNormal = 1;
 constexpr int larguraBordaSelecionada = 3;
 
-// Letters typed into the identifier become capitals; texts set in code stay as they are.
-class ValidadorMaiusculas : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &entrada, int &) const override
-    {
-        for (QChar &c : entrada)
-            c = c.toUpper();
-        return Acceptable;
-    }
-};
-
 // A name being typed reaches the grid at every key, so a save made while the cell is still
 // open keeps it.
-class DelegadoNomes : public QStyledItemDelegate {
+class DelegadoNomes : public DelegadoTexto {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using DelegadoTexto::DelegadoTexto;
     QWidget *createEditor(QWidget *pai, const QStyleOptionViewItem &opcao,
                           const QModelIndex &indice) const override
     {
-        QWidget *editor = QStyledItemDelegate::createEditor(pai, opcao, indice);
+        QWidget *editor = DelegadoTexto::createEditor(pai, opcao, indice);
         if (auto *linha = qobject_cast<QLineEdit *>(editor)) {
             auto *delegado = const_cast<DelegadoNomes *>(this);
             connect(linha, &QLineEdit::textEdited, delegado,
@@ -91,9 +77,9 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
 
     lblCategoria = new QLabel(QStringLiteral("Categoria:"), painel);
     lblCategoria->setObjectName(QStringLiteral("lblCategoria"));
-    edCategoria = new QLineEdit(tituloInicial, painel);
+    edCategoria = new EditLimitado(limiteTitulo, painel);
     edCategoria->setObjectName(QStringLiteral("edCategoria"));
-    edCategoria->setMaxLength(limiteTitulo);
+    edCategoria->definirTexto(tituloInicial);
     lblCategoria->setBuddy(edCategoria);
 
     sbBtnNomes = new QToolButton(painel);
@@ -111,14 +97,14 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     for (int n = 1; n <= maximoVotantes; ++n)
         cbQuantidade->addItem(QString::number(n));
     cbQuantidade->setCurrentIndex(0);
+    rodaSoComFoco(cbQuantidade);
     lblQuantidade->setBuddy(cbQuantidade);
 
     lblIdentificador = new QLabel(QStringLiteral("Identificador:"), painel);
     lblIdentificador->setObjectName(QStringLiteral("lblIdentificador"));
-    edIdentificador = new QLineEdit(painel);
+    edIdentificador = new EditLimitado(limiteIdentificador, painel);
     edIdentificador->setObjectName(QStringLiteral("edIdentificador"));
-    edIdentificador->setMaxLength(limiteIdentificador);
-    edIdentificador->setValidator(new ValidadorMaiusculas(edIdentificador));
+    edIdentificador->usarMaiusculas();
     edIdentificador->setFixedWidth(edIdentificador->fontMetrics().horizontalAdvance(u'W') * 4 +
                                    2 * margem);
     lblIdentificador->setBuddy(edIdentificador);
@@ -217,10 +203,7 @@ QString TfrCategoria::titulo() const
 
 void TfrCategoria::definirTitulo(const QString &texto)
 {
-    // The typing limit does not cut a title read from a file.
-    edCategoria->setMaxLength(std::max<int>(limiteTitulo, static_cast<int>(texto.size())));
-    edCategoria->setText(texto);
-    edCategoria->setCursorPosition(0);
+    edCategoria->definirTexto(texto);
 }
 
 QString TfrCategoria::identificador() const
@@ -230,10 +213,7 @@ QString TfrCategoria::identificador() const
 
 void TfrCategoria::definirIdentificador(const QString &texto)
 {
-    edIdentificador->setMaxLength(
-        std::max<int>(limiteIdentificador, static_cast<int>(texto.size())));
-    edIdentificador->setText(texto);
-    edIdentificador->setCursorPosition(0);
+    edIdentificador->definirTexto(texto);
 }
 
 void TfrCategoria::definirCor(ValorCor valor)
@@ -265,9 +245,10 @@ void TfrCategoria::definirNomeVotante(int j, const QString &nome)
         celula->setText(nome);
 }
 
+// The frame takes the focus, not its title: nothing of the category is being edited yet.
 void TfrCategoria::focar()
 {
-    edCategoria->setFocus();
+    painel->setFocus();
 }
 
 void TfrCategoria::destacar(bool selecionado)
@@ -307,12 +288,6 @@ void TfrCategoria::cbQuantidadeChange()
         controleNotas->atualizar(true);
 }
 
-void TfrCategoria::edCategoriaExit()
-{
-    if (titulo().contains(u'"') || titulo().contains(u'\''))
-        edCategoria->clear();
-}
-
 void TfrCategoria::clBoxVotantesChange(ValorCor valor)
 {
     cor = valor;
@@ -327,15 +302,6 @@ bool TfrCategoria::eventFilter(QObject *objeto, QEvent *evento)
     case QEvent::FocusIn:
         painelEnter();
         break;
-    case QEvent::FocusOut: {
-        // Leaving the window or opening a pop-up does not leave the title.
-        const Qt::FocusReason razao = static_cast<QFocusEvent *>(evento)->reason();
-        if (objeto == edCategoria && razao != Qt::ActiveWindowFocusReason &&
-            razao != Qt::PopupFocusReason) {
-            edCategoriaExit();
-        }
-        break;
-    }
     case QEvent::MouseButtonPress:
         if (objeto == painel) {
             painelClick();

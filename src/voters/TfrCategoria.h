@@ -2,16 +2,17 @@
 
 // One voter category of the "Votantes" tab: title, number of voters, identifier, colour and
 // the grid of the voters' names, which can be shown or folded. The title, the identifier and
-// the names are never copied: they are always the current texts of their controls.
+// the names are never copied: they are always the current texts of their controls. A title
+// keeps its quotes and apostrophes ("Sant'Ana"): the plan file's writer escapes them.
 
 #include "app/Cores.h"
+#include "app/EditLimitado.h"
 
 #include <QFrame>
 
 class CaixaCor;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QTableWidget;
 class QToolButton;
 
@@ -46,12 +47,12 @@ public:
 
     QFrame *painel = nullptr;
     QLabel *lblCategoria = nullptr;
-    QLineEdit *edCategoria = nullptr;
+    EditLimitado *edCategoria = nullptr;
     QToolButton *sbBtnNomes = nullptr;
     QLabel *lblQuantidade = nullptr;
     QComboBox *cbQuantidade = nullptr;
     QLabel *lblIdentificador = nullptr;
-    QLineEdit *edIdentificador = nullptr;
+    EditLimitado *edIdentificador = nullptr;
     CaixaCor *clBoxVotantes = nullptr;
     QTableWidget *sgVotantes = nullptr;
 
@@ -60,7 +61,6 @@ public Q_SLOTS:
     void painelClick();
     void painelDblClick();
     void cbQuantidadeChange();
-    void edCategoriaExit();
     void clBoxVotantesChange(ValorCor valor);
 
 protected:

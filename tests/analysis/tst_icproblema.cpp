@@ -221,12 +221,14 @@ private Q_SLOTS:
         QString causa;
         QString revisao;
         int operacoes = -1;
+        Qt::TextFormat formato = Qt::AutoText;
         roteiro.modais.enqueue([&](QDialog &dialogo) {
             TfmOperacoes &ficha = comoFicha(dialogo);
             titulo = ficha.windowTitle();
             causa = ficha.lblCausa->text();
             revisao = ficha.memoRevGeral->texto();
             operacoes = ficha.numOperacoes();
+            formato = ficha.lblCausa->textFormat();
             return int(QDialog::Accepted);
         });
         roteiro.modais.enqueue([&](QDialog &dialogo) {
@@ -237,6 +239,7 @@ private Q_SLOTS:
         QCOMPARE(roteiro.janelasModais, QStringList{QStringLiteral("fmOperacoes")});
         QCOMPARE(titulo, QStringLiteral("Problema: Evasão escolar"));
         QCOMPARE(causa, QStringLiteral("Causa: Falta de transporte"));
+        QCOMPARE(formato, Qt::PlainText); // a cause is shown as typed, never as markup
         QCOMPARE(revisao, QStringLiteral("antes"));
         QCOMPARE(operacoes, 1);
 
@@ -526,14 +529,14 @@ private Q_SLOTS:
             << QByteArray("<causa operacoes=\"0\">a</causa><causa operacoes=\"0\">b</causa>"
                           "<causa operacoes=\"0\">c</causa><causa operacoes=\"1\">d</causa>")
             << revisao << QStringList{"a", "b", "c"} << QList<int>{0, 0, 0};
-        // A cause that is not read right drops every cause; the file's operations then belong
-        // to nobody and only the review is read.
+        // A cause keeps its text; the one unreadable count gets what the others leave over.
         QTest::newRow("não numérico")
-            << QByteArray("<causa operacoes=\"1\">a</causa><causa operacoes=\"dois\">b</causa>")
-            << operacao("1") + revisao << QStringList{""} << QList<int>{0};
+            << QByteArray("<causa operacoes=\"dois\">a</causa><causa operacoes=\"1\">b</causa>")
+            << operacao("1") + operacao("2") + operacao("3") + revisao << QStringList{"a", "b"}
+            << QList<int>{2, 1};
         QTest::newRow("sem atributo")
             << QByteArray("<causa operacoes=\"1\">a</causa><causa>b</causa>")
-            << operacao("1") + revisao << QStringList{""} << QList<int>{0};
+            << operacao("1") + revisao << QStringList{"a", "b"} << QList<int>{1, 0};
         QTest::newRow("sem causas") << QByteArray() << revisao << QStringList{""} << QList<int>{0};
     }
 
@@ -581,6 +584,7 @@ private Q_SLOTS:
             << QStringLiteral("p");
     }
 
+    // Only the operations whose elements are there are kept.
     void operacoesDanificadasFalhamGuardandoOQueFoiLido()
     {
         QFETCH(QByteArray, operacoes);
@@ -589,9 +593,29 @@ private Q_SLOTS:
         TfmICProblema janela;
         QVERIFY(!analise::ler(comCausa("<causa operacoes=\"2\">a</causa>", operacoes), {&janela}));
         QCOMPARE(janela.causa(1), QStringLiteral("a"));
-        QCOMPARE(janela.ficha(0)->numOperacoes(), 2);
+        QCOMPARE(janela.numOperacoes(0), primeiroCampo.isNull() ? 0 : 1);
         QCOMPARE(janela.revisaoGeral(), revisao);
-        QCOMPARE(janela.ficha(0)->operacao(0)->texto(0), primeiroCampo);
+        if (!primeiroCampo.isNull())
+            QCOMPARE(janela.ficha(0)->operacao(0)->texto(0), primeiroCampo);
+    }
+
+    // The cells' editor takes a text of any length and gives it back whole.
+    void textoLongoNaoECortadoAoEditar()
+    {
+        const QString longo(40000, u'x');
+        TfmICProblema janela;
+        janela.definirIndicador(1, longo);
+        janela.definirCausa(1, longo);
+        janela.show();
+        for (QTableWidget *grade : {janela.sgIndicadores, janela.sgCausas}) {
+            grade->editItem(grade->item(1, 1));
+            auto *editor = grade->viewport()->findChild<QLineEdit *>();
+            editor->end(false);
+            QTest::keyClicks(editor, QStringLiteral("!"));
+        }
+        janela.accept();
+        QCOMPARE(janela.indicador(1), longo + u'!');
+        QCOMPARE(janela.causa(1), longo + u'!');
     }
 };
 

@@ -85,6 +85,8 @@ private Q_SLOTS:
                                              << "a1234f";
         QTest::newRow("CR LF conta um") << "" << 0 << 0 << "ab\r\ncd\r\nef"
                                         << "ab\ncd\n";
+        QTest::newRow("texto longo só encurta") << "abcdefgh" << 1 << 5 << "123456"
+                                                << "a1234fgh";
     }
 
     void colagemCortadaAoEspacoLivre()

@@ -5,12 +5,16 @@
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
 #include "support/Programa.h"
+#include "support/SemPrivilegioDeArquivos.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
 #include "voters/ControleVotantes.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <memory>
 
 using apoio::linhas;
@@ -83,16 +87,80 @@ private Q_SLOTS:
         QDir::setCurrent(pastaInicial);
     }
 
-    void novoComAbortarNaoMudaNada()
+    void perguntaAntesDeDeixarOPlano_data()
     {
+        QTest::addColumn<int>("comando"); // "Novo plano", "Abrir plano", "Sair", closing
+        QTest::addColumn<bool>("alterado");
+        QTest::addColumn<Resposta>("resposta");
+        QTest::addColumn<QString>("salvarComo"); // the save dialog's answer after Yes
+        QTest::addColumn<bool>("segue");
+        const Resposta sim = Resposta::Sim, nao = Resposta::Nao, abortar = Resposta::Abortar;
+        QTest::newRow("Novo, Abortar") << 0 << false << abortar << "" << false;
+        QTest::newRow("Novo, Sim e gravação cancelada") << 0 << false << sim << "" << false;
+        QTest::newRow("Novo, Sim e gravação que falha") << 0 << false << sim << "x/y.xml" << false;
+        QTest::newRow("Abrir sem mudanças") << 1 << false << nao << "" << true;
+        QTest::newRow("Abrir, Abortar") << 1 << true << abortar << "" << false;
+        QTest::newRow("Abrir, Sim e gravado") << 1 << true << sim << "salvo.xml" << true;
+        QTest::newRow("Sair sem mudanças") << 2 << false << nao << "" << true;
+        QTest::newRow("Sair, Não") << 2 << true << nao << "" << true;
+        QTest::newRow("Sair, Sim e gravação cancelada") << 2 << true << sim << "" << false;
+        QTest::newRow("fechar sem mudanças") << 3 << false << nao << "" << true;
+        QTest::newRow("fechar, Abortar") << 3 << true << abortar << "" << false;
+    }
+
+    // New always asks; the others only when the screens hold what was not saved. Any answer but
+    // Yes and No, and a save that does not happen, leave the plan and its file as they were.
+    void perguntaAntesDeDeixarOPlano()
+    {
+        QFETCH(int, comando);
+        QFETCH(bool, alterado);
+        QFETCH(Resposta, resposta);
+        QFETCH(QString, salvarComo);
+        QFETCH(bool, segue);
+        InteracaoRoteirizada &roteiro = programa->interacao;
+        roteiro.arquivos.enqueue(QStringLiteral("atual.xml"));
+        fmPrincipal->mItemSalvarClick();
+        const QByteArray salvo = apoio::lerBytes(QStringLiteral("atual.xml"));
+        apoio::gravarBytes(QStringLiteral("outro.xml"), salvo);
+        if (alterado)
+            controleProblemas->quadro(1)->definirNome(QStringLiteral("Transporte"));
         const Retrato antes = retratar();
-        programa->interacao.respostas.enqueue(Resposta::Abortar);
-        fmPrincipal->mItemNovoClick();
-        QCOMPARE(programa->interacao.perguntas,
-                 QStringList{QStringLiteral("Deseja salvar o planejamento atual?")});
-        QVERIFY(retratar() == antes);
-        QVERIFY(programa->interacao.janelasModais.isEmpty());
-        QVERIFY(programa->interacao.sugestoesArquivo.isEmpty());
+        roteiro.limpar();
+        roteiro.respostas.enqueue(resposta);
+        if (resposta == Resposta::Sim)
+            roteiro.arquivos.enqueue(salvarComo);
+        roteiro.arquivos.enqueue(QStringLiteral("outro.xml"));
+        bool seguiu = false;
+        if (comando == 0) {
+            fmPrincipal->mItemNovoClick();
+            seguiu = !roteiro.janelasModais.isEmpty();
+        } else if (comando == 1) {
+            fmPrincipal->mItemAbrirClick();
+            seguiu = dmDados->arquivoPlano == QStringLiteral("outro.xml");
+        } else if (comando == 2) {
+            // In the event loop, as the user quits. Posted from within, the second call runs
+            // only on a loop that "Sair" did not end.
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    fmPrincipal->mItemSairClick();
+                    QMetaObject::invokeMethod(
+                        qApp, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+                },
+                Qt::QueuedConnection);
+            seguiu = QApplication::exec() == 0;
+            QCoreApplication::removePostedEvents(qApp, QEvent::MetaCall);
+        } else {
+            seguiu = fmPrincipal->close();
+        }
+        QCOMPARE(roteiro.perguntas.size(), alterado || comando == 0 ? 1 : 0);
+        QCOMPARE(seguiu, segue);
+        Retrato depois = retratar();
+        depois.arquivoPlano = antes.arquivoPlano; // a failed save keeps the name it was given
+        QVERIFY(segue || depois == antes);
+        QCOMPARE(apoio::lerBytes(QStringLiteral("atual.xml")), salvo);
+        if (salvarComo == QStringLiteral("salvo.xml"))
+            QVERIFY(apoio::lerBytes(salvarComo).contains("Transporte"));
     }
 
     void novoLimpaOPlano_data()
@@ -100,7 +168,6 @@ private Q_SLOTS:
         QTest::addColumn<Resposta>("resposta");
         QTest::addColumn<QString>("salvarComo"); // empty: the save dialog is cancelled
         QTest::newRow("Não") << Resposta::Nao << QString();
-        QTest::newRow("Sim e gravação cancelada") << Resposta::Sim << QString();
         QTest::newRow("Sim e gravado") << Resposta::Sim << QStringLiteral("guardado.xml");
     }
 
@@ -126,11 +193,44 @@ private Q_SLOTS:
         QCOMPARE(depois.diretor, QString());
         QCOMPARE(depois.data, QDate::currentDate());
         QCOMPARE(programa->interacao.janelasModais, QStringList{QStringLiteral("fmDadosEscola")});
-        // The dialog was closed without Ok: the header keeps the old names, and New keeps the
-        // plan file name.
-        QCOMPARE(depois.cabecalhoEscola, antes.cabecalhoEscola);
-        QCOMPARE(depois.arquivoPlano, salvarComo.isEmpty() ? antes.arquivoPlano : salvarComo);
+        // The dialog was closed without Ok: the new plan has no file, and the header shows
+        // nothing of the old one.
+        QVERIFY(rotuloCabecalho("lblNomeEscola")->isHidden());
+        QVERIFY(rotuloCabecalho("lblNomePlanejamento")->isHidden());
+        QCOMPARE(depois.arquivoPlano, QString());
         QVERIFY(!fmDadosEscola->parteDoPlanoHabilitada());
+    }
+
+    void novoNuncaGravaNoArquivoAnterior_data()
+    {
+        QTest::addColumn<QString>("noDialogo");   // empty: the dialog is cancelled
+        QTest::addColumn<QString>("noDocumento"); // then asked by the minutes; empty: cancelled
+        QTest::newRow("Ok com o nome do anterior: abre-o") << "atual.xml"
+                                                           << "";
+        QTest::newRow("Cancelar: o documento pede o nome") << ""
+                                                           << "novo.xml";
+        QTest::newRow("Cancelar e desistir do nome") << ""
+                                                     << "";
+    }
+
+    void novoNuncaGravaNoArquivoAnterior()
+    {
+        QFETCH(QString, noDialogo);
+        QFETCH(QString, noDocumento);
+        const QString arquivo = noDialogo + noDocumento; // the plan's file at the end
+        const QByteArray anterior = apoio::lerBytes(QStringLiteral("atual.xml"));
+        programa->interacao.respostas.enqueue(Resposta::Nao);
+        if (!noDialogo.isEmpty())
+            programa->interacao.modais.enqueue(apoio::pressionarOk({{}, {}, {}, noDialogo}));
+        fmPrincipal->mItemNovoClick();
+        QCOMPARE(rotuloCabecalho("lblNomePlanejamento")->isHidden(), noDialogo.isEmpty());
+        programa->interacao.arquivos.enqueue(noDocumento);
+        fmPrincipal->mItemGerarAtaClick();
+        QCOMPARE(programa->interacao.janelasModais.contains(QStringLiteral("fmRelatorio")),
+                 !arquivo.isEmpty());
+        QCOMPARE(dmDados->arquivoPlano, arquivo);
+        QCOMPARE(apoio::lerBytes(QStringLiteral("atual.xml")), anterior);
+        QCOMPARE(QFile::exists(QStringLiteral("novo.xml")), !noDocumento.isEmpty());
     }
 
     void abrirQueFalhaNaoMudaNada_data()
@@ -142,6 +242,7 @@ private Q_SLOTS:
         QTest::newRow("sem elemento raiz") << QStringLiteral("vazio.xml") << QByteArray("");
         QTest::newRow("nome que não existe") << QStringLiteral("sumiu.xml") << QByteArray();
         QTest::newRow("uma pasta") << QStringLiteral("pasta.xml") << QByteArray();
+        QTest::newRow("dispositivo sem fim") << QStringLiteral("/dev/zero") << QByteArray();
     }
 
     void abrirQueFalhaNaoMudaNada()
@@ -238,6 +339,88 @@ private Q_SLOTS:
         QCOMPARE(controleVotantes->nomeVotante(0, 2), QStringLiteral("Davi"));
         QCOMPARE(controleNotas->total(), 1);
         QVERIFY(programa->interacao.mensagens.isEmpty());
+    }
+
+    void salvarPdfNuncaGravaPorCimaSemPerguntar_data()
+    {
+        QTest::addColumn<int>("documento");     // ballot, minutes, chart
+        QTest::addColumn<QStringList>("nomes"); // the file dialog's answers, in turn
+        QTest::addColumn<Resposta>("resposta"); // to "replace the file?"
+        QTest::addColumn<QString>("gravado");   // the PDF written; empty: none
+        QTest::addColumn<int>("recusas");
+        const Resposta nao = Resposta::Nao;
+        QTest::newRow("cédula sobre o plano") << 0 << QStringList{"atual.xml"} << nao << "" << 1;
+        QTest::newRow("ata sobre config.ini, depois sem extensão")
+            << 1 << QStringList{"config.ini", "ata"} << nao << "ata.pdf" << 1;
+        QTest::newRow("organograma sem extensão")
+            << 2 << QStringList{"org"} << nao << "org.pdf" << 0;
+        QTest::newRow("organograma, Sim")
+            << 2 << QStringList{"velho.pdf"} << Resposta::Sim << "velho.pdf" << 0;
+        QTest::newRow("ata, Não e outro nome")
+            << 1 << QStringList{"velho.pdf", "novo.pdf"} << nao << "novo.pdf" << 0;
+        QTest::newRow("cédula, Abortar")
+            << 0 << QStringList{"velho.pdf"} << Resposta::Abortar << "" << 0;
+    }
+
+    void salvarPdfNuncaGravaPorCimaSemPerguntar()
+    {
+        QFETCH(int, documento);
+        QFETCH(QStringList, nomes);
+        QFETCH(Resposta, resposta);
+        QFETCH(QString, gravado);
+        QFETCH(int, recusas);
+        const QByteArray configuracao = "[arquivos]\nplanejamento=atual.xml\n";
+        apoio::gravarBytes(QStringLiteral("config.ini"), configuracao);
+        apoio::gravarBytes(QStringLiteral("velho.pdf"), "antigo");
+        QByteArray plano;
+        programa->interacao.modais.enqueue([&](QDialog &janela) {
+            plano = apoio::lerBytes(QStringLiteral("atual.xml"));
+            programa->interacao.arquivos.append(nomes);
+            programa->interacao.respostas.enqueue(resposta);
+            janela.findChild<QPushButton *>(QStringLiteral("btnSalvarPdf"))->click();
+            return int(QDialog::Rejected);
+        });
+        const decltype(&TfmPrincipal::mItemGerarAtaClick) comandos[] = {
+            &TfmPrincipal::mItemGerarCedulaClick, &TfmPrincipal::mItemGerarAtaClick,
+            &TfmPrincipal::mItemGerarOrganogramaClick};
+        (fmPrincipal->*comandos[documento])();
+        QCOMPARE(programa->interacao.mensagens.size(), recusas);
+        QCOMPARE(programa->interacao.perguntas.size(), nomes.contains("velho.pdf") ? 1 : 0);
+        QCOMPARE(apoio::lerBytes(QStringLiteral("atual.xml")), plano);
+        QCOMPARE(apoio::lerBytes(QStringLiteral("config.ini")), configuracao);
+        QCOMPARE(apoio::lerBytes(QStringLiteral("velho.pdf")) == "antigo", gravado != "velho.pdf");
+        QVERIFY(gravado.isEmpty() || apoio::lerBytes(gravado).startsWith("%PDF"));
+    }
+
+    // Without a temporary file beside it, a writable plan (and config.ini) is written in place; a
+    // file that cannot be written either is reported and left as it was.
+    void pastaSomenteLeituraGravaNoProprioArquivo_data()
+    {
+        QTest::addColumn<bool>("gravaveis");
+        QTest::newRow("plano e config.ini graváveis") << true;
+        QTest::newRow("plano e config.ini somente leitura") << false;
+    }
+
+    void pastaSomenteLeituraGravaNoProprioArquivo()
+    {
+        QFETCH(bool, gravaveis);
+        const QByteArray anterior = apoio::lerBytes(QStringLiteral("atual.xml"));
+        apoio::gravarBytes(QStringLiteral("config.ini"), "[arquivos]\nplanejamento=velho.xml\n");
+        const auto leitura = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+        for (const QString &nome : {QStringLiteral("atual.xml"), QStringLiteral("config.ini")})
+            QFile::setPermissions(nome, gravaveis ? leitura | QFileDevice::WriteOwner : leitura);
+        QFile::setPermissions(QDir::currentPath(), leitura);
+        {
+            apoio::SemPrivilegioDeArquivos semPrivilegio;
+            programa->interacao.arquivos.enqueue(QStringLiteral("atual.xml"));
+            fmPrincipal->mItemSalvarClick();
+            QCOMPARE(programa->interacao.mensagens.size(), gravaveis ? 0 : 1);
+            programa.reset(); // the exit writes config.ini
+        }
+        QFile::setPermissions(QDir::currentPath(), leitura | QFileDevice::WriteOwner);
+        const QByteArray plano = apoio::lerBytes(QStringLiteral("atual.xml"));
+        QVERIFY(gravaveis ? plano.contains("Merenda") : plano == anterior);
+        QCOMPARE(apoio::lerBytes(QStringLiteral("config.ini")).contains("=atual.xml"), gravaveis);
     }
 
     void salvarSemprePedeONome()

@@ -431,8 +431,8 @@ private Q_SLOTS:
     {
         const QByteArray salvo = apoio::lerBytes(plano::arquivo);
         interacao().respostas.enqueue(Resposta::Nao);
-        interacao().modais.enqueue(
-            apoio::pressionarOk({QStringLiteral("Escola Nova"), {}, {}, {}}));
+        interacao().modais.enqueue(apoio::pressionarOk(
+            {QStringLiteral("Escola Nova"), {}, {}, QStringLiteral("nova.xml")}));
         fmPrincipal->mItemNovoClick();
 
         QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("Escola Nova"));
@@ -451,13 +451,13 @@ private Q_SLOTS:
         QCOMPARE(janela->causa(1), QString());
         QCOMPARE(janela->revisaoGeral(), QString());
 
-        // New neither saves nor forgets the plan file: the next document overwrites it.
-        QCOMPARE(apoio::lerBytes(plano::arquivo), salvo);
-        QCOMPARE(dmDados->arquivoPlano, plano::arquivo);
+        // The new plan went into the file named for it; the previous one is as it was.
+        QCOMPARE(dmDados->arquivoPlano, QStringLiteral("nova.xml"));
         const QStringList ata = usuario::gerarDocumento(
             interacao(), &TfmPrincipal::mItemGerarAtaClick, QStringLiteral("relatorio"));
         QVERIFY(ata.contains(QStringLiteral("Escola:Escola Nova")));
         QVERIFY(ata.contains(QStringLiteral("Total de problemas apontados: 1")));
+        QCOMPARE(apoio::lerBytes(plano::arquivo), salvo);
         QCOMPARE(interacao().textosMensagens(), QStringList());
     }
 
@@ -527,6 +527,7 @@ private Q_SLOTS:
                  plano::problemas.at(2));
 
         verificarPlanoNaTela();
+        QVERIFY(!dmDados->planoAlterado()); // opening and looking is no change to save
         const QStringList ata = usuario::gerarDocumento(
             interacao(), &TfmPrincipal::mItemGerarAtaClick, QStringLiteral("relatorio"));
         QCOMPARE(ata, ataEsperada(plano::escola));

@@ -11,11 +11,14 @@
 #include "voters/ControleVotantes.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QtTest/qtestspontaneevent.h>
 
 // The main window as the user first meets it, and how it routes its buttons and tabs.
 class TesteJanelaPrincipal : public QObject {
@@ -100,13 +103,16 @@ private Q_SLOTS:
 
     void mostrarTornaVisivel()
     {
-        fmPrincipal->mostrarEscola(QStringLiteral("E. E. Aurora"));
+        fmPrincipal->mostrarEscola(QStringLiteral("<i>Colégio</i> & Filhos"));
         fmPrincipal->mostrarDiretor(QString());
-        fmPrincipal->mostrarNomeArquivo(QStringLiteral("plano.xml"));
-        QCOMPARE(achar<QLabel>("lblNomeEscola")->text(), QStringLiteral("E. E. Aurora"));
+        fmPrincipal->mostrarNomeArquivo(QStringLiteral("<b>plano</b>.xml"));
+        QCOMPARE(achar<QLabel>("lblNomeEscola")->text(), QStringLiteral("<i>Colégio</i> & Filhos"));
         QVERIFY(!achar<QLabel>("lblNomeEscola")->isHidden());
         QVERIFY(!achar<QLabel>("lblNomeDiretor")->isHidden());
-        QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("plano.xml"));
+        QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("<b>plano</b>.xml"));
+        // What the user typed is shown as typed, never as markup.
+        for (const QLabel *rotulo : fmPrincipal->findChildren<QLabel *>())
+            QVERIFY(!rotulo->text().contains(u'<') || rotulo->textFormat() == Qt::PlainText);
     }
 
     void lerEscolaParaNoPrimeiroQueFalta_data()
@@ -198,6 +204,49 @@ private Q_SLOTS:
         fmPrincipal->pcControlePaginas->setCurrentIndex(2);
         fmPrincipal->pcControlePaginas->setCurrentIndex(0);
         QCOMPARE(controleProblemas->posicaoSelecionada(), 1);
+    }
+
+    // Over an unfocused chooser the wheel scrolls the page and changes nothing.
+    void rodaSoMudaSeletorComFoco_data()
+    {
+        QTest::addColumn<int>("aba");
+        QTest::addColumn<QString>("seletor");
+        QTest::newRow("cor do problema") << 0 << "cBoxCorProblema";
+        QTest::newRow("quantidade de votantes") << 1 << "cbQuantidade";
+        QTest::newRow("nota") << 2 << "cbNota0";
+    }
+
+    void rodaSoMudaSeletorComFoco()
+    {
+        QFETCH(int, aba);
+        QFETCH(QString, seletor);
+        for (int i = 0; i < 10; ++i) {
+            controleProblemas->adicionar();
+            controleVotantes->adicionar();
+        }
+        controleProblemas->atualizar(false);
+        controleVotantes->atualizar(false);
+        fmPrincipal->resize(fmPrincipal->minimumSize());
+        fmPrincipal->show();
+        fmPrincipal->pcControlePaginas->setCurrentIndex(aba);
+        controleNotas->mostrarCategoria(0);
+        QVERIFY(QTest::qWaitForWindowActive(fmPrincipal));
+        const CaixaRolagem *pagina =
+            fmPrincipal->pcControlePaginas->widget(aba)->findChild<CaixaRolagem *>();
+        auto *caixa = pagina->findChild<QComboBox *>(seletor);
+        const int antes = caixa->currentIndex();
+        auto rolar = [caixa] {
+            QWheelEvent roda({4, 4}, caixa->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&roda);
+            qApp->notify(caixa, &roda);
+        };
+        rolar();
+        QCOMPARE(caixa->currentIndex(), antes);
+        QVERIFY(pagina->verticalScrollBar()->value() > 0);
+        caixa->setFocus(Qt::TabFocusReason);
+        rolar();
+        QCOMPARE(caixa->currentIndex(), antes + 1);
     }
 };
 

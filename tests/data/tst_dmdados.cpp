@@ -298,17 +298,15 @@ private Q_SLOTS:
         QVERIFY(salvo.contains("<escola nome=\"E\" diretor=\"D\" data=\"01/02/2025\" />"));
     }
 
-    void raizEstranhaVoltaComoPlanejamento()
+    void raizEstranhaEhRecusada()
     {
-        apoio::gravarBytes(
-            QStringLiteral("estranho.xml"),
-            "<plano outro=\"1\"><escola nome=\"E\" diretor=\"D\" data=\"\"/></plano>");
+        const QByteArray estranho =
+            "<plano outro=\"1\"><escola nome=\"E\" diretor=\"D\" data=\"\"/></plano>";
+        apoio::gravarBytes(QStringLiteral("estranho.xml"), estranho);
         abrirPrograma();
-        dmDados->carregar(QStringLiteral("estranho.xml"));
-        dmDados->salvar(QStringLiteral("estranho.xml"));
-        const QByteArray salvo = apoio::lerBytes(QStringLiteral("estranho.xml"));
-        QVERIFY(salvo.startsWith("<planejamento xmlns=\"xmlns\">\r\n    <escola nome=\"E\""));
-        QVERIFY(!salvo.contains("outro"));
+        QVERIFY_THROWS_EXCEPTION(ErroXml, dmDados->carregar(QStringLiteral("estranho.xml")));
+        QVERIFY(dmDados->arquivoPlano != QStringLiteral("estranho.xml"));
+        QCOMPARE(apoio::lerBytes(QStringLiteral("estranho.xml")), estranho);
     }
 
     void documentoGravaOMesmoArquivoDuasVezes_data()

@@ -11,6 +11,10 @@
 
 using namespace amostra;
 
+// Declared before any use: GCC rejects a specialisation after the first instantiation.
+Q_DECLARE_METATYPE(QList<Categoria>)
+Q_DECLARE_METATYPE(QList<QList<BlocoNotas>>)
+
 namespace {
 
 const QString espaco = QStringLiteral(" ");
@@ -328,9 +332,6 @@ private Q_SLOTS:
         QVERIFY(roteiro.mensagens.isEmpty());
     }
 };
-
-Q_DECLARE_METATYPE(QList<Categoria>)
-Q_DECLARE_METATYPE(QList<QList<BlocoNotas>>)
 
 SORVANE_TESTE_MAIN(TesteAta)
 #include "tst_ata.moc"

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QPrinter>
 #include <QPushButton>
 #include <memory>
@@ -179,6 +180,7 @@ private Q_SLOTS:
         InteracaoRoteirizada roteiro;
         // Saving never depends on a printer.
         servico.simularImpressorasParaTestes(0);
+        QFile::remove(QStringLiteral("documento.pdf")); // the other row's; replacing asks first
         roteiro.arquivos.enqueue(QStringLiteral("documento.pdf"));
 
         JanelaDocumento janela(tipo, planoPadrao());
@@ -272,6 +274,47 @@ private Q_SLOTS:
                                       .arg(QDir::toNativeSeparators(arquivo))),
                  qPrintable(texto));
         QVERIFY2(texto.contains(motivo), qPrintable(texto));
+    }
+
+    // The sample plan's ballots on A4: "Nota" stands over the first blank of every problem, the
+    // ten blanks of a problem share one line, and every page holds whole ballots.
+    void cedulasDoPlanoDeExemploNoPapel()
+    {
+        EXIGIR_LEITOR_PDF();
+        DocumentoXml plano;
+        plano.carregar(QStringLiteral(SORVANE_DIR_FONTES "/docs/exemplos/plano-exemplo.xml"));
+        InteracaoRoteirizada roteiro;
+        roteiro.arquivos.enqueue(QStringLiteral("exemplo.pdf"));
+        JanelaDocumento janela(Documento::Cedula, plano);
+        janela.salvarPdf();
+        QVERIFY(leitorPdf::paginas(QStringLiteral("exemplo.pdf")) > 1);
+
+        QList<double> coluna;                      // left of "Nota" and of every first blank
+        QMap<QPair<int, int>, QStringList> linhas; // the blanks of each line, by page and top
+        QMap<int, int> titulos;                    // per page
+        QMap<int, int> hifens;                     // per page, in separator lines
+        for (const leitorPdf::Palavra &p : leitorPdf::palavras(QStringLiteral("exemplo.pdf"))) {
+            if (p.texto == QStringLiteral("Nota") || p.texto == QStringLiteral("1__"))
+                coluna << p.caixa.left();
+            if (p.texto.endsWith(QStringLiteral("__")))
+                linhas[{p.pagina, qRound(p.caixa.top())}] << p.texto;
+            if (p.texto == QStringLiteral("Cédula"))
+                ++titulos[p.pagina];
+            if (p.texto.size() > 2 && p.texto.count(u'-') == p.texto.size())
+                hifens[p.pagina] += static_cast<int>(p.texto.size());
+        }
+        const auto [menor, maior] = std::minmax_element(coluna.cbegin(), coluna.cend());
+        QCOMPARE(coluna.size(), 11 + 11 * 4);
+        QVERIFY2(*maior - *menor < 1,
+                 qPrintable(QStringLiteral("%1 a %2").arg(*menor).arg(*maior)));
+        const QStringList dez{"1__", "2__", "3__", "4__", "5__",
+                              "6__", "7__", "8__", "9__", "10__"};
+        QCOMPARE(linhas.size(), 11 * 4);
+        for (const QStringList &linha : linhas)
+            QCOMPARE(linha, dez);
+        QCOMPARE(hifens.keys(), titulos.keys());
+        for (auto pagina = titulos.cbegin(); pagina != titulos.cend(); ++pagina)
+            QCOMPARE(hifens[pagina.key()], 103 * pagina.value());
     }
 
     // 144 ballots run over many pages; every body line keeps 9 points, the titles stand above.

@@ -262,15 +262,8 @@ private Q_SLOTS:
         QCOMPARE(organograma->paginaAtual, quebrou ? 3 : 2);
         QCOMPARE(organograma->totalPaginas, quebrou ? 4 : 3);
         QCOMPARE(superficie->pagina, quebrou && imprimindo ? 2 : 1);
-        if (quebrou) {
-            // The row and everything below it is blanked on the page it started on.
-            QCOMPARE(superficie->retangulos.size(), 1);
-            QCOMPARE(superficie->retangulos[0].pagina, 1);
-            QCOMPARE(superficie->retangulos[0].area, QRect(QPoint(2, 700), QPoint(599, 799)));
-            QCOMPARE(superficie->retangulos[0].cor, QColor(Qt::white));
-        } else {
-            QVERIFY(superficie->retangulos.isEmpty());
-        }
+        // Nothing is painted over: what does not fit is never drawn there.
+        QVERIFY(superficie->retangulos.isEmpty());
         organograma->concluirImpressao();
     }
 
@@ -351,14 +344,13 @@ private Q_SLOTS:
 
         QCOMPARE(organograma->totalPaginas, 2);
         QCOMPARE(paginaDaSecao, (std::array<int, 6>{1, 1, 2, 2, 2, 2}));
-        // Drawn first below the second row, blanked, then drawn again below the title.
+        // Drawn once, below the title of page 2, never where it does not fit.
         QList<int> alturas;
         for (const TextoGravado &texto : superficie->textos) {
             if (texto.texto == QStringLiteral("Prazo: t6"))
                 alturas.append(texto.canto.y());
         }
-        const int segundaLinha = y0 + 91 + 2 * (passo + 2 * recuo + 10);
-        QCOMPARE(alturas, (QList<int>{segundaLinha + 4, y0 + 4}));
+        QCOMPARE(alturas, QList<int>{y0 + 4});
     }
 
     void paginaDoisMostraSoOTituloESuasSecoes()
@@ -381,57 +373,24 @@ private Q_SLOTS:
         QCOMPARE(superficie->procurar(QStringLiteral("Prazo: t6"))->canto.y(), y0 + 4);
     }
 
-    void linhaMaisAltaQueAPaginaSomeEContaDuasPaginas()
-    {
-        const int y0 = 20 + 2 * TesteOrganograma::alturaX();
-        const int alturaUtil = y0 + 170;
-        preparar(alturaUtil);
-        Problema problema = problemaCurto();
-        problema.causas[0].operacoes[0][5] = QStringLiteral("aaaa ").repeated(400);
-        documento = planoOrganograma::montar({problema});
-        organograma->definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
-        QVERIFY(organograma->iniciarImpressao());
-        organograma->desenharOrganograma(0, 0, Organograma::paginaContagem);
-        organograma->concluirImpressao();
-
-        QCOMPARE(organograma->totalPaginas, 3);
-        QCOMPARE(superficie->pagina, 3);
-        QCOMPARE(paginaDaSecao, (std::array<int, 6>{1, 1, 3, 3, 3, 3}));
-        QList<RetanguloGravado> brancos;
-        for (const RetanguloGravado &r : superficie->retangulos) {
-            if (r.cor == QColor(Qt::white) && r.area.left() == 2)
-                brancos.append(r);
-        }
-        QCOMPARE(brancos.size(), 2);
-        QCOMPARE(brancos[0].pagina, 1);
-        QCOMPARE(brancos[1].pagina, 2);
-        QCOMPARE(brancos[1].area.top(), 20);
-        // The chart goes on at the top of the third page.
-        const TextoGravado *resultados = superficie->procurar(QStringLiteral("Resultados: t7"));
-        QCOMPARE(resultados->pagina, 3);
-        QCOMPARE(resultados->canto.y(), 20 + 4);
-    }
-
     void passagemDePaginaMostraAPaginaPedida()
     {
-        // On screen a row taller than a page blanks itself in the page pass too, but the page
-        // shown stays the one asked for, so paging back and forth keeps working.
-        const int y0 = 20 + 2 * TesteOrganograma::alturaX();
-        preparar(y0 + 170);
+        // A page pass paints its page only, and the page shown and the count stay as counted,
+        // so paging back and forth keeps working.
+        preparar(20 + 2 * TesteOrganograma::alturaX() + 170);
         Problema problema = problemaCurto();
         problema.causas[0].operacoes[0][5] = QStringLiteral("aaaa ").repeated(400);
         desenharPlano({problema}, 0, 0, Organograma::paginaContagem);
-        QCOMPARE(organograma->totalPaginas, 3);
-        QCOMPARE(paginaDaSecao, (std::array<int, 6>{1, 1, 3, 3, 3, 3}));
+        const int total = organograma->totalPaginas;
+        QVERIFY(total > 3);
         superficie->limpar();
 
-        organograma->desenharOrganograma(0, 0, 3);
+        organograma->desenharOrganograma(0, 0, total);
 
-        QCOMPARE(organograma->paginaAtual, 3);
-        QCOMPARE(organograma->totalPaginas, 3);
-        const TextoGravado *resultados = superficie->procurar(QStringLiteral("Resultados: t7"));
-        QVERIFY(resultados);
-        QCOMPARE(resultados->canto.y(), y0 + 4);
+        QCOMPARE(organograma->paginaAtual, total);
+        QCOMPARE(organograma->totalPaginas, total);
+        QVERIFY(superficie->procurar(QStringLiteral("Revisão Geral: rev")));
+        QVERIFY(!superficie->procurar(QStringLiteral("Evasão")));
     }
 
     void tituloImpressoSoNaPrimeiraPagina()

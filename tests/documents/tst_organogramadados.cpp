@@ -78,12 +78,14 @@ private Q_SLOTS:
             << plano(problemas() + indicadores +
                      causas("<problema><causa operacoes=\"três\">c1</causa></problema>") +
                      operacoes(operacao("op1c1", "a") + "<revisao>rev</revisao>"))
-            << 0 << QStringLiteral("c1") << QStringList() << QStringLiteral("rev");
+            << 0 << QStringLiteral("c1") << QStringList{QStringLiteral("a6")}
+            << QStringLiteral("rev");
         QTest::newRow("contagem negativa")
             << plano(problemas() + indicadores +
                      causas("<problema><causa operacoes=\"-4\">c1</causa></problema>") +
                      operacoes(operacao("op1c1", "a") + "<revisao>rev</revisao>"))
-            << 0 << QStringLiteral("c1") << QStringList() << QStringLiteral("rev");
+            << 0 << QStringLiteral("c1") << QStringList{QStringLiteral("a6")}
+            << QStringLiteral("rev");
         QTest::newRow("operação com só cinco textos")
             << plano(problemas() + indicadores +
                      causas("<problema><causa operacoes=\"1\">c1</causa></problema>") +

@@ -7,15 +7,18 @@
 #include "support/organograma/SuperficieGravadora.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
+#include <QtMath>
 
 using planoOrganograma::Causa;
 using planoOrganograma::Problema;
@@ -358,9 +361,10 @@ private Q_SLOTS:
         const QString impossivel = QStringLiteral("pasta-que-nao-existe/organograma.pdf");
         QTest::newRow("pasta inexistente")
             << impossivel
-            << QStringList{QStringLiteral("Não foi possível gravar o arquivo \"%1\".\n"
-                                          "Escolha outro local e tente novamente.")
-                               .arg(impossivel)};
+            << QStringList{QStringLiteral("Não foi possível salvar o PDF \"%1\".\n"
+                                          "A pasta \"%2\" não existe.")
+                               .arg(impossivel, QDir::current().absoluteFilePath(
+                                                    QStringLiteral("pasta-que-nao-existe")))};
     }
 
     void salvarPdfCanceladoOuImpossivel()
@@ -375,6 +379,139 @@ private Q_SLOTS:
         QCOMPARE(roteiro->textosMensagens(), mensagens);
         QVERIFY(!janela->organograma().imprimindo());
         QCOMPARE(janela->organograma().imagem(), antes);
+    }
+
+    // Every field at 512 characters, three operations: on paper and on an 800-pixel screen
+    // each text is drawn once, whole and in order, above the page's usable height; every page
+    // shows text, and the pages counted are the pages printed.
+    void textosLongosInteirosEmOrdem()
+    {
+        exigirPoppler();
+        QStringList palavras; // "cNNpMM": word MM of field NN, each field 64 words long
+        auto campo = [&palavras] {
+            QString texto;
+            for (int p = 0; p < 64; ++p) {
+                palavras << QStringLiteral("c%1p%2")
+                                .arg(palavras.size() / 64, 2, 10, QChar(u'0'))
+                                .arg(p, 2, 10, QChar(u'0'));
+                texto += palavras.last() + u' ';
+            }
+            return texto;
+        };
+        Problema problema{campo(), 0x0000FF, {campo(), campo(), campo(), campo(), campo()}, {}, {}};
+        problema.causas = {Causa{campo(), {}, {}}};
+        for (int o = 0; o < 3; ++o)
+            problema.causas[0].operacoes << QStringList{campo(), campo(), campo(), campo(),
+                                                        campo(), campo(), campo(), campo()};
+        problema.revisao = campo();
+        documento = planoOrganograma::montar({problema});
+        // Each field's words, in the order drawn: all of them, once each, in order.
+        auto emOrdem = [&palavras](const QString &texto) {
+            static const QRegularExpression palavra(QStringLiteral("c\\d\\dp\\d\\d"));
+            QStringList achadas;
+            for (auto achado = palavra.globalMatch(texto); achado.hasNext();)
+                achadas << achado.next().captured();
+            std::stable_sort(
+                achadas.begin(), achadas.end(),
+                [](const QString &a, const QString &b) { return a.left(3) < b.left(3); });
+            return achadas == palavras;
+        };
+
+        const auto pdf = ServicoImpressao::impressoraPdf(QStringLiteral("longo.pdf"));
+        Organograma papel;
+        papel.medidasImpressora(*pdf);
+        papel.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
+        QVERIFY(papel.iniciarImpressao());
+        papel.desenharOrganograma(0, 0, Organograma::paginaContagem);
+        QVERIFY(papel.concluirImpressao());
+        const QString impresso = executar(QStringLiteral("pdftotext"), {"longo.pdf", "-"});
+        QVERIFY(emOrdem(impresso));
+        QCOMPARE(paginasDoPdf(QStringLiteral("longo.pdf")), papel.totalPaginas);
+        for (const QString &pagina : impresso.split(u'\f').mid(0, papel.totalPaginas))
+            QVERIFY(!pagina.trimmed().isEmpty());
+
+        Organograma tela;
+        tela.medidasTela({QSize(1280, 800), 96, 0, QSize()});
+        SuperficieGravadora superficie(tela.imagem().size(), 96);
+        tela.definirMedidas(tela.medidas(), &superficie);
+        tela.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
+        tela.desenharOrganograma(0, 0, Organograma::paginaContagem);
+        QString naTela;
+        for (int pagina = 1; pagina <= tela.totalPaginas; ++pagina) {
+            superficie.limpar();
+            tela.desenharOrganograma(0, 0, pagina);
+            QVERIFY(superficie.textosDaPagina(1).size() > 1); // more than the title
+            naTela += superficie.textosDaPagina(1).join(u' ') + u' ';
+            for (const TextoGravado &texto : superficie.textos) // no line below the usable height
+                QVERIFY(texto.canto.y() + tela.passoLinha() + tela.medidas().recuo <=
+                        tela.medidas().alturaUtil);
+        }
+        QVERIFY(emOrdem(naTela));
+    }
+
+    // On screens scaled by 1, 1.5 and 2 (each in a process of its own: the scale is read at
+    // start-up) the picture holds the screen's device pixels and the title leaves the right
+    // margin blank.
+    void graficoEmTelaAmpliada_data()
+    {
+        QTest::addColumn<QByteArray>("fator");
+        for (const char *fator : {"1", "1.5", "2"})
+            QTest::newRow(fator) << QByteArray(fator);
+    }
+
+    void graficoEmTelaAmpliada()
+    {
+        QFETCH(QByteArray, fator);
+        const QByteArray escala = qgetenv("SORVANE_ESCALA");
+        if (escala.isEmpty()) {
+            QProcess filho;
+            filho.setProcessChannelMode(QProcess::MergedChannels);
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(fator));
+            ambiente.insert(QStringLiteral("SORVANE_ESCALA"), QString::fromLatin1(fator));
+            filho.setProcessEnvironment(ambiente);
+            filho.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("graficoEmTelaAmpliada:") + QString::fromLatin1(fator)});
+            QVERIFY(filho.waitForFinished(120000));
+            QVERIFY2(filho.exitCode() == 0, filho.readAll().constData());
+            return;
+        }
+        montar(planoCurto());
+        const QImage &imagem = janela->organograma().imagem();
+        const double razao = escala.toDouble();
+        const QSize logico = componente<QWidget>("imgVisualizacaoDiag")->size();
+        QCOMPARE(imagem.devicePixelRatio(), razao);
+        QVERIFY(qAbs(imagem.width() - logico.width() * razao) < 1);
+        const MedidasOrganograma &m = janela->organograma().medidas();
+        const int ate = m.margem + 2 * janela->organograma().alturaTexto();
+        for (int y = qCeil(m.margem * razao); y < ate * razao; ++y)
+            for (int x = qCeil((m.margem + m.larguraUtil + 1) * razao);
+                 x < (logico.width() - m.espessura) * razao - 1; ++x)
+                QVERIFY2(imagem.pixel(x, y) == qRgb(255, 255, 255),
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+    }
+
+    // At the window's minimum size every caption, chooser and button of the bottom bar shows
+    // whole, inside the window, and none covers another.
+    void barraInferiorInteiraNoTamanhoMinimo()
+    {
+        montar(planoCurto());
+        janela->show();
+        janela->resize(janela->minimumSize());
+        janela->layout()->activate();
+        QList<QRect> ocupados;
+        for (QWidget *controle : componente<QWidget>("painelInferior")->findChildren<QWidget *>()) {
+            if (controle->layout() != nullptr || !controle->isVisible()) // the bar's rows
+                continue;
+            const QRect area(controle->mapTo(janela.get(), QPoint(0, 0)), controle->size());
+            QVERIFY2(janela->rect().contains(area) &&
+                         controle->width() >= controle->minimumSizeHint().width(),
+                     qPrintable(controle->objectName()));
+            for (const QRect &outro : ocupados)
+                QVERIFY(!outro.intersects(area));
+            ocupados << area;
+        }
+        QCOMPARE(ocupados.size(), 9);
     }
 
     void imagemCentralizadaNaCaixaDeRolagem()

@@ -11,35 +11,8 @@ set -euo pipefail
 programa=$(readlink -f "${1:?uso: e2e.sh caminho/do/sorvane}")
 limite=30 # seconds for any window to appear or the program to end
 
-pasta=$(mktemp -d)
-pid_xvfb=""
-pid_programa=""
-
-terminar() {
-    local status=$?
-    [ -n "$pid_programa" ] && kill "$pid_programa" 2>/dev/null || true
-    [ -n "$pid_xvfb" ] && kill "$pid_xvfb" 2>/dev/null || true
-    wait 2>/dev/null || true
-    if [ "$status" -ne 0 ] && [ -f "$pasta/programa.log" ]; then
-        echo "--- saída do programa ---" >&2
-        cat "$pasta/programa.log" >&2
-    fi
-    rm -rf "$pasta"
-    exit "$status"
-}
-trap terminar EXIT
-
-falhar() {
-    echo "FALHA: $*" >&2
-    exit 1
-}
-
-# A display number Xvfb picks itself, so tests running side by side never collide.
-mkfifo "$pasta/tela"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$pasta/tela" >/dev/null 2>&1 &
-pid_xvfb=$!
-read -r -t "$limite" numero <"$pasta/tela" || falhar "o Xvfb não informou sua tela"
-export DISPLAY=":$numero"
+source "$(dirname "${BASH_SOURCE[0]}")/comum.sh"
+iniciar_xvfb
 export QT_QPA_PLATFORM=xcb
 export LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORMTHEME SESSION_MANAGER
@@ -50,21 +23,6 @@ mkdir "$plano"
 iniciar() {
     (cd "$plano" && exec "$programa") >>"$pasta/programa.log" 2>&1 &
     pid_programa=$!
-}
-
-# The id of the visible window named exactly $1, waiting for it. A search can fail when a
-# window it is looking at goes away meanwhile (X's BadWindow); it is then tried again.
-janela() {
-    local fim=$((SECONDS + limite)) id
-    while :; do
-        id=$(timeout 5 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null |
-            head -n 1) || true
-        if [ -n "$id" ]; then
-            echo "$id"
-            return
-        fi
-        [ "$SECONDS" -lt "$fim" ] || falhar "a janela \"$1\" não apareceu"
-    done
 }
 
 focar() {

@@ -13,9 +13,11 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
+#include <QtMath>
 #include <memory>
 
 using namespace amostra;
@@ -153,6 +155,39 @@ private Q_SLOTS:
         controleNotas->atualizar(false);
         QCOMPARE(linha->lblTituloProblema->width(), 228);
         QCOMPARE(linha->lblTituloProblema->pos(), QPoint(18, 16));
+    }
+
+    // "10,0" ends before the edge of the box's text on screens scaled by 1, 1.25, 1.5 and 2,
+    // where the glyphs are drawn at the screen's own size.
+    void maiorNotaInteiraEmTodaEscala_data()
+    {
+        QTest::addColumn<qreal>("razao");
+        for (const qreal razao : {1.0, 1.25, 1.5, 2.0})
+            QTest::addRow("%.2f", razao) << razao;
+    }
+
+    void maiorNotaInteiraEmTodaEscala()
+    {
+        QFETCH(qreal, razao);
+        adicionarProblema(QStringLiteral("Evasão"));
+        QComboBox *caixa = controleNotas->linhaNotas(0)->caixasNotas[0];
+        QStyleOptionComboBox opcao;
+        opcao.initFrom(caixa);
+        const QRect campo = caixa->style()->subControlRect(QStyle::CC_ComboBox, &opcao,
+                                                           QStyle::SC_ComboBoxEditField, caixa);
+        QImage imagem(qCeil(80 * razao), qCeil(40 * razao), QImage::Format_RGB32);
+        imagem.setDevicePixelRatio(razao);
+        imagem.fill(Qt::white);
+        QPainter pintor(&imagem);
+        pintor.setFont(caixa->font());
+        pintor.drawText(QPointF(0, 30), QStringLiteral("10,0"));
+        pintor.end();
+        int tinta = 0; // the columns up to the last one with ink, in device pixels
+        for (int i = 0; i < imagem.width() * imagem.height(); ++i)
+            if (imagem.pixel(i % imagem.width(), i / imagem.width()) != qRgb(255, 255, 255))
+                tinta = std::max(tinta, i % imagem.width() + 1);
+        // The style draws the text a pixel inside the field on each side.
+        QVERIFY2(tinta / razao < campo.width() - 2, qPrintable(QString::number(tinta / razao)));
     }
 
     void removerCategoriaMoveAsNotas_data()

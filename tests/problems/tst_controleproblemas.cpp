@@ -2,12 +2,14 @@
 #include "app/CaixaRolagem.h"
 #include "app/TfmPrincipal.h"
 #include "data/DocumentoXml.h"
+#include "data/TfmDadosEscola.h"
 #include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
 #include "support/Programa.h"
 #include "support/Secoes.h"
 #include "support/Teste.h"
+#include "voters/ControleVotantes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -265,6 +267,45 @@ private Q_SLOTS:
         edicao->clear();
         QTest::keyClicks(edicao, QString(130, u'a'));
         QCOMPARE(edicao->text().size(), 128);
+    }
+
+    // Every edit with a limit: a read text stays whole and as read; typing only shortens it.
+    void textoLidoFicaInteiroEDigitacaoNaoPassaDoLimite_data()
+    {
+        QTest::addColumn<QString>("edicao");
+        QTest::addColumn<int>("limite");
+        QTest::newRow("problema") << "edProblema" << 128;
+        QTest::newRow("título") << "edCategoria" << 32;
+        QTest::newRow("identificador") << "edIdentificador" << 3;
+        QTest::newRow("escola") << "edNomeEscola" << 64;
+        QTest::newRow("diretor") << "edNomeDiretor" << 64;
+    }
+
+    void textoLidoFicaInteiroEDigitacaoNaoPassaDoLimite()
+    {
+        QFETCH(QString, edicao);
+        QFETCH(int, limite);
+        const QString lido = QStringLiteral("pai") + QString(200, u'x');
+        const QByteArray t = lido.toUtf8();
+        const ListaNos secoes =
+            apoio::secoesDe("<escola nome=\"" + t + "\" diretor=\"" + t +
+                            "\" data=\"\"/><problemas><problema nome=\"" + t +
+                            "\" cor=\"0\"/></problemas><categorias><categoria titulo=\"" + t +
+                            "\" id=\"" + t + "\" cor=\"0\"/></categorias>");
+        fmDadosEscola->lerEscola(secoes);
+        controleProblemas->lerProblemas(secoes);
+        controleVotantes->lerCategorias(secoes);
+        auto *campo = fmPrincipal->findChild<QLineEdit *>(edicao);
+        campo = campo ? campo : fmDadosEscola->findChild<QLineEdit *>(edicao);
+        QCOMPARE(campo->text(), lido);
+        campo->end(false);
+        QTest::keyClicks(campo, QStringLiteral("yz"));
+        QTest::keyClick(campo, Qt::Key_Backspace);
+        QTest::keyClicks(campo, QStringLiteral("yz"));
+        QCOMPARE(campo->text(), lido.chopped(1));
+        campo->selectAll();
+        QTest::keyClicks(campo, QString(limite + 1, u'b'));
+        QCOMPARE(campo->text().size(), limite);
     }
 
     void corLidaPintaONomeEFicaNoSeletor_data()

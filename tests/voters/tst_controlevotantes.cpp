@@ -123,36 +123,41 @@ private Q_SLOTS:
         QCOMPARE(controleVotantes->nomeVotante(0, 2), QStringLiteral("Bia"));
     }
 
-    void identificadorEmMaiusculasETituloSemAspas_data()
+    void identificadorEmMaiusculasETituloComAspas_data()
     {
-        QTest::addColumn<QString>("digitado");
+        QTest::addColumn<bool>("lido");
         QTest::addColumn<QString>("titulo");
-        QTest::newRow("aspas") << "Pais \"ativos\""
-                               << "";
-        QTest::newRow("apóstrofo") << "D'Ávila"
-                                   << "";
-        QTest::newRow("texto comum") << "Professores"
-                                     << "Professores";
+        QTest::newRow("aspas digitadas") << false << "Pais \"ativos\"";
+        QTest::newRow("apóstrofo digitado") << false << "D'Ávila";
+        QTest::newRow("aspas lidas") << true << "Pais \"ativos\"";
+        QTest::newRow("apóstrofo lido") << true << "Sant'Ana";
     }
 
-    void identificadorEmMaiusculasETituloSemAspas()
+    // A title keeps its quotes through the focus moves of the names button, adding and
+    // removing; typed letters of the identifier become capitals, read ones keep their case.
+    void identificadorEmMaiusculasETituloComAspas()
     {
-        QFETCH(QString, digitado);
+        QFETCH(bool, lido);
         QFETCH(QString, titulo);
         fmPrincipal->show();
         fmPrincipal->pcControlePaginas->setCurrentIndex(1);
         QVERIFY(QTest::qWaitForWindowActive(fmPrincipal));
-        controleVotantes->adicionar();
+        controleVotantes->lerCategorias(
+            apoio::secoesDe("<categorias><categoria titulo=\"" + titulo.toHtmlEscaped().toUtf8() +
+                            "\" id=\"pAi\" cor=\"0\"><votante/></categoria></categorias>"));
         controleVotantes->atualizar(true);
         TfrCategoria *quadro = controleVotantes->quadro(0);
-        quadro->edCategoria->clear();
-        QTest::keyClicks(quadro->edCategoria, digitado);
-        QCOMPARE(quadro->titulo(), digitado); // the rule waits for the focus to leave
-        quadro->edIdentificador->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(quadro->edIdentificador, QStringLiteral("pai9x"));
+        if (!lido) {
+            quadro->edCategoria->clear();
+            QTest::keyClicks(quadro->edCategoria, titulo);
+            quadro->edIdentificador->clear();
+            QTest::keyClicks(quadro->edIdentificador, QStringLiteral("pai9x"));
+        }
+        quadro->sbBtnNomes->click();
+        fmPrincipal->sbtnAdicionarClick();
+        fmPrincipal->sbtnRemoverClick();
         QCOMPARE(quadro->titulo(), titulo);
-        QCOMPARE(quadro->identificador(), QStringLiteral("PAI"));
-        QCOMPARE(controleVotantes->rotuloVotante(0, 0), QStringLiteral("PAI1"));
+        QCOMPARE(controleVotantes->rotuloVotante(0, 0), lido ? "pAi1" : "PAI1");
     }
 
     void entrarNumaCategoriaSelecionaEla()
