@@ -15,6 +15,7 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace alvos {
 
@@ -97,32 +98,47 @@ QString ultimoCaractere(const QString &texto)
     return texto.mid(inicio);
 }
 
-// Every drawing of every page stays inside the page, across and from the top. A wrapped line
-// may pass its box by its last character: a line is the shortest run that reaches the box's
-// width. (How the rows meet the page's foot is the pages' own business.)
-QString verificarDentro(const SuperficieGravadora &gravadora, const QFont &fonte)
+// Where every drawing must end: the usable height, unless one line of text with its insets and
+// the gap below a row is taller than the room below the title, which lets that line pass it.
+int pe(const Organograma &organograma)
+{
+    const MedidasOrganograma &m = organograma.medidas();
+    const int umaLinha = organograma.passoLinha() + 2 * m.recuo + m.espacoVertical + m.espessura;
+    return m.alturaUtil - organograma.inicioDaPrimeiraPagina() < umaLinha
+               ? std::numeric_limits<int>::max()
+               : m.alturaUtil;
+}
+
+// Every drawing of every page stays inside the page, across and from the top, and ends at its
+// foot. A wrapped line may pass its box by its last character: a line is the shortest run that
+// reaches the box's width.
+QString verificarDentro(const SuperficieGravadora &gravadora, const Organograma &organograma)
 {
     const int largura = gravadora.tamanho.width();
-    const auto dentro = [&](int esquerda, int topo, int direita) {
-        return esquerda >= 0 && topo >= 0 && direita <= largura;
+    const int base = pe(organograma);
+    const auto dentro = [&](int esquerda, int topo, int direita, int fim) {
+        return esquerda >= 0 && topo >= 0 && direita <= largura && fim <= base;
     };
-    const QFontMetrics medidor(fonte, &gravadora);
+    const QFontMetrics medidor(organograma.fonte(), &gravadora);
     for (const TextoGravado &texto : gravadora.textos) {
         if (QString erro = verificarTexto(texto.texto); !erro.isEmpty())
             return erro;
         const int direita = texto.canto.x() + medidor.horizontalAdvance(texto.texto) -
                             medidor.horizontalAdvance(ultimoCaractere(texto.texto));
-        if (!dentro(texto.canto.x(), texto.canto.y(), direita))
+        if (!dentro(texto.canto.x(), texto.canto.y(), direita,
+                    texto.canto.y() + organograma.alturaTexto()))
             return falha("a text leaves the page", texto.texto);
     }
     for (const RetanguloGravado &retangulo : gravadora.retangulos) {
         const QRect &r = retangulo.area;
-        if (!dentro(r.left(), r.top(), r.left() + r.width()))
+        if (r.top() <= organograma.medidas().espessura) // the page's background, its frame
+            continue;
+        if (!dentro(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()))
             return falha("a bar leaves the page");
     }
     for (const LinhaGravada &linha : gravadora.linhas) {
         const QRect r = linha.pontos.boundingRect();
-        if (!dentro(r.left(), r.top(), r.right()))
+        if (!dentro(r.left(), r.top(), r.right(), r.bottom()))
             return falha("a box leaves the page");
     }
     return {};
@@ -159,7 +175,7 @@ QString verificarTela(Organograma &organograma, const Escolha &escolha,
         if (organograma.paginaAtual != pagina || organograma.totalPaginas != total)
             return falha("showing a page changes the pages");
         if (cabeNaLargura(dados)) {
-            if (QString erro = verificarDentro(gravadora, organograma.fonte()); !erro.isEmpty())
+            if (QString erro = verificarDentro(gravadora, organograma); !erro.isEmpty())
                 return erro + QStringLiteral(" (screen page %1)").arg(pagina);
         }
     }
@@ -179,7 +195,7 @@ QString verificarPapel(Organograma &organograma, const Escolha &escolha,
     organograma.concluirImpressao();
     if (gravadora.pagina != organograma.totalPaginas)
         return falha("the pages printed are not the pages counted");
-    return cabeNaLargura(dados) ? verificarDentro(gravadora, organograma.fonte()) : QString();
+    return cabeNaLargura(dados) ? verificarDentro(gravadora, organograma) : QString();
 }
 
 // Each text of the chart wrapped alone: every character drawn once, none cut in two.
