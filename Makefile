@@ -65,19 +65,17 @@ sanitize: dependencias
 	@cd build-san && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# A time-bounded fuzzing campaign over plan files: make fuzz SEGUNDOS=600. Findings land in
-# build-fuzz/achados/; a finding kept for good goes to tests/confiabilidade/casos/.
+# A time-bounded fuzzing campaign: every fast target (one reader or builder each) and the plan
+# fuzzer, SEGUNDOS each, one after another, with a table of runs, runs per second and coverage
+# (docs/confiabilidade.md). Findings land in build-fuzz/achados/; a finding kept for good goes
+# to tests/confiabilidade/casos/.
 SEGUNDOS ?= 60
 fuzz: dependencias
 	@CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DSORVANE_FUZZ=ON -DSORVANE_TESTES=OFF >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_plano
-	@mkdir -p build-fuzz/corpus build-fuzz/achados
-	@# The fuzzer works inside a temporary folder of its own, so every path it gets is absolute.
-	@LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-		$(CURDIR)/build-fuzz/fuzz/fuzz_plano -max_total_time=$(SEGUNDOS) -timeout=20 -rss_limit_mb=4096 \
-		-dict=$(CURDIR)/fuzz/plano.dict -artifact_prefix=$(CURDIR)/build-fuzz/achados/ \
-		$(CURDIR)/build-fuzz/corpus $(CURDIR)/fuzz/corpus
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_xml fuzz_analise fuzz_documentos \
+		fuzz_organograma fuzz_plano
+	@bash fuzz/campanha build-fuzz $(SEGUNDOS)
 
 # The benchmark of what the user waits for on the largest plan, in a Release build of its own,
 # printing one table of times, floors and ratios. Start-up: scripts/medir-inicio.

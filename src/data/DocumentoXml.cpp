@@ -4,6 +4,8 @@
 #include "data/Texto.h"
 
 #include <QSaveFile>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -75,6 +77,33 @@ QString motivoDoLeitor(pugi::xml_parse_status estado)
     }
 }
 
+// A NUL reference (&#0;) ends a text where it stands, and may leave it empty, or blank between
+// elements, where the parser keeps no text. Saved and read again, such a text would be gone;
+// it goes at once, so the document reads the same before and after a save.
+class TextosSemConteudo : public pugi::xml_tree_walker {
+public:
+    std::vector<pugi::xml_node> achados;
+
+    bool for_each(pugi::xml_node &no) override
+    {
+        if (no.type() != pugi::node_pcdata)
+            return true;
+        const std::string_view valor = no.value();
+        const bool emBranco = valor.find_first_not_of(" \t\r\n") == std::string_view::npos;
+        if (valor.empty() || (emBranco && (no.previous_sibling() || no.next_sibling())))
+            achados.push_back(no);
+        return true;
+    }
+};
+
+void tirarTextosSemConteudo(pugi::xml_document &documento)
+{
+    TextosSemConteudo busca;
+    documento.traverse(busca);
+    for (pugi::xml_node &no : busca.achados)
+        no.parent().remove_child(no);
+}
+
 } // namespace
 
 DocumentoXml::DocumentoXml() : documento(std::make_shared<pugi::xml_document>()) {}
@@ -135,6 +164,7 @@ void DocumentoXml::carregarBytes(const QByteArray &conteudo)
     }
     if (!novo->document_element())
         throw ErroXml(QStringLiteral("XML inválido: o documento não tem elemento raiz."));
+    tirarTextosSemConteudo(*novo);
     documento = std::move(novo);
     estaAtivo = true;
 }
@@ -143,7 +173,14 @@ QByteArray DocumentoXml::paraBytes() const
 {
     EscritorBytes escritor;
     documento->save(escritor, indentacao, opcoesEscrita, pugi::encoding_utf8);
-    // Texts hold LF only (ElementoXml normalises them), so every LF becomes CR LF.
+    // A character reference outside Unicode (&#xD800;) leaves bytes that are no UTF-8 in the
+    // tree. Written as they are, they would make the next load read the whole file as
+    // Windows-1252; they are written as the readers read them, as U+FFFD.
+    if (!ehUtf8Valido(escritor.bytes))
+        escritor.bytes = utf8ParaTexto(escritor.bytes).toUtf8();
+    // A CR in a text came from a reference (&#13;; ElementoXml writes LF only): it is written
+    // as one, or the next load would take it for a line end. Then every LF becomes CR LF.
+    escritor.bytes.replace("\r", "&#13;");
     escritor.bytes.replace("\n", "\r\n");
     return escritor.bytes;
 }

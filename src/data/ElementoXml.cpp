@@ -2,13 +2,9 @@
 
 #include "data/Erros.h"
 #include "data/ListaNos.h"
+#include "data/Texto.h"
 
 namespace {
-
-QString deUtf8(const char *texto)
-{
-    return QString::fromUtf8(texto);
-}
 
 // Line ends inside texts are kept as LF in memory; the file writer turns every LF into CR LF,
 // and the parser turns CR LF back into LF, so a text survives any number of saves.
@@ -17,6 +13,19 @@ QString normalizarQuebras(QString texto)
     texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     texto.replace(u'\r', u'\n');
     return texto;
+}
+
+// NUL is the one character XML cannot carry, not even as a reference. It is left out of what
+// is written, so that it does not end the value there and drop the rest.
+QString semNul(QString texto)
+{
+    texto.remove(QChar(u'\0'));
+    return texto;
+}
+
+bool ehTexto(const pugi::xml_node &no)
+{
+    return no.type() == pugi::node_pcdata || no.type() == pugi::node_cdata;
 }
 
 } // namespace
@@ -28,7 +37,7 @@ ElementoXml::ElementoXml(std::shared_ptr<pugi::xml_document> documento, pugi::xm
 
 QString ElementoXml::nome() const
 {
-    return deUtf8(no.name());
+    return utf8ParaTexto(no.name());
 }
 
 ListaNos ElementoXml::filhos() const
@@ -49,7 +58,7 @@ void ElementoXml::definirAtributo(const QString &nome, const QString &valor)
     pugi::xml_attribute atributo = no.attribute(chave.constData());
     if (!atributo)
         atributo = no.append_attribute(chave.constData());
-    atributo.set_value(valor.toUtf8().constData());
+    atributo.set_value(semNul(valor).toUtf8().constData());
 }
 
 ValorAtributo ElementoXml::atributo(const QString &nome) const
@@ -57,21 +66,31 @@ ValorAtributo ElementoXml::atributo(const QString &nome) const
     const pugi::xml_attribute atributo = no.attribute(nome.toUtf8().constData());
     if (!atributo)
         return ValorAtributo(nome, std::nullopt);
-    return ValorAtributo(nome, deUtf8(atributo.value()));
+    return ValorAtributo(nome, utf8ParaTexto(atributo.value()));
 }
 
 QString ElementoXml::texto() const
 {
-    return deUtf8(no.child_value());
+    // A comment or an instruction inside a text, which the parser leaves out, or a CDATA section
+    // cuts it in parts; the text is all of them, as it is once saved.
+    QByteArray partes;
+    for (pugi::xml_node filho = no.first_child(); filho; filho = filho.next_sibling()) {
+        if (ehTexto(filho))
+            partes += filho.value();
+    }
+    return utf8ParaTexto(partes);
 }
 
 void ElementoXml::definirTexto(const QString &texto)
 {
-    if (texto.isEmpty()) {
-        // An empty text leaves no text node, so the element is written as empty.
-        while (no.first_child() && no.first_child().type() == pugi::node_pcdata)
-            no.remove_child(no.first_child());
-        return;
+    const QByteArray valor = normalizarQuebras(semNul(texto)).toUtf8();
+    for (pugi::xml_node filho = no.first_child(); filho;) {
+        const pugi::xml_node seguinte = filho.next_sibling();
+        if (ehTexto(filho))
+            no.remove_child(filho);
+        filho = seguinte;
     }
-    no.text().set(normalizarQuebras(texto).toUtf8().constData());
+    // An empty text leaves no text node, so the element is written as empty.
+    if (!valor.isEmpty())
+        no.prepend_child(pugi::node_pcdata).set_value(valor.constData());
 }

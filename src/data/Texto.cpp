@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace {
 
@@ -35,13 +36,19 @@ bool ehUtf8Valido(const QByteArray &bytes)
     return QByteArrayView(bytes).isValidUtf8();
 }
 
+QString utf8ParaTexto(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
+}
+
 QString decodificarTexto(const QByteArray &bytes)
 {
     if (ehUtf8Valido(bytes)) {
-        QString texto = QString::fromUtf8(bytes);
-        if (texto.startsWith(QChar(0xFEFF)))
-            texto.remove(0, 1);
-        return texto;
+        // The file's byte order mark is not part of its text; a second one is.
+        const QByteArrayView marca("\xEF\xBB\xBF");
+        const QByteArrayView texto(bytes);
+        return utf8ParaTexto(texto.startsWith(marca) ? texto.sliced(marca.size()) : texto);
     }
     return windows1252ParaTexto(bytes);
 }

@@ -5,6 +5,7 @@
 // still read correctly.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // A file read whole, or why it was not. Only regular files are opened: a FIFO would wait for a
@@ -21,5 +22,7 @@ struct ArquivoLido {
 ArquivoLido lerArquivoComum(const QString &arquivo, qint64 limite);
 
 bool ehUtf8Valido(const QByteArray &bytes);
+// UTF-8 as text, every character kept: QString::fromUtf8 drops a leading U+FEFF.
+QString utf8ParaTexto(QByteArrayView bytes);
 QString decodificarTexto(const QByteArray &bytes);
 QByteArray windows1252ParaUtf8(const QByteArray &bytes);

@@ -33,6 +33,11 @@ struct MedidasFixas {
 constexpr MedidasFixas fixasTela{2, 10, 10, 4};
 constexpr MedidasFixas fixasImpressora{16, 60, 80, 32};
 
+bool continuaCaractere(QChar caractere)
+{
+    return caractere.isLowSurrogate() || caractere.isMark();
+}
+
 QString numerado(const QString &prefixo, int numero, const QString &texto)
 {
     return prefixo + QString::number(numero) + QStringLiteral(": ") + texto;
@@ -420,6 +425,11 @@ QStringList Organograma::quebrarTexto(const QString &texto, int disponivel)
         }
         if (k > 0 && w >= disponivel)
             trecho.truncate(k);
+        // A line never ends inside a character: between the halves of a surrogate pair, or
+        // before a combining mark (an accent typed apart from its letter).
+        for (int fim = p - 1 + static_cast<int>(trecho.size());
+             fim < comprimento && continuaCaractere(texto.at(fim)); ++fim)
+            trecho += texto.at(fim);
         p += static_cast<int>(trecho.size());
         linhas.append(trecho);
     }
@@ -586,7 +596,7 @@ void Organograma::desenharPassagem(const DadosOrganograma &dados, int causa, int
             const int resto = total - primeira;
             int linhas = resto;
             bool fim = true;
-            if (y + alturaPedaco(bloco, resto, true) > m.alturaUtil) {
+            if (y + alcancePedaco(bloco, resto) > m.alturaUtil) {
                 if (!paginaVazia) {
                     novaPaginaDaPassagem();
                     continue;
@@ -699,6 +709,17 @@ int Organograma::alturaPedaco(const Bloco &bloco, int linhas, bool fim) const
         return -m.espessura;
     const int caixas = linhas * passoLinha() + 2 * m.recuo;
     return bloco.tipo == Bloco::Tipo::Secao && fim ? caixas + m.espacoVertical : caixas;
+}
+
+// How far below its top a block's piece reaches: its boxes, or the label centred on a box
+// shorter than a line of text (an empty box, the flat outline of no indicators).
+int Organograma::alcancePedaco(const Bloco &bloco, int linhas) const
+{
+    const int altura = alturaPedaco(bloco, linhas, true);
+    if (bloco.tipo == Bloco::Tipo::Secao || bloco.rotulo.isEmpty())
+        return altura;
+    const int h = alturaTexto();
+    return std::max(altura, (altura - h) / 2 + h);
 }
 
 // Paints lines [primeira, primeira + linhas) of every column of the block with their top at y,

@@ -123,7 +123,8 @@ public:
     int passoLinha() const;        // the distance between two lines of a text box
     int alturaTexto() const;       // the height of "X"
     int larguraTexto(const QString &texto) const;
-    QFont fonte() const; // the chart font at the surface's resolution
+    QFont fonte() const;                // the chart font at the surface's resolution
+    int inicioDaPrimeiraPagina() const; // where the chart starts, below the title
 
 private:
     class Pintura;
@@ -135,14 +136,14 @@ private:
     void escreverTexto(int x, int y, const QString &texto);
     void retangulo(const QColor &cor, const Retangulo &r);
     int larguraCaixa() const;
-    QSize tamanhoSuperficie() const;    // in the painter's (logical) pixels
-    int inicioDaPrimeiraPagina() const; // below the title
+    QSize tamanhoSuperficie() const; // in the painter's (logical) pixels
     int topoDePagina() const;
     void avancarPagina();
     void desenharPassagem(const DadosOrganograma &dados, int causa, int pagina);
     QVector<Bloco> montarBlocos(const DadosOrganograma &dados, int causa);
     Bloco linhaDeSecao(int x, const QStringList &textos);
     int alturaPedaco(const Bloco &bloco, int linhas, bool fim) const;
+    int alcancePedaco(const Bloco &bloco, int linhas) const;
     int desenharPedaco(const Bloco &bloco, int y, int primeira, int linhas, bool inicio, bool fim);
     // The lines of `texto` in boxes whose text may be `disponivel` pixels wide.
     QStringList quebrarTexto(const QString &texto, int disponivel);

@@ -2,6 +2,8 @@
 #include "support/Teste.h"
 #include "support/confiabilidade/PercursoPlano.h"
 
+#include "alvos/Alvos.h"
+
 #include "data/DocumentoXml.h"
 #include "documents/TfmCedula.h"
 #include "support/PlanoMaximo.h"
@@ -12,8 +14,9 @@
 #include <QSignalSpy>
 #include <QTextEdit>
 
-// Every input that once crashed, hung or upset a sanitizer in the fuzzer, and every seed the
-// fuzzer starts from, taken along the fuzzer's own road through the program.
+// Every input that once crashed, hung, upset a sanitizer or broke a promise in a fuzzer, and
+// every seed the fuzzers start from, taken along the plan fuzzer's road through the program and
+// to every fast target.
 class TesteCasosRegressao : public QObject {
     Q_OBJECT
 
@@ -48,6 +51,22 @@ private Q_SLOTS:
         QVERIFY2(arquivo.open(QIODevice::ReadOnly), qPrintable(caminho));
         const QString falha = percorrerPlano(arquivo.readAll());
         QVERIFY2(falha.isEmpty(), qPrintable(falha));
+    }
+
+    void alvosRapidos_data() { percursoCompleto_data(); }
+
+    void alvosRapidos()
+    {
+        QFETCH(QString, caminho);
+        QFile arquivo(caminho);
+        QVERIFY2(arquivo.open(QIODevice::ReadOnly), qPrintable(caminho));
+        const QByteArray bytes = arquivo.readAll();
+        for (const alvos::Alvo &alvo : alvos::todos) {
+            const QString falha = alvo.verificar(bytes);
+            QVERIFY2(falha.isEmpty(),
+                     qPrintable(QString::fromLatin1(alvo.nome.data(), alvo.nome.size()) +
+                                QStringLiteral(": ") + falha));
+        }
     }
 
     // The fuzzer's first timeout: 144 ballots laid out again after every line took seconds.
