@@ -298,6 +298,8 @@ void documentoPdf(benchmark::State &estado, const char *nomeTexto, const QString
     processarEventos();
     texto.documentLayout()->documentSize();
     for (auto _ : estado) {
+        // A fresh file each time: replacing one would ask first, and the answer writes nothing.
+        QFile::remove(QStringLiteral("documento.pdf"));
         programa->interacao.arquivos.enqueue(QStringLiteral("documento.pdf"));
         estado.SetIterationTime(cronometrar(
             [&] { ServicoImpressao::salvarPdf(texto, titulo, QStringLiteral("x.pdf")); }));
@@ -382,6 +384,7 @@ void organogramaPdf(benchmark::State &estado)
     auto janela = novaJanela<TfmDiagrama>();
     janela->montarOrganograma(secoes, arquivoSalvo);
     for (auto _ : estado) {
+        QFile::remove(QStringLiteral("organograma.pdf"));
         programa->interacao.arquivos.enqueue(QStringLiteral("organograma.pdf"));
         estado.SetIterationTime(cronometrar([&janela] { janela->btnSalvarPdfClick(); }));
     }
