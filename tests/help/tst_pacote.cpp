@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 
 // The Debian package made by CPack from the build folder this test was built in, as `make deb`
-// makes it: its name, its files, the dependencies it declares, and a menu entry and software
+// makes it: its files, the dependencies it declares, and a menu entry and software
 // centre metadata that point at what the package holds.
 class TestePacote : public QObject {
     Q_OBJECT
@@ -86,14 +86,6 @@ private Q_SLOTS:
         extraido = saida.filePath(QStringLiteral("arvore"));
         const Resultado extracao = rodar(QStringLiteral("dpkg-deb"), {"-x", pacote, extraido});
         QVERIFY2(extracao.ok, qPrintable(extracao.saida));
-    }
-
-    void nomeComVersaoEArquitetura()
-    {
-        QCOMPARE(campo(QStringLiteral("Package")), QStringLiteral("sorvane"));
-        QCOMPARE(QFileInfo(pacote).fileName(),
-                 QStringLiteral("sorvane_%1_%2.deb")
-                     .arg(campo(QStringLiteral("Version")), campo(QStringLiteral("Architecture"))));
     }
 
     void arquivos_data()
