@@ -1,9 +1,9 @@
 #include "data/DocumentoXml.h"
 
 #include "data/Erros.h"
+#include "data/Gravacao.h"
 #include "data/Texto.h"
 
-#include <QSaveFile>
 #include <string_view>
 #include <vector>
 
@@ -187,16 +187,10 @@ QByteArray DocumentoXml::paraBytes() const
 
 void DocumentoXml::salvar(const QString &arquivo) const
 {
-    QSaveFile saida(arquivo);
-    saida.setDirectWriteFallback(true);
-    if (!saida.open(QIODevice::WriteOnly)) {
-        throw ErroXml(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                          .arg(arquivo, saida.errorString()));
-    }
-    const QByteArray bytes = paraBytes();
-    if (saida.write(bytes) != bytes.size() || !saida.commit()) {
-        throw ErroXml(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                          .arg(arquivo, saida.errorString()));
+    QString motivo;
+    if (!gravarArquivoInteiro(arquivo, paraBytes(), &motivo)) {
+        throw ErroXml(
+            QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(arquivo, motivo));
     }
 }
 
