@@ -270,6 +270,12 @@ void TfmPrincipal::mostrarNomeArquivo(const QString &texto)
     lblNomePlanejamento->setVisible(true);
 }
 
+void TfmPrincipal::esconderNomeArquivo()
+{
+    lblNomePlanejamento->setText(legendaVazia);
+    lblNomePlanejamento->setVisible(false);
+}
+
 QString TfmPrincipal::nomeArquivoMostrado() const
 {
     return lblNomePlanejamento->text();
@@ -421,10 +427,16 @@ void TfmPrincipal::mItemAbrirClick()
         interacao().mensagem(Icone::Informacao, erroLeitura + nome);
         return;
     }
+    const TdmDados::Reserva reserva = dmDados->reservarPlano(nome);
+    if (reserva == TdmDados::Reserva::cancelada)
+        return;
     controleProblemas->esvaziar();
     controleVotantes->esvaziar();
     try {
-        dmDados->carregar(nome, std::move(lido));
+        if (reserva == TdmDados::Reserva::copia)
+            dmDados->abrirCopia(std::move(lido));
+        else
+            dmDados->carregar(nome, std::move(lido));
         controleProblemas->atualizar(false);
         controleVotantes->atualizar(false);
         // The grades arrive after the rows and the category titles after the chooser was
@@ -472,8 +484,8 @@ void TfmPrincipal::mItemGerarCedulaClick()
     if (!garantirArquivoDoPlano())
         return;
     JanelaDeUmUso<TfmCedula> janela(fmCedula, this);
-    dmDados->prepararCedula();
-    interacao().exibirModal(*fmCedula);
+    if (dmDados->prepararCedula())
+        interacao().exibirModal(*fmCedula);
 }
 
 void TfmPrincipal::mItemGerarAtaClick()
@@ -481,8 +493,8 @@ void TfmPrincipal::mItemGerarAtaClick()
     if (!garantirArquivoDoPlano())
         return;
     JanelaDeUmUso<TfmRelatorio> janela(fmRelatorio, this);
-    dmDados->prepararAta();
-    interacao().exibirModal(*fmRelatorio);
+    if (dmDados->prepararAta())
+        interacao().exibirModal(*fmRelatorio);
 }
 
 void TfmPrincipal::mItemGerarOrganogramaClick()
@@ -491,6 +503,8 @@ void TfmPrincipal::mItemGerarOrganogramaClick()
         return;
     JanelaDeUmUso<TfmDiagrama> janela(fmDiagrama, this);
     const ListaNos secoes = dmDados->prepararOrganograma();
+    if (dmDados->gravacaoCancelada())
+        return;
     fmDiagrama->montarOrganograma(secoes, nomeArquivoMostrado());
     interacao().exibirModal(*fmDiagrama);
 }

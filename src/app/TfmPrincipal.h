@@ -31,6 +31,7 @@ public:
     void mostrarEscola(const QString &texto);
     void mostrarDiretor(const QString &texto);
     void mostrarNomeArquivo(const QString &texto);
+    void esconderNomeArquivo(); // a plan without a file: "[]", hidden
     void lerEscola(const ListaNos &secoes);
 
     QString nomeArquivoMostrado() const; // the caption of lblNomePlanejamento

@@ -312,8 +312,14 @@ bool TfmDadosEscola::abrirOuCriarPlano(const QString &nome)
     try {
         // Read before the lists are emptied, so a damaged file costs nothing.
         DocumentoXml lido = TdmDados::lerArquivoPlano(nome);
+        const TdmDados::Reserva reserva = dmDados->reservarPlano(nome);
+        if (reserva == TdmDados::Reserva::cancelada)
+            return false;
         dmDados->limpar(false);
-        dmDados->carregar(nome, std::move(lido));
+        if (reserva == TdmDados::Reserva::copia)
+            dmDados->abrirCopia(std::move(lido));
+        else
+            dmDados->carregar(nome, std::move(lido));
         return true;
     } catch (const std::exception &erro) {
         interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
