@@ -71,6 +71,7 @@ private:
     void criarMenu();
     void criarControladores();
     void paginaMudou(int indice);
+    void focarPagina();
     void limparDadosEscola();
     void limparCabecalho();
     bool salvarComo();
