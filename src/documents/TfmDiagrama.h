@@ -12,6 +12,7 @@
 class ListaNos;
 class QComboBox;
 class QLabel;
+class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
@@ -51,7 +52,7 @@ private:
     void mostrarPaginaDesenhada(); // on screen, and to a screen reader as the page's texts
     void preencherCausas();
     // Draws the whole chart with the printer metrics; false when the device refuses.
-    bool imprimirEm(QPrinter &destino);
+    bool imprimirEm(QPagedPaintDevice &destino);
 
     Organograma desenho;
 
