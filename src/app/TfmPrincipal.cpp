@@ -1,5 +1,6 @@
 #include "app/TfmPrincipal.h"
 
+#include "app/Acessibilidade.h"
 #include "app/CaixaRolagem.h"
 #include "app/IconeSinal.h"
 #include "app/Interacao.h"
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -169,6 +171,8 @@ void TfmPrincipal::criarPaginas()
     auto pagina = [this](const char *nomeAba, const QString &legenda, const char *nomeCaixa) {
         auto *aba = new QWidget;
         aba->setObjectName(QString::fromLatin1(nomeAba));
+        // A screen reader names the page the focus enters, so the user hears the tab change.
+        nomear(aba, legenda);
         // Header frames of the grades and ranking tabs go above the scroll box in this layout.
         auto *layout = new QVBoxLayout(aba);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -183,6 +187,11 @@ void TfmPrincipal::criarPaginas()
     sbVotantes = pagina("tsVotantes", QStringLiteral("Votantes"), "sbVotantes");
     sbNotas = pagina("tsNotas", QStringLiteral("Notas"), "sbNotas");
     sbClassificacao = pagina("tsClassificacao", QStringLiteral("Classificação"), "sbClassificacao");
+    for (QWidget *abas : {static_cast<QWidget *>(pcControlePaginas),
+                          static_cast<QWidget *>(pcControlePaginas->tabBar())}) {
+        nomear(abas, QStringLiteral("Páginas do plano"),
+               QStringLiteral("Ctrl+Tab passa à página seguinte"));
+    }
     pcControlePaginas->setCurrentIndex(paginaProblemas);
     connect(pcControlePaginas, &QTabWidget::currentChanged, this, &TfmPrincipal::paginaMudou);
 }
@@ -409,6 +418,22 @@ void TfmPrincipal::mItemNovoClick()
     fmDadosEscola->habilitarParteDoPlano(true);
     fmDadosEscola->exibir();
     fmDadosEscola->habilitarParteDoPlano(false);
+    focarPagina();
+}
+
+// After a plan is opened or started anew the focus goes to the first control of the tab shown:
+// the one it was on went with the old plan.
+void TfmPrincipal::focarPagina()
+{
+    QWidget *pagina = pcControlePaginas->currentWidget();
+    for (QWidget *controle = pagina->nextInFocusChain(); controle != pagina;
+         controle = controle->nextInFocusChain()) {
+        if (pagina->isAncestorOf(controle) && controle->isVisibleTo(pagina) &&
+            controle->isEnabled() && (controle->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            controle->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void TfmPrincipal::mItemAbrirClick()
@@ -448,6 +473,7 @@ void TfmPrincipal::mItemAbrirClick()
         limparDadosEscola();
         fmDadosEscola->definirNomePlano(dmDados->nomeArquivoOuPadrao());
     }
+    focarPagina();
 }
 
 void TfmPrincipal::mItemSalvarClick()

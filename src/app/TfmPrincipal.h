@@ -72,6 +72,7 @@ private:
     void criarMenu();
     void criarControladores();
     void paginaMudou(int indice);
+    void focarPagina();
     void limparDadosEscola();
     void limparCabecalho();
     bool salvarComo();

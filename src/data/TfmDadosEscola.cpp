@@ -1,5 +1,6 @@
 #include "data/TfmDadosEscola.h"
 
+#include "app/Acessibilidade.h"
 #include "app/Interacao.h"
 #include "app/TfmPrincipal.h"
 #include "data/Caminhos.h"
@@ -106,11 +107,15 @@ void TfmDadosEscola::criarPainelSuperior()
     edNomePlanejamento = campo("edNomePlanejamento", std::numeric_limits<int>::max(), painelSup);
     edNomePlanejamento->setText(textoConvite);
     italicoNoNomePlano(true);
+    // The box has no label of its own; its prompt is its first text.
+    nomear(edNomePlanejamento, QStringLiteral("Nome do arquivo do plano"),
+           QStringLiteral("Digite o nome de um plano novo ou escolha um existente com Abrir"));
     edNomePlanejamento->installEventFilter(this);
 
     btnAbrirPlanejamento = botao("btnAbrirPlanejamento", QStringLiteral("Abrir"), painelSup);
     btnAbrirPlanejamento->setToolTip(QStringLiteral("Abre um planejamento existente"));
     btnAbrirPlanejamento->setAutoDefault(false);
+    nomear(btnAbrirPlanejamento, QStringLiteral("Abrir"), btnAbrirPlanejamento->toolTip());
     connect(btnAbrirPlanejamento, &QPushButton::clicked, this,
             &TfmDadosEscola::btnAbrirPlanejamentoClick);
 
@@ -177,6 +182,8 @@ int TfmDadosEscola::exibir()
     const QDate data = dataPlano();
     const QString plano = nomePlano();
     const bool italico = edNomePlanejamento->font().italic();
+    // Every showing starts at the first field, whatever had the focus when it last closed.
+    edNomeEscola->setFocus();
     const int resultado = interacao().exibirModal(*this);
     if (resultado != QDialog::Accepted) {
         definirEscola(escola);

@@ -1,5 +1,6 @@
 #include "help/TfmSobre.h"
 
+#include "app/Acessibilidade.h"
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -103,6 +104,7 @@ void TfmSobre::montarPainelCentral()
     imgSobre->setGeometry(QRect(posicaoImagem, QSize(ladoMoldura, ladoMoldura)));
     imgSobre->setAlignment(Qt::AlignCenter);
     imgSobre->setPixmap(QPixmap(QStringLiteral(":/sobre.png")));
+    nomear(imgSobre, QStringLiteral("Símbolo do Sorvane"));
 
     const QFont base = font();
     QLabel *lblTitulo =
