@@ -167,6 +167,18 @@ class TesteAcessibilidade : public QObject {
             falhas << QStringLiteral("o foco começa em ") + descrever(inicio);
         const QList<QWidget *> adiante = rodada(janela, false, falhas);
         const QList<QWidget *> atras = rodada(janela, true, falhas);
+        // The ranking's rows, "1º lugar: …", come one after the other in the order of the ranking.
+        int lugarAnterior = 0;
+        for (QWidget *parada : adiante) {
+            const QString nome = nomeAcessivel(parada);
+            const qsizetype fim = nome.indexOf(QStringLiteral("º lugar: "));
+            if (fim <= 0)
+                continue;
+            const int lugar = nome.left(fim).toInt();
+            if (lugar != lugarAnterior + 1 && lugar != 1)
+                falhas << QStringLiteral("Tab fora da ordem da classificação: ") + nome;
+            lugarAnterior = lugar;
+        }
         for (QWidget *controle : janela->findChildren<QWidget *>()) {
             const bool alcancavel = controle->isVisible() && controle->isEnabled() &&
                                     (controle->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
