@@ -4,6 +4,7 @@
 #include "app/TfmPrincipal.h"
 #include "data/TdmDados.h"
 #include "data/TfmDadosEscola.h"
+#include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
 #include "voters/ControleVotantes.h"
 
@@ -56,8 +57,13 @@ bool iniciarPlano()
     SaidaNoDialogo saida;
     if (qEnvironmentVariableIntValue("SORVANE_SAIR_NO_DIALOGO") == 1)
         fmDadosEscola->installEventFilter(&saida);
-    if (fmDadosEscola->exibir() != QDialog::Accepted)
+    // Work a crash left unsaved comes back first; the plan is then chosen.
+    if (dmDados->recuperarTrabalho()) {
+        fmDadosEscola->habilitarParteDoPlano(false);
+        controleNotas->atualizar(false);
+    } else if (fmDadosEscola->exibir() != QDialog::Accepted) {
         return false;
+    }
     controleProblemas->atualizar(true);
     controleVotantes->atualizar(false);
     return true;

@@ -392,6 +392,7 @@ bool TfmPrincipal::podeDeixarOPlano(bool perguntarSempre)
     case Resposta::Sim:
         return salvarComo();
     case Resposta::Nao:
+        dmDados->descartarRecuperacao();
         return true;
     case Resposta::Abortar:
         break;

@@ -5,6 +5,7 @@
 #include "data/ArquivoIni.h"
 #include "data/Caminhos.h"
 #include "data/Erros.h"
+#include "data/Regional.h"
 #include "data/Texto.h"
 #include "data/TfmDadosEscola.h"
 #include "data/TfmPlanoEmUso.h"
@@ -16,6 +17,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <exception>
 
 TdmDados *dmDados = nullptr;
@@ -38,10 +40,31 @@ QByteArray resumoDoArquivo(const QString &nome)
     return lido.lido() ? DocumentoXml::resumir(lido.bytes) : QByteArray();
 }
 
+// While it lives the screens are being rebuilt, and hold no plan worth a copy.
+class Reconstrucao {
+public:
+    explicit Reconstrucao(int &contador) : contador(contador) { ++contador; }
+    ~Reconstrucao() { --contador; }
+    Reconstrucao(const Reconstrucao &) = delete;
+    Reconstrucao &operator=(const Reconstrucao &) = delete;
+
+private:
+    int &contador;
+};
+
 } // namespace
 
 TdmDados::TdmDados() : diretorioInicial(diretorioAtual())
 {
+    recuperacao = std::make_unique<CopiaRecuperacao>([this](QByteArray &bytes) {
+        if (reconstrucoes > 0)
+            return CopiaRecuperacao::Estado::ocupado;
+        if (!xmlDoc.ativo())
+            return CopiaRecuperacao::Estado::salvo; // no plan is open yet
+        bytes = planoDasTelas();
+        return bytes == planoGravado ? CopiaRecuperacao::Estado::salvo
+                                     : CopiaRecuperacao::Estado::alterado;
+    });
     const QString ini = QStringLiteral("./") + arquivoConfiguracao;
     if (arquivoExiste(ini))
         arquivoPlano =
@@ -51,6 +74,9 @@ TdmDados::TdmDados() : diretorioInicial(diretorioAtual())
 TdmDados::~TdmDados()
 {
     try {
+        // A plan left unchanged needs no copy; one with changes keeps it, as after a crash.
+        if (xmlDoc.ativo() && !planoAlterado())
+            recuperacao->descartar();
         gravarConfiguracao();
     } catch (...) {
         // A teardown never throws; the message, when it could be shown, was shown.
@@ -141,6 +167,8 @@ TdmDados::Reserva TdmDados::reservarPlano(const QString &nome)
 
 void TdmDados::lerPlano()
 {
+    const Reconstrucao reconstrucao(reconstrucoes);
+    recuperacao->definirPlano(absolutoDoPlano());
     const ListaNos secoes = xmlDoc.secoes();
     fmPrincipal->lerEscola(secoes);
     fmDadosEscola->lerEscola(secoes);
@@ -188,9 +216,68 @@ bool TdmDados::planoAlterado() const
     return planoDasTelas() != planoGravado;
 }
 
+QString TdmDados::absolutoDoPlano() const
+{
+    return temArquivo() ? QDir::cleanPath(QFileInfo(arquivoPlano).absoluteFilePath()) : QString();
+}
+
+void TdmDados::descartarRecuperacao()
+{
+    recuperacao->descartar();
+}
+
+bool TdmDados::recuperarTrabalho()
+{
+    for (const CopiaRecuperacao::Pendente &pendente : CopiaRecuperacao::pendentes()) {
+        const QString nome =
+            pendente.plano.isEmpty()
+                ? planoSemNome
+                : QDir::toNativeSeparators(nomeRelativo(pendente.plano, diretorioInicial));
+        const QString pergunta = perguntaRecuperar.arg(nome, formatarDataHora(pendente.momento));
+        if (interacao().perguntar(pergunta) == Resposta::Sim && abrirRecuperado(pendente))
+            return true;
+    }
+    return false;
+}
+
+// The recovered plan goes on screen under its own file's name, counted as changed, so the next
+// save writes it there; the file on disk is taken as it is now, so that save asks nothing.
+bool TdmDados::abrirRecuperado(const CopiaRecuperacao::Pendente &pendente)
+{
+    DocumentoXml recuperado;
+    try {
+        recuperado.carregarBytes(CopiaRecuperacao::ler(pendente.chave));
+    } catch (const ErroSorvane &erro) {
+        interacao().mensagem(Icone::Informacao, erro.mensagem());
+        return false;
+    }
+    Reserva reserva = Reserva::copia;
+    if (!pendente.plano.isEmpty()) {
+        reserva = reservarPlano(pendente.plano);
+        if (reserva == Reserva::cancelada)
+            return false;
+    }
+    limpar(false);
+    if (reserva == Reserva::copia) {
+        abrirCopia(std::move(recuperado));
+    } else {
+        xmlDoc = std::move(recuperado);
+        arquivoPlano = nomeRelativo(pendente.plano, diretorioInicial);
+        resumoNoDisco = resumoDoArquivo(arquivoPlano);
+        trava = std::move(travaReservada);
+        if (!trava)
+            trava = std::make_unique<TravaPlano>(arquivoPlano);
+        lerPlano();
+    }
+    planoGravado.clear();
+    recuperacao->adotar(pendente.chave);
+    return true;
+}
+
 void TdmDados::esquecerArquivo()
 {
     arquivoPlano.clear();
+    recuperacao->definirPlano(QString());
     resumoNoDisco.clear();
     trava.reset();
     planoGravado = planoDasTelas();
@@ -250,6 +337,8 @@ TdmDados::Gravacao TdmDados::gravar(const QString &pedido)
         resumoNoDisco = DocumentoXml::resumir(gravados);
         if (nova)
             trava = std::move(nova);
+        recuperacao->definirPlano(absolutoDoPlano());
+        recuperacao->descartar(absolutoDoPlano());
         fmPrincipal->mostrarNomeArquivo(arquivoPlano);
         // What stays in memory is exactly what the file holds.
         xmlDoc.carregar(arquivoPlano);
@@ -268,6 +357,7 @@ TdmDados::Gravacao TdmDados::gravar(const QString &pedido)
 
 void TdmDados::limpar(bool comItens)
 {
+    const Reconstrucao reconstrucao(reconstrucoes);
     controleProblemas->esvaziar();
     controleVotantes->esvaziar();
     if (!comItens)

@@ -10,6 +10,7 @@
 // file, and it remembers a digest of the file's bytes as it last read or wrote them: a save over
 // a file that another program has changed since asks first.
 
+#include "data/CopiaRecuperacao.h"
 #include "data/DocumentoXml.h"
 #include "data/TravaPlano.h"
 
@@ -26,6 +27,10 @@ public:
     static inline const QString mensagemErroGravacao =
         QStringLiteral("Erro de gravação do arquivo de dados!\nTente salvar o arquivo em outro "
                        "local.");
+    static inline const QString perguntaRecuperar =
+        QStringLiteral("Foi encontrado trabalho não salvo do plano %1, de %2. Deseja "
+                       "recuperá-lo?");
+    static inline const QString planoSemNome = QStringLiteral("sem nome");
     static inline const QString perguntaAlteradoNoDisco =
         QStringLiteral("O arquivo %1 foi alterado por outro programa desde que foi aberto. "
                        "Deseja substituí-lo?");
@@ -52,6 +57,13 @@ public:
     Reserva reservarPlano(const QString &nome);
     // The plan read from a file another copy holds, on screen without a file.
     void abrirCopia(DocumentoXml lido);
+
+    // At start-up: offers, one by one, the work a crash left unsaved; true when a recovered
+    // plan is now on screen (counted as changed, under its own file name).
+    bool recuperarTrabalho();
+    // The user gave up the changes on screen: their recovery copy goes.
+    void descartarRecuperacao();
+    CopiaRecuperacao &copiaRecuperacao() { return *recuperacao; }
     QString nomeArquivoOuPadrao() const;
 
     // A plan file read whole and checked: raises ErroXml, with the file name and the reason, for
@@ -86,6 +98,8 @@ private:
     bool podeGravarSobre(const QString &nome, QString &destino);
     void gravarConfiguracao();
     void lerPlano(); // from xmlDoc into the screens
+    bool abrirRecuperado(const CopiaRecuperacao::Pendente &pendente);
+    QString absolutoDoPlano() const; // empty without a file
     static void montarPlano(DocumentoXml &documento);
     static QByteArray planoDasTelas();
 
@@ -95,6 +109,8 @@ private:
     QByteArray resumoNoDisco; // of the plan file's bytes as last read or written here
     std::unique_ptr<TravaPlano> trava;
     std::unique_ptr<TravaPlano> travaReservada; // taken for a plan about to be opened
+    int reconstrucoes = 0; // the screens are being rebuilt: nothing to copy now
+    std::unique_ptr<CopiaRecuperacao> recuperacao;
 };
 
 extern TdmDados *dmDados;

@@ -4,6 +4,8 @@
 # printed when something failed.
 
 pasta=$(mktemp -d)
+# The program's recovery copies stay in the scratch folder, not in the user's own data folder.
+export XDG_DATA_HOME="$pasta/dados"
 pid_xvfb=""
 pid_programa=""
 

@@ -1,6 +1,9 @@
 #include "support/Programa.h"
 
 #include "app/Inicializacao.h"
+#include "data/CopiaRecuperacao.h"
+
+#include <QDir>
 
 Programa::Programa()
 {
@@ -10,6 +13,8 @@ Programa::Programa()
 Programa::~Programa()
 {
     destruirObjetosGlobais();
+    if (!manterRecuperacao)
+        QDir(CopiaRecuperacao::pasta()).removeRecursively();
 }
 
 bool Programa::iniciar(InteracaoRoteirizada::AcaoModal acao)

@@ -7,11 +7,14 @@
 
 class Programa {
 public:
-    Programa();  // the global objects exist afterwards; no plan is open yet
-    ~Programa(); // tears down as the program's exit does, which writes config.ini
+    Programa(); // the global objects exist afterwards; no plan is open yet
+    // Tears down as the program's exit does, which writes config.ini; then the recovery copies
+    // it may have left go too, unless `manterRecuperacao`, so no other case meets them.
+    ~Programa();
 
     // Start-up steps 5 to 7 with the school data dialog answered by `acao` (or Rejected).
     bool iniciar(InteracaoRoteirizada::AcaoModal acao = {});
 
     InteracaoRoteirizada interacao;
+    bool manterRecuperacao = false;
 };

@@ -2,7 +2,8 @@
 
 // The main() of every test executable: headless, inside the program's application object,
 // in a fresh temporary working folder (the program writes config.ini into its working folder),
-// with Portuguese (Brazil) as the locale.
+// with the user's data folder (recovery copies) inside it, and Portuguese (Brazil) as the
+// locale.
 
 #include "app/Aplicacao.h"
 
@@ -44,6 +45,7 @@ inline bool entrarEmPastaDoCaso(const QString &base)
         QTemporaryDir pasta;                                                                       \
         if (!pasta.isValid() || !QDir::setCurrent(pasta.path()))                                   \
             return 2;                                                                              \
+        qputenv("XDG_DATA_HOME", QFile::encodeName(pasta.path() + QStringLiteral("/dados")));     \
         Classe teste;                                                                              \
         return QTest::qExec(&teste, argc, argv);                                                   \
     }
