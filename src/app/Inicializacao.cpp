@@ -23,8 +23,10 @@ class SaidaNoDialogo : public QObject {
 public:
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
-        // Queued, so the painting ends and reaches the screen first.
-        if (evento->type() == QEvent::Paint)
+        // Any part of the dialog: its own background is hidden under its content. Queued, so
+        // the painting ends and reaches the screen first.
+        if (evento->type() == QEvent::Paint && objeto->isWidgetType() &&
+            static_cast<QWidget *>(objeto)->window() == fmDadosEscola)
             QMetaObject::invokeMethod(
                 objeto, [] { std::_Exit(0); }, Qt::QueuedConnection);
         return false;
@@ -55,7 +57,7 @@ bool iniciarPlano()
     fmPrincipal->show();
     SaidaNoDialogo saida;
     if (qEnvironmentVariableIntValue("SORVANE_SAIR_NO_DIALOGO") == 1)
-        fmDadosEscola->installEventFilter(&saida);
+        qApp->installEventFilter(&saida);
     if (fmDadosEscola->exibir() != QDialog::Accepted)
         return false;
     controleProblemas->atualizar(true);

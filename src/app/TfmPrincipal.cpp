@@ -1,5 +1,6 @@
 #include "app/TfmPrincipal.h"
 
+#include "app/AjusteTela.h"
 #include "app/CaixaRolagem.h"
 #include "app/IconeSinal.h"
 #include "app/Interacao.h"
@@ -67,11 +68,9 @@ TfmPrincipal::TfmPrincipal()
         move(area.center() - rect().center());
     }
 
-    auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    setCentralWidget(central);
 
     criarCabecalho();
     criarPaginas();

@@ -1,5 +1,6 @@
 #include "data/TfmDadosEscola.h"
 
+#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "app/TfmPrincipal.h"
 #include "data/Caminhos.h"
@@ -64,7 +65,7 @@ TfmDadosEscola::TfmDadosEscola(QWidget *pai)
 
     criarPainelSuperior();
     criarPainelInferior();
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(painelSup, 1);

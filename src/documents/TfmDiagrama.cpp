@@ -1,5 +1,6 @@
 #include "documents/TfmDiagrama.h"
 
+#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "data/ListaNos.h"
 #include "documents/DadosOrganograma.h"
@@ -115,7 +116,7 @@ TfmDiagrama::TfmDiagrama(QWidget *pai) : QDialog(pai)
 
 void TfmDiagrama::criarComponentes()
 {
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 

@@ -1,5 +1,6 @@
 #include "help/TfmAjuda.h"
 
+#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "help/ArquivoAjuda.h"
 
@@ -48,7 +49,7 @@ void TfmAjuda::montar()
     fonte.setPixelSize(alturaFonte);
     redtAjuda->setFont(fonte);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(redtAjuda);
 }
