@@ -52,9 +52,11 @@ void destruirObjetosGlobais()
     fmPrincipal = nullptr;
 }
 
-bool iniciarPlano()
+bool iniciarPlano(const QString &plano)
 {
     fmPrincipal->show();
+    if (!plano.isEmpty())
+        fmDadosEscola->proporPlano(plano);
     SaidaNoDialogo saida;
     if (qEnvironmentVariableIntValue("SORVANE_SAIR_NO_DIALOGO") == 1)
         qApp->installEventFilter(&saida);
@@ -65,19 +67,19 @@ bool iniciarPlano()
     return true;
 }
 
-int executarPrograma()
+int executarPrograma(const QString &plano)
 {
-    if (!iniciarPlano())
+    if (!iniciarPlano(plano))
         return 0;
     return QApplication::exec();
 }
 
-int rodarPrograma()
+int rodarPrograma(const QString &plano)
 {
     int status = statusErroInicializacao;
     try {
         criarObjetosGlobais();
-        status = executarPrograma();
+        status = executarPrograma(plano);
     } catch (const std::exception &erro) {
         interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
     } catch (...) {

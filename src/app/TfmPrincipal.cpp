@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -54,6 +55,15 @@ template <typename Janela> struct JanelaDeUmUso {
         global = nullptr;
     }
 };
+
+// The save dialog opens in the folder of the plan on screen, so that the plan saved under its
+// own name replaces its file rather than leaving a copy in the start-up folder.
+QString pastaDoPlano()
+{
+    if (!dmDados->temArquivo())
+        return {};
+    return QFileInfo(dmDados->arquivoPlano).absolutePath() + u'/';
+}
 
 } // namespace
 
@@ -361,7 +371,7 @@ void TfmPrincipal::limparCabecalho()
 
 bool TfmPrincipal::salvarComo()
 {
-    const QString nome = interacao().arquivoParaSalvar(QString());
+    const QString nome = interacao().arquivoParaSalvar(pastaDoPlano());
     return !nome.isEmpty() && dmDados->salvar(nome);
 }
 

@@ -9,6 +9,7 @@
 #include "data/TdmDados.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -171,6 +172,13 @@ void TfmDadosEscola::definirNomePlano(const QString &texto)
     edNomePlanejamento->setText(texto);
 }
 
+void TfmDadosEscola::proporPlano(const QString &arquivo)
+{
+    edNomePlanejamentoEnter();
+    definirNomePlano(
+        nomeRelativo(QDir::cleanPath(QFileInfo(arquivo).absoluteFilePath()), diretorioAtual()));
+}
+
 int TfmDadosEscola::exibir()
 {
     const QString escola = nomeEscola();
@@ -274,8 +282,7 @@ void TfmDadosEscola::btnAbrirPlanejamentoClick()
     const QString escolhido = interacao().arquivoParaAbrir(dmDados->nomeArquivoOuPadrao());
     if (escolhido.isEmpty())
         return;
-    edNomePlanejamentoEnter();
-    edNomePlanejamento->setText(nomeRelativo(escolhido, diretorioAtual()));
+    proporPlano(escolhido);
 
     xmlDoc.ativar();
     const QString nome = edNomePlanejamento->text();

@@ -12,9 +12,9 @@ Programa::~Programa()
     destruirObjetosGlobais();
 }
 
-bool Programa::iniciar(InteracaoRoteirizada::AcaoModal acao)
+bool Programa::iniciar(InteracaoRoteirizada::AcaoModal acao, const QString &plano)
 {
     if (acao)
         interacao.modais.enqueue(std::move(acao));
-    return iniciarPlano();
+    return iniciarPlano(plano);
 }

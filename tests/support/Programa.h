@@ -10,8 +10,9 @@ public:
     Programa();  // the global objects exist afterwards; no plan is open yet
     ~Programa(); // tears down as the program's exit does, which writes config.ini
 
-    // Start-up steps 5 to 7 with the school data dialog answered by `acao` (or Rejected).
-    bool iniciar(InteracaoRoteirizada::AcaoModal acao = {});
+    // Start-up steps 5 to 7 with the school data dialog answered by `acao` (or Rejected), with
+    // `plano` as given on the command line.
+    bool iniciar(InteracaoRoteirizada::AcaoModal acao = {}, const QString &plano = {});
 
     InteracaoRoteirizada interacao;
 };
