@@ -298,13 +298,15 @@ void TfmDadosEscola::btnAbrirPlanejamentoClick()
 
 void TfmDadosEscola::btnOkClick()
 {
-    fmPrincipal->mostrarEscola(nomeEscola());
-    fmPrincipal->mostrarDiretor(nomeDiretor());
     if (parteDoPlanoHabilitada()) {
         if (!abrirOuCriarPlano(nomePlano()))
-            return; // the dialog stays open so that another name can be tried
+            return; // the dialog stays open, the header as it was, for another name to be tried
         habilitarParteDoPlano(false);
     }
+    // After the plan is open: its readers fill the fields and the header alike, so the header
+    // shows what the fields hold, and a refused Ok leaves it untouched for Cancel.
+    fmPrincipal->mostrarEscola(nomeEscola());
+    fmPrincipal->mostrarDiretor(nomeDiretor());
     accept();
 }
 
