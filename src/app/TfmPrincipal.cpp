@@ -423,8 +423,9 @@ void TfmPrincipal::mItemAbrirClick()
         return;
     // A file that is missing, does not parse or is not a plan must cost nothing: it is read
     // before the plan on screen is emptied, and it never becomes the current plan file.
+    DocumentoXml lido;
     try {
-        TdmDados::lerArquivoPlano(nome);
+        lido = TdmDados::lerArquivoPlano(nome);
     } catch (const ErroSorvane &) {
         interacao().mensagem(Icone::Informacao, erroLeitura + nome);
         return;
@@ -432,7 +433,7 @@ void TfmPrincipal::mItemAbrirClick()
     controleProblemas->esvaziar();
     controleVotantes->esvaziar();
     try {
-        dmDados->carregar(nome);
+        dmDados->carregar(nome, std::move(lido));
         controleProblemas->atualizar(false);
         controleVotantes->atualizar(false);
         // The grades arrive after the rows and the category titles after the chooser was

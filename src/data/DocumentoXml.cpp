@@ -14,12 +14,26 @@ constexpr unsigned opcoesLeitura = pugi::parse_default | pugi::parse_ws_pcdata_s
 constexpr unsigned opcoesEscrita = pugi::format_indent | pugi::format_no_declaration;
 const char *const indentacao = "    ";
 
-class EscritorBytes : public pugi::xml_writer {
+// The file's layout as the parser's output streams by: every LF becomes CR LF, and a CR, which
+// only a text taken from a reference (&#13;) holds (ElementoXml writes LF only), is written as
+// that reference, or the next load would take it for a line end. One pass, no copy after it.
+class EscritorArquivo : public pugi::xml_writer {
 public:
     QByteArray bytes;
     void write(const void *dados, size_t tamanho) override
     {
-        bytes.append(static_cast<const char *>(dados), static_cast<qsizetype>(tamanho));
+        const char *trecho = static_cast<const char *>(dados);
+        const char *const fim = trecho + tamanho;
+        while (trecho < fim) {
+            const char *quebra = trecho;
+            while (quebra < fim && *quebra != '\n' && *quebra != '\r')
+                ++quebra;
+            bytes.append(trecho, quebra - trecho);
+            if (quebra == fim)
+                break;
+            bytes.append(*quebra == '\n' ? QByteArrayView("\r\n") : QByteArrayView("&#13;"));
+            trecho = quebra + 1;
+        }
     }
 };
 
@@ -171,21 +185,17 @@ void DocumentoXml::carregarBytes(const QByteArray &conteudo)
 
 QByteArray DocumentoXml::paraBytes() const
 {
-    EscritorBytes escritor;
+    EscritorArquivo escritor;
     documento->save(escritor, indentacao, opcoesEscrita, pugi::encoding_utf8);
     // A character reference outside Unicode (&#xD800;) leaves bytes that are no UTF-8 in the
     // tree. Written as they are, they would make the next load read the whole file as
     // Windows-1252; they are written as the readers read them, as U+FFFD.
     if (!ehUtf8Valido(escritor.bytes))
         escritor.bytes = utf8ParaTexto(escritor.bytes).toUtf8();
-    // A CR in a text came from a reference (&#13;; ElementoXml writes LF only): it is written
-    // as one, or the next load would take it for a line end. Then every LF becomes CR LF.
-    escritor.bytes.replace("\r", "&#13;");
-    escritor.bytes.replace("\n", "\r\n");
     return escritor.bytes;
 }
 
-void DocumentoXml::salvar(const QString &arquivo) const
+QByteArray DocumentoXml::salvar(const QString &arquivo) const
 {
     QSaveFile saida(arquivo);
     saida.setDirectWriteFallback(true);
@@ -198,6 +208,7 @@ void DocumentoXml::salvar(const QString &arquivo) const
         throw ErroXml(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
                           .arg(arquivo, saida.errorString()));
     }
+    return bytes;
 }
 
 ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNomes)

@@ -24,10 +24,10 @@ public:
     bool ativo() const { return estaAtivo; }
     void ativar() { estaAtivo = true; }
 
-    void carregar(const QString &arquivo);          // raises ErroXml
-    void carregarBytes(const QByteArray &conteudo); // raises ErroXml
-    void salvar(const QString &arquivo) const;      // raises ErroXml
-    QByteArray paraBytes() const;
+    void carregar(const QString &arquivo);           // raises ErroXml
+    void carregarBytes(const QByteArray &conteudo);  // raises ErroXml
+    QByteArray salvar(const QString &arquivo) const; // what was written; raises ErroXml
+    QByteArray paraBytes() const;                    // the file's bytes
 
     // Makes a new root element carrying the default namespace declaration, in a new tree: child
     // lists handed out earlier keep the old tree, which they share.

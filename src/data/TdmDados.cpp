@@ -75,17 +75,27 @@ DocumentoXml TdmDados::lerArquivoPlano(const QString &nome)
 
 void TdmDados::carregar(const QString &nome)
 {
-    if (arquivoExiste(nome)) {
-        const QString relativo = nomeRelativo(nome, diretorioInicial);
-        // Read and checked before anything changes: a damaged file, or one that is not a plan,
-        // never becomes the current plan.
-        xmlDoc = lerArquivoPlano(relativo);
-        arquivoPlano = relativo;
-    } else {
+    if (!arquivoExiste(nome)) {
         xmlDoc.ativar();
         xmlDoc.criarRaiz(raizPlano, espacoNomesPlano);
+        lerPlano();
+        return;
     }
+    // Read and checked before anything changes: a damaged file, or one that is not a plan,
+    // never becomes the current plan.
+    const QString relativo = nomeRelativo(nome, diretorioInicial);
+    carregar(relativo, lerArquivoPlano(relativo));
+}
 
+void TdmDados::carregar(const QString &nome, DocumentoXml lido)
+{
+    xmlDoc = std::move(lido);
+    arquivoPlano = nomeRelativo(nome, diretorioInicial);
+    lerPlano();
+}
+
+void TdmDados::lerPlano()
+{
     const ListaNos secoes = xmlDoc.secoes();
     fmPrincipal->lerEscola(secoes);
     fmDadosEscola->lerEscola(secoes);
@@ -143,8 +153,7 @@ bool TdmDados::salvar(const QString &nome)
     try {
         montarPlano(xmlDoc);
         arquivoPlano = nomeRelativo(nome, diretorioInicial);
-        xmlDoc.salvar(arquivoPlano);
-        planoGravado = xmlDoc.paraBytes();
+        planoGravado = xmlDoc.salvar(arquivoPlano);
         fmPrincipal->mostrarNomeArquivo(arquivoPlano);
         // What stays in memory is exactly what the file holds.
         xmlDoc.carregar(arquivoPlano);

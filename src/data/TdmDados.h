@@ -30,6 +30,8 @@ public:
     // Raises on a file that cannot be read or parsed, or is not a plan, before anything has
     // changed.
     void carregar(const QString &nome);
+    // The same with the plan `nome` already read by lerArquivoPlano, so it is parsed once.
+    void carregar(const QString &nome, DocumentoXml lido);
     bool salvar(const QString &nome); // reports its own failure, never raises; false then
     void limpar(bool comItens);
     QString nomeArquivoOuPadrao() const;
@@ -60,6 +62,7 @@ public:
 
 private:
     void gravarConfiguracao() const;
+    void lerPlano(); // from xmlDoc into the screens
     static void montarPlano(DocumentoXml &documento);
     static QByteArray planoDasTelas();
 

@@ -321,9 +321,9 @@ bool TfmDadosEscola::abrirOuCriarPlano(const QString &nome)
     }
     try {
         // Read before the lists are emptied, so a damaged file costs nothing.
-        TdmDados::lerArquivoPlano(nome);
+        DocumentoXml lido = TdmDados::lerArquivoPlano(nome);
         dmDados->limpar(false);
-        dmDados->carregar(nome);
+        dmDados->carregar(nome, std::move(lido));
         return true;
     } catch (const std::exception &erro) {
         interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
