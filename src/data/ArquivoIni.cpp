@@ -1,8 +1,7 @@
 #include "data/ArquivoIni.h"
 
+#include "data/Gravacao.h"
 #include "data/Texto.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -106,15 +105,6 @@ QString ArquivoIni::conteudo() const
 
 bool ArquivoIni::gravar()
 {
-    QSaveFile saida(arquivo);
-    // A config.ini that may be written, in a start-up folder that may not, is written in place.
-    saida.setDirectWriteFallback(true);
-    const QByteArray bytes = conteudo().toUtf8();
-    if (!saida.open(QIODevice::WriteOnly) || saida.write(bytes) != bytes.size() ||
-        !saida.commit()) {
-        ultimoErro = saida.errorString();
-        return false;
-    }
     ultimoErro.clear();
-    return true;
+    return gravarArquivoInteiro(arquivo, conteudo().toUtf8(), &ultimoErro);
 }

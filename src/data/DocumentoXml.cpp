@@ -1,9 +1,9 @@
 #include "data/DocumentoXml.h"
 
 #include "data/Erros.h"
+#include "data/Gravacao.h"
 #include "data/Texto.h"
 
-#include <QSaveFile>
 #include <string_view>
 #include <vector>
 
@@ -197,16 +197,11 @@ QByteArray DocumentoXml::paraBytes() const
 
 QByteArray DocumentoXml::salvar(const QString &arquivo) const
 {
-    QSaveFile saida(arquivo);
-    saida.setDirectWriteFallback(true);
-    if (!saida.open(QIODevice::WriteOnly)) {
-        throw ErroXml(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                          .arg(arquivo, saida.errorString()));
-    }
     const QByteArray bytes = paraBytes();
-    if (saida.write(bytes) != bytes.size() || !saida.commit()) {
-        throw ErroXml(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                          .arg(arquivo, saida.errorString()));
+    QString motivo;
+    if (!gravarArquivoInteiro(arquivo, bytes, &motivo)) {
+        throw ErroXml(
+            QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(arquivo, motivo));
     }
     return bytes;
 }

@@ -2,10 +2,8 @@
 
 // A plan document in memory, and its file form: UTF-8 without declaration, four spaces per
 // level, CR LF line ends. Loading accepts UTF-8 (with or without BOM) and falls back to
-// Windows-1252; a failed load leaves the document as it was. Saving writes a temporary file
-// and renames it, so a failed save never damages the file that was there. Only where the
-// folder refuses the temporary file while the file itself may be written (a plan kept in a
-// read-only folder) is the file written in place, since otherwise it could not be saved at all.
+// Windows-1252; a failed load leaves the document as it was. Saving writes all of the file or
+// none of it (gravarArquivoInteiro), so a failed save never damages the file that was there.
 
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"

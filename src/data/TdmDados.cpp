@@ -45,15 +45,23 @@ TdmDados::~TdmDados()
     }
 }
 
-void TdmDados::gravarConfiguracao() const
+// Written as soon as a plan is opened or named, so that a crash does not forget which plan was
+// in use; a failure is told once, until a write succeeds again.
+void TdmDados::gravarConfiguracao()
 {
-    ArquivoIni ini(diretorioInicial + arquivoConfiguracao);
+    const QString nome = diretorioInicial + arquivoConfiguracao;
+    ArquivoIni ini(nome);
+    const QString antes = ini.conteudo();
     ini.escrever(secaoArquivos, chavePlanejamento, arquivoPlano);
-    if (!ini.gravar()) {
-        interacao().mensagem(
-            Icone::Informacao,
-            erroConfiguracao.arg(diretorioInicial + arquivoConfiguracao, ini.erro()));
+    if (ini.conteudo() == antes && arquivoExiste(nome))
+        return;
+    if (ini.gravar()) {
+        configuracaoFalhou = false;
+        return;
     }
+    if (!configuracaoFalhou)
+        interacao().mensagem(Icone::Informacao, erroConfiguracao.arg(nome, ini.erro()));
+    configuracaoFalhou = true;
 }
 
 DocumentoXml TdmDados::lerArquivoPlano(const QString &nome)
@@ -102,6 +110,7 @@ void TdmDados::lerPlano()
     fmPrincipal->mostrarNomeArquivo(arquivoPlano);
     lerListas(secoes);
     planoGravado = planoDasTelas();
+    gravarConfiguracao();
 }
 
 void TdmDados::lerListas(const ListaNos &secoes)
@@ -157,11 +166,13 @@ bool TdmDados::salvar(const QString &nome)
         fmPrincipal->mostrarNomeArquivo(arquivoPlano);
         // What stays in memory is exactly what the file holds.
         xmlDoc.carregar(arquivoPlano);
-        return true;
-    } catch (const std::exception &) {
-        interacao().mensagem(Icone::Informacao, mensagemErroGravacao);
+    } catch (const std::exception &erro) {
+        interacao().mensagem(Icone::Informacao,
+                             mensagemErroGravacao + u'\n' + QString::fromUtf8(erro.what()));
         return false;
     }
+    gravarConfiguracao();
+    return true;
 }
 
 void TdmDados::limpar(bool comItens)

@@ -22,7 +22,7 @@ public:
                        "local.");
 
     TdmDados();  // reads config.ini from the start-up directory
-    ~TdmDados(); // writes config.ini there
+    ~TdmDados(); // writes config.ini there, as every opening and naming of a plan does
 
     TdmDados(const TdmDados &) = delete;
     TdmDados &operator=(const TdmDados &) = delete;
@@ -61,12 +61,13 @@ public:
     QString diretorioInicial;
 
 private:
-    void gravarConfiguracao() const;
+    void gravarConfiguracao();
     void lerPlano(); // from xmlDoc into the screens
     static void montarPlano(DocumentoXml &documento);
     static QByteArray planoDasTelas();
 
     QByteArray planoGravado; // the plan as the last load or save left the screens
+    bool configuracaoFalhou = false;
 };
 
 extern TdmDados *dmDados;

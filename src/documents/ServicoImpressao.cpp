@@ -2,14 +2,17 @@
 
 #include "app/Interacao.h"
 #include "data/Caminhos.h"
+#include "data/Gravacao.h"
 #include "data/TdmDados.h"
 #include "documents/PaginacaoTexto.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -91,16 +94,27 @@ QString escolherArquivoPdf(const QString &sugestao)
     }
 }
 
-QString mensagemFalhaPdf(const QString &arquivo)
+// `sistema`: the system's own reason, when the file itself could not be written.
+QString mensagemFalhaPdf(const QString &arquivo, const QString &sistema)
 {
     const QFileInfo informacao(arquivo);
-    const QString motivo = informacao.absoluteDir().exists()
-                               ? QStringLiteral("Verifique se a pasta permite gravação e se o "
-                                                "arquivo não está protegido ou em uso.")
-                               : QStringLiteral("A pasta \"%1\" não existe.")
-                                     .arg(QDir::toNativeSeparators(informacao.absolutePath()));
+    QString motivo = QStringLiteral("A pasta \"%1\" não existe.")
+                         .arg(QDir::toNativeSeparators(informacao.absolutePath()));
+    if (informacao.absoluteDir().exists()) {
+        motivo = QStringLiteral("Verifique se há espaço no disco, se a pasta permite gravação e "
+                                "se o arquivo não está protegido ou em uso.");
+        if (!sistema.isEmpty())
+            motivo = sistema + u'\n' + motivo;
+    }
     return QStringLiteral("Não foi possível salvar o PDF \"%1\".\n%2")
         .arg(QDir::toNativeSeparators(arquivo), motivo);
+}
+
+void prepararPagina(QPdfWriter &pdf)
+{
+    pdf.setResolution(ServicoImpressao::resolucao);
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
 }
 
 // Draws page `indice` of a text with tables or frames, paged by Qt's own layout, inside `area`.
@@ -175,9 +189,18 @@ std::unique_ptr<QPrinter> ServicoImpressao::impressoraPdf(const QString &arquivo
     return pdf;
 }
 
-QSize ServicoImpressao::tamanhoPagina(const QPrinter &destino)
+QSize ServicoImpressao::tamanhoPagina(const QPagedPaintDevice &destino)
 {
-    return destino.pageLayout().paintRectPixels(destino.resolution()).size();
+    // A printer at high resolution, and a PDF writer, paint in dots of their resolution.
+    return destino.pageLayout().paintRectPixels(destino.logicalDpiX()).size();
+}
+
+void ServicoImpressao::definirTitulo(QPagedPaintDevice &destino, const QString &titulo)
+{
+    if (auto *impressora = dynamic_cast<QPrinter *>(&destino))
+        impressora->setDocName(titulo);
+    else if (auto *pdf = dynamic_cast<QPdfWriter *>(&destino))
+        pdf->setTitle(titulo);
 }
 
 QRect ServicoImpressao::areaComMargens(const QSize &pagina)
@@ -186,12 +209,12 @@ QRect ServicoImpressao::areaComMargens(const QSize &pagina)
     return QRect(margem, margem, pagina.width() - 2 * margem, pagina.height() - 2 * margem);
 }
 
-bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &texto,
+bool ServicoImpressao::imprimirTexto(QPagedPaintDevice &destino, const QTextDocument &texto,
                                      const QRect &pagina, const QString &titulo)
 {
     if (pagina.width() <= 0 || pagina.height() <= 0)
         return false;
-    destino.setDocName(titulo);
+    definirTitulo(destino, titulo);
     // A copy laid out for the printer, so the view on screen keeps its own layout. On paper
     // every line breaks within the page, as the view's own setting may not.
     std::unique_ptr<QTextDocument> copia(texto.clone());
@@ -224,7 +247,8 @@ bool ServicoImpressao::imprimirTexto(QPrinter &destino, const QTextDocument &tex
         else
             paginacaoTexto::desenharPagina(pintor, *copia, inicios, i, pagina);
     }
-    return pintor.end() && destino.printerState() != QPrinter::Error;
+    const auto *impressora = dynamic_cast<const QPrinter *>(&destino);
+    return pintor.end() && (!impressora || impressora->printerState() != QPrinter::Error);
 }
 
 bool ServicoImpressao::imprimirDocumento(const QTextDocument &texto, const QString &titulo)
@@ -241,14 +265,22 @@ bool ServicoImpressao::imprimirDocumento(const QTextDocument &texto, const QStri
 }
 
 bool ServicoImpressao::salvarPdf(const QString &sugestao,
-                                 const std::function<bool(QPrinter &)> &imprimir)
+                                 const std::function<bool(QPagedPaintDevice &)> &imprimir)
 {
     const QString arquivo = escolherArquivoPdf(sugestao);
     if (arquivo.isEmpty())
         return false;
-    const std::unique_ptr<QPrinter> pdf = impressoraPdf(arquivo);
-    if (!imprimir(*pdf)) {
-        interacao().mensagem(Icone::Informacao, mensagemFalhaPdf(arquivo));
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    bool desenhado = false;
+    {
+        QPdfWriter pdf(&memoria);
+        prepararPagina(pdf);
+        desenhado = imprimir(pdf);
+    }
+    QString motivo;
+    if (!desenhado || !gravarArquivoInteiro(arquivo, memoria.data(), &motivo)) {
+        interacao().mensagem(Icone::Informacao, mensagemFalhaPdf(arquivo, motivo));
         return false;
     }
     return true;
@@ -257,7 +289,7 @@ bool ServicoImpressao::salvarPdf(const QString &sugestao,
 bool ServicoImpressao::salvarPdf(const QTextDocument &texto, const QString &titulo,
                                  const QString &sugestao)
 {
-    return salvarPdf(sugestao, [&](QPrinter &pdf) {
+    return salvarPdf(sugestao, [&](QPagedPaintDevice &pdf) {
         return imprimirTexto(pdf, texto, areaComMargens(tamanhoPagina(pdf)), titulo);
     });
 }

@@ -305,7 +305,7 @@ void TfmDiagrama::btnImprimirClick()
 
 void TfmDiagrama::btnSalvarPdfClick()
 {
-    ServicoImpressao::salvarPdf(sugestaoPdf, [this](QPrinter &pdf) {
+    ServicoImpressao::salvarPdf(sugestaoPdf, [this](QPagedPaintDevice &pdf) {
         const bool gravado = imprimirEm(pdf);
         medidasTela();
         redesenhar();
@@ -313,9 +313,9 @@ void TfmDiagrama::btnSalvarPdfClick()
     });
 }
 
-bool TfmDiagrama::imprimirEm(QPrinter &destino)
+bool TfmDiagrama::imprimirEm(QPagedPaintDevice &destino)
 {
-    destino.setDocName(tituloImpressao);
+    ServicoImpressao::definirTitulo(destino, tituloImpressao);
     desenho.medidasImpressora(destino);
     if (!desenho.iniciarImpressao())
         return false;

@@ -12,6 +12,7 @@
 class ListaNos;
 class QComboBox;
 class QLabel;
+class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
@@ -50,7 +51,7 @@ private:
     void atualizarBotoesPagina();
     void preencherCausas();
     // Draws the whole chart with the printer metrics; false when the device refuses.
-    bool imprimirEm(QPrinter &destino);
+    bool imprimirEm(QPagedPaintDevice &destino);
 
     Organograma desenho;
 

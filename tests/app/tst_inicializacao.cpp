@@ -231,10 +231,8 @@ private Q_SLOTS:
         Programa programa;
         QVERIFY(programa.iniciar(
             apoio::pressionarOk({{}, {}, {}, QStringLiteral("pasta inexistente/plano.xml")})));
-        QCOMPARE(
-            programa.interacao.textosMensagens(),
-            QStringList{QStringLiteral(
-                "Erro de gravação do arquivo de dados!\nTente salvar o arquivo em outro local.")});
+        QCOMPARE(programa.interacao.mensagens.size(), 1);
+        QVERIFY(programa.interacao.mensagens[0].texto.startsWith(TdmDados::mensagemErroGravacao));
         QVERIFY(!fmDadosEscola->parteDoPlanoHabilitada());
         QCOMPARE(controleProblemas->total(), 1);
         QCOMPARE(rotuloCabecalho("lblNomePlanejamento")->text(), QStringLiteral("[]"));
