@@ -1,8 +1,10 @@
 #include "analysis/TfmICProblema.h"
 
 #include "analysis/TfmOperacoes.h"
+#include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
 #include "app/DelegadoTexto.h"
+#include "app/GradeNavegavel.h"
 #include "app/IconeSinal.h"
 #include "app/Interacao.h"
 #include "data/ElementoXml.h"
@@ -22,6 +24,7 @@ const QString prefixoTituloFicha = QStringLiteral("Problema: ");
 const QString codigoIndicador = QStringLiteral("I");
 const QString codigoCausa = QStringLiteral("C");
 const char *const propriedadeTag = "tag";
+const QString dicaGrade = QStringLiteral("Tab passa de uma linha à outra; Ctrl+Tab sai da grade");
 
 const QSize tamanhoJanela(631, 370);
 constexpr int alturaLinha = 18;
@@ -134,6 +137,16 @@ TfmICProblema::TfmICProblema(QWidget *pai)
     sbAdicionarCausaClick(this);
     sgIndicadores->setCurrentCell(1, 1);
     sgCausas->setCurrentCell(1, 1);
+
+    // Reading order: each grid's buttons stand above it, the causes' sheet buttons beside it.
+    QWidget *anterior = sbAdicionarIndicador;
+    for (QWidget *proximo : std::initializer_list<QWidget *>{
+             sbRemoverIndicador, sgIndicadores, sbAdicionarCausa, sbRemoverCausa, sgCausas,
+             sbCausa[0], sbCausa[1], sbCausa[2], btnAceitar}) {
+        setTabOrder(anterior, proximo);
+        anterior = proximo;
+    }
+    sgIndicadores->setFocus();
 }
 
 TfmICProblema::~TfmICProblema() = default;
@@ -143,20 +156,22 @@ void TfmICProblema::criarGrades(QWidget *area)
     Label1 = new QLabel(QStringLiteral("Indicadores do problema:"), area);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(10, 32);
-    sgIndicadores = new QTableWidget(area);
+    sgIndicadores = new GradeNavegavel(area);
     sgIndicadores->setObjectName(QStringLiteral("sgIndicadores"));
     sgIndicadores->setGeometry(posicaoIndicadores);
     prepararGrade(sgIndicadores, QStringLiteral("Indicador"), larguraIndicador);
     Label1->setBuddy(sgIndicadores);
+    nomear(sgIndicadores, QStringLiteral("Indicadores do problema"), dicaGrade);
 
     Label2 = new QLabel(QStringLiteral("Causas do problema:"), area);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(10, 200);
-    sgCausas = new QTableWidget(area);
+    sgCausas = new GradeNavegavel(area);
     sgCausas->setObjectName(QStringLiteral("sgCausas"));
     sgCausas->setGeometry(posicaoCausas);
     prepararGrade(sgCausas, QStringLiteral("Causa"), larguraCausa);
     Label2->setBuddy(sgCausas);
+    nomear(sgCausas, QStringLiteral("Causas do problema"), dicaGrade);
     connect(sgCausas, &QTableWidget::cellDoubleClicked, this,
             [this](int, int) { sgCausasDblClick(sgCausas); });
 }
@@ -199,9 +214,8 @@ void TfmICProblema::criarBotoes(QWidget *area)
         negrito.setBold(true);
         sb->setFont(negrito);
         sb->setGeometry(QRect(QPoint(esquerdaBotaoCausa, topoBotaoCausa[i]), tamanhoBotaoCausa));
-        const QString dica = QStringLiteral("Tela de edição das operações.");
-        sb->setToolTip(dica);
-        sb->setAccessibleName(dica);
+        sb->setToolTip(QStringLiteral("Tela de edição das operações."));
+        nomear(sb, QStringLiteral("Operações da causa C%1").arg(k), sb->toolTip());
         sb->setVisible(k == 1);
         connect(sb, &QToolButton::clicked, this, [this, sb] { sgCausasDblClick(sb); });
         sbCausa[i] = sb;

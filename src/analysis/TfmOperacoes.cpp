@@ -3,6 +3,7 @@
 #include "analysis/Leiaute.h"
 #include "analysis/MemoLimitado.h"
 #include "analysis/TfrOperacao.h"
+#include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -70,6 +72,11 @@ TfmOperacoes::TfmOperacoes(QWidget *pai)
     pgControle->setObjectName(QStringLiteral("pgControle"));
     pgControle->setFixedHeight(alturaPaginas);
     pgControle->setFont(fonteFormulario());
+    for (QWidget *abas :
+         {static_cast<QWidget *>(pgControle), static_cast<QWidget *>(pgControle->tabBar())}) {
+        nomear(abas, QStringLiteral("Operações da causa"),
+               QStringLiteral("Ctrl+Tab passa à operação seguinte"));
+    }
 
     criarPaineis();
 

@@ -2,6 +2,7 @@
 
 #include "analysis/Leiaute.h"
 #include "analysis/MemoLimitado.h"
+#include "app/Acessibilidade.h"
 
 #include <QHash>
 #include <QLabel>
@@ -111,8 +112,20 @@ TfrOperacao::TfrOperacao(QWidget *pai) : QFrame(pai)
     const std::array<QLabel *, numCampos> rotulos = {lblQuem,       lblOQue,        lblFisicos,
                                                      lblHumanos,    lblFinanceiros, lblPrazo,
                                                      lblResultados, lblAvaliacao};
-    for (int campo = 0; campo < numCampos; ++campo)
-        rotulos[static_cast<size_t>(campo)]->setBuddy(memos[static_cast<size_t>(campo)]);
+    // The names say what a label split over two lines ("Recursos" over "Físicos:") says.
+    const std::array<QString, numCampos> nomes = {QStringLiteral("Quem"),
+                                                  QStringLiteral("O que"),
+                                                  QStringLiteral("Recursos físicos"),
+                                                  QStringLiteral("Recursos humanos"),
+                                                  QStringLiteral("Recursos financeiros"),
+                                                  QStringLiteral("Prazo de execução"),
+                                                  QStringLiteral("Resultados esperados"),
+                                                  QStringLiteral("Avaliação")};
+    for (int campo = 0; campo < numCampos; ++campo) {
+        const auto i = static_cast<size_t>(campo);
+        rotulos[i]->setBuddy(memos[i]);
+        nomear(memos[i], nomes[i]);
+    }
 }
 
 MemoLimitado *TfrOperacao::memo(int campo) const

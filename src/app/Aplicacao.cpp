@@ -1,5 +1,6 @@
 #include "app/Aplicacao.h"
 
+#include "app/Acessibilidade.h"
 #include "app/IconeSobDemanda.h"
 #include "app/Interacao.h"
 
@@ -28,6 +29,7 @@ Aplicacao::Aplicacao(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Sorvane"));
     setWindowIcon(iconePrograma());
     configurarIdioma();
+    instalarAcessibilidade();
 }
 
 bool Aplicacao::notify(QObject *receptor, QEvent *evento)

@@ -1,9 +1,14 @@
 #include "app/CaixaRolagem.h"
 
+#include <QApplication>
 #include <QScrollBar>
 
 CaixaRolagem::CaixaRolagem(QWidget *pai) : QScrollArea(pai)
 {
+    // The rows' controls are the stops: the box itself, unnamed and drawn without a focus
+    // frame, would be a stop the user cannot see. The page follows the focus instead.
+    setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, this, &CaixaRolagem::mostrarFoco);
     setWidget(new QWidget);
     setWidgetResizable(false);
     setFrameShape(QFrame::NoFrame);
@@ -12,6 +17,13 @@ CaixaRolagem::CaixaRolagem(QWidget *pai) : QScrollArea(pai)
     // Scroll bars track while dragged, as the rows should follow the thumb.
     verticalScrollBar()->setTracking(true);
     horizontalScrollBar()->setTracking(true);
+}
+
+// The rows go before the box is gone, and the focus leaving them must not reach it half
+// destroyed.
+CaixaRolagem::~CaixaRolagem()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, &CaixaRolagem::mostrarFoco);
 }
 
 void CaixaRolagem::rolarParaTopo()
@@ -44,4 +56,10 @@ void CaixaRolagem::resizeEvent(QResizeEvent *evento)
 {
     QScrollArea::resizeEvent(evento);
     ajustarLarguras();
+}
+
+void CaixaRolagem::mostrarFoco(QWidget *, QWidget *novo)
+{
+    if (novo && widget()->isAncestorOf(novo))
+        ensureWidgetVisible(novo);
 }

@@ -2,7 +2,8 @@
 
 // A scroll box whose rows are placed by hand: each controller moves its frames to top = y and
 // then sets the content height, which is the vertical scroll range. Rows stretch to the
-// visible width, or to the widest row's minimum width when that is larger.
+// visible width, or to the widest row's minimum width when that is larger. A control of a row
+// that takes the focus is scrolled into view, however the focus came to it.
 
 #include <QScrollArea>
 
@@ -10,6 +11,7 @@ class CaixaRolagem : public QScrollArea {
     Q_OBJECT
 public:
     explicit CaixaRolagem(QWidget *pai = nullptr);
+    ~CaixaRolagem() override;
 
     QWidget *conteudo() const { return widget(); }
     void rolarParaTopo();
@@ -19,6 +21,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
+
+private Q_SLOTS:
+    void mostrarFoco(QWidget *antigo, QWidget *novo);
 
 private:
     int altura = 0;

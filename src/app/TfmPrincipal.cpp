@@ -1,5 +1,6 @@
 #include "app/TfmPrincipal.h"
 
+#include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
 #include "app/CaixaRolagem.h"
 #include "app/IconeSinal.h"
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -178,6 +180,8 @@ void TfmPrincipal::criarPaginas()
     auto pagina = [this](const char *nomeAba, const QString &legenda, const char *nomeCaixa) {
         auto *aba = new QWidget;
         aba->setObjectName(QString::fromLatin1(nomeAba));
+        // A screen reader names the page the focus enters, so the user hears the tab change.
+        nomear(aba, legenda);
         // Header frames of the grades and ranking tabs go above the scroll box in this layout.
         auto *layout = new QVBoxLayout(aba);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -192,6 +196,11 @@ void TfmPrincipal::criarPaginas()
     sbVotantes = pagina("tsVotantes", QStringLiteral("Votantes"), "sbVotantes");
     sbNotas = pagina("tsNotas", QStringLiteral("Notas"), "sbNotas");
     sbClassificacao = pagina("tsClassificacao", QStringLiteral("Classificação"), "sbClassificacao");
+    for (QWidget *abas : {static_cast<QWidget *>(pcControlePaginas),
+                          static_cast<QWidget *>(pcControlePaginas->tabBar())}) {
+        nomear(abas, QStringLiteral("Páginas do plano"),
+               QStringLiteral("Ctrl+Tab passa à página seguinte"));
+    }
     pcControlePaginas->setCurrentIndex(paginaProblemas);
     connect(pcControlePaginas, &QTabWidget::currentChanged, this, &TfmPrincipal::paginaMudou);
 }
@@ -277,6 +286,12 @@ void TfmPrincipal::mostrarNomeArquivo(const QString &texto)
 {
     lblNomePlanejamento->setText(texto);
     lblNomePlanejamento->setVisible(true);
+}
+
+void TfmPrincipal::esconderNomeArquivo()
+{
+    lblNomePlanejamento->setText(legendaVazia);
+    lblNomePlanejamento->setVisible(false);
 }
 
 QString TfmPrincipal::nomeArquivoMostrado() const
@@ -412,6 +427,22 @@ void TfmPrincipal::mItemNovoClick()
     fmDadosEscola->habilitarParteDoPlano(true);
     fmDadosEscola->exibir();
     fmDadosEscola->habilitarParteDoPlano(false);
+    focarPagina();
+}
+
+// After a plan is opened or started anew the focus goes to the first control of the tab shown:
+// the one it was on went with the old plan.
+void TfmPrincipal::focarPagina()
+{
+    QWidget *pagina = pcControlePaginas->currentWidget();
+    for (QWidget *controle = pagina->nextInFocusChain(); controle != pagina;
+         controle = controle->nextInFocusChain()) {
+        if (pagina->isAncestorOf(controle) && controle->isVisibleTo(pagina) &&
+            controle->isEnabled() && (controle->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            controle->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void TfmPrincipal::mItemAbrirClick()
@@ -430,10 +461,16 @@ void TfmPrincipal::mItemAbrirClick()
         interacao().mensagem(Icone::Informacao, erroLeitura + nome);
         return;
     }
+    const TdmDados::Reserva reserva = dmDados->reservarPlano(nome);
+    if (reserva == TdmDados::Reserva::cancelada)
+        return;
     controleProblemas->esvaziar();
     controleVotantes->esvaziar();
     try {
-        dmDados->carregar(nome, std::move(lido));
+        if (reserva == TdmDados::Reserva::copia)
+            dmDados->abrirCopia(std::move(lido));
+        else
+            dmDados->carregar(nome, std::move(lido));
         controleProblemas->atualizar(false);
         controleVotantes->atualizar(false);
         // The grades arrive after the rows and the category titles after the chooser was
@@ -445,6 +482,7 @@ void TfmPrincipal::mItemAbrirClick()
         limparDadosEscola();
         fmDadosEscola->definirNomePlano(dmDados->nomeArquivoOuPadrao());
     }
+    focarPagina();
 }
 
 void TfmPrincipal::mItemSalvarClick()
@@ -481,8 +519,8 @@ void TfmPrincipal::mItemGerarCedulaClick()
     if (!garantirArquivoDoPlano())
         return;
     JanelaDeUmUso<TfmCedula> janela(fmCedula, this);
-    dmDados->prepararCedula();
-    interacao().exibirModal(*fmCedula);
+    if (dmDados->prepararCedula())
+        interacao().exibirModal(*fmCedula);
 }
 
 void TfmPrincipal::mItemGerarAtaClick()
@@ -490,8 +528,8 @@ void TfmPrincipal::mItemGerarAtaClick()
     if (!garantirArquivoDoPlano())
         return;
     JanelaDeUmUso<TfmRelatorio> janela(fmRelatorio, this);
-    dmDados->prepararAta();
-    interacao().exibirModal(*fmRelatorio);
+    if (dmDados->prepararAta())
+        interacao().exibirModal(*fmRelatorio);
 }
 
 void TfmPrincipal::mItemGerarOrganogramaClick()
@@ -500,6 +538,8 @@ void TfmPrincipal::mItemGerarOrganogramaClick()
         return;
     JanelaDeUmUso<TfmDiagrama> janela(fmDiagrama, this);
     const ListaNos secoes = dmDados->prepararOrganograma();
+    if (dmDados->gravacaoCancelada())
+        return;
     fmDiagrama->montarOrganograma(secoes, nomeArquivoMostrado());
     interacao().exibirModal(*fmDiagrama);
 }

@@ -31,6 +31,7 @@ public:
     void mostrarEscola(const QString &texto);
     void mostrarDiretor(const QString &texto);
     void mostrarNomeArquivo(const QString &texto);
+    void esconderNomeArquivo(); // a plan without a file: "[]", hidden
     void lerEscola(const ListaNos &secoes);
 
     QString nomeArquivoMostrado() const; // the caption of lblNomePlanejamento
@@ -71,6 +72,7 @@ private:
     void criarMenu();
     void criarControladores();
     void paginaMudou(int indice);
+    void focarPagina();
     void limparDadosEscola();
     void limparCabecalho();
     bool salvarComo();

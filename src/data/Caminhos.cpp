@@ -69,3 +69,13 @@ QString diretorioAtual()
 {
     return QDir::currentPath() + u'/';
 }
+
+bool mesmoArquivo(const QString &um, const QString &outro)
+{
+    const QFileInfo a(um);
+    const QFileInfo b(outro);
+    if (a.exists() && b.exists())
+        return a.canonicalFilePath().compare(b.canonicalFilePath(), caixaDosNomes) == 0;
+    return QDir::cleanPath(a.absoluteFilePath())
+               .compare(QDir::cleanPath(b.absoluteFilePath()), caixaDosNomes) == 0;
+}

@@ -18,6 +18,9 @@ inline constexpr Qt::CaseSensitivity caixaDosNomes = Qt::CaseSensitive;
 QString nomeRelativo(const QString &nome, const QString &base,
                      Qt::CaseSensitivity caixa = caixaDosNomes);
 
+// Whether two names reach the same file (through links too, when both exist).
+bool mesmoArquivo(const QString &um, const QString &outro);
+
 // True for an existing file; a directory of that name does not count.
 bool arquivoExiste(const QString &nome);
 

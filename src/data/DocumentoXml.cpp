@@ -4,6 +4,7 @@
 #include "data/Gravacao.h"
 #include "data/Texto.h"
 
+#include <QCryptographicHash>
 #include <string_view>
 #include <vector>
 
@@ -152,6 +153,7 @@ void DocumentoXml::carregar(const QString &arquivo)
     }
     try {
         carregarBytes(lido.bytes);
+        resumo = resumir(lido.bytes);
     } catch (const ErroXml &erro) {
         throw ErroXml(QStringLiteral("Arquivo \"%1\": %2").arg(arquivo, erro.mensagem()));
     }
@@ -204,6 +206,11 @@ QByteArray DocumentoXml::salvar(const QString &arquivo) const
             QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(arquivo, motivo));
     }
     return bytes;
+}
+
+QByteArray DocumentoXml::resumir(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
 ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNomes)

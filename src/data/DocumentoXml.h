@@ -27,6 +27,10 @@ public:
     QByteArray salvar(const QString &arquivo) const; // what was written; raises ErroXml
     QByteArray paraBytes() const;                    // the file's bytes
 
+    // A digest of a file's bytes, and that of the file this document was last loaded from.
+    static QByteArray resumir(const QByteArray &bytes);
+    QByteArray resumoArquivo() const { return resumo; }
+
     // Makes a new root element carrying the default namespace declaration, in a new tree: child
     // lists handed out earlier keep the old tree, which they share.
     ElementoXml criarRaiz(const QString &nome, const QString &espacoNomes);
@@ -36,4 +40,5 @@ public:
 private:
     std::shared_ptr<pugi::xml_document> documento;
     bool estaAtivo = false;
+    QByteArray resumo;
 };

@@ -48,6 +48,13 @@ QString formatarData(const QDate &data)
     return QLocale().toString(data, formatoDataCurta());
 }
 
+QString formatarDataHora(const QDateTime &momento)
+{
+    const QLocale local;
+    return local.toString(momento.date(), formatoDataCurta()) + u' ' +
+           local.toString(momento.time(), QLocale::ShortFormat);
+}
+
 QDate lerData(const QString &texto)
 {
     const QLocale local;

@@ -3,11 +3,14 @@
 // Dates and numbers as the user's regional settings write them (QLocale()).
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 // The locale's short date format, always with a four-digit year (07/12/2026).
 QString formatoDataCurta();
 QString formatarData(const QDate &data);
+// The short date (four-digit year) and the locale's short time: 07/12/2026 14:05.
+QString formatarDataHora(const QDateTime &momento);
 
 // A date, with an optional time after it, in the short formats; an invalid QDate when the text
 // is not a real date (31/02/2026, letters, empty).

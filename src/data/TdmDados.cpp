@@ -5,13 +5,17 @@
 #include "data/ArquivoIni.h"
 #include "data/Caminhos.h"
 #include "data/Erros.h"
+#include "data/Texto.h"
 #include "data/TfmDadosEscola.h"
+#include "data/TfmPlanoEmUso.h"
 #include "documents/TfmCedula.h"
 #include "documents/TfmRelatorio.h"
 #include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
 #include "voters/ControleVotantes.h"
 
+#include <QDialog>
+#include <QDir>
 #include <exception>
 
 TdmDados *dmDados = nullptr;
@@ -22,9 +26,17 @@ const QString raizPlano = QStringLiteral("planejamento");
 const QString espacoNomesPlano = QStringLiteral("xmlns");
 const QString erroConfiguracao =
     QStringLiteral("Não foi possível gravar o nome do plano atual em \"%1\": %2");
+const QString recusaPlanoEmUso = QStringLiteral("%1\nEscolha outro nome para salvar o plano.");
 const QString erroNaoEhPlano =
     QStringLiteral("Arquivo \"%1\": não é um plano escolar (o elemento principal é <%2>, e não "
                    "<%3>); ele não foi aberto.");
+
+// Empty when the file cannot be read (or is missing): nothing there to keep.
+QByteArray resumoDoArquivo(const QString &nome)
+{
+    const ArquivoLido lido = lerArquivoComum(nome, DocumentoXml::tamanhoMaximoArquivo);
+    return lido.lido() ? DocumentoXml::resumir(lido.bytes) : QByteArray();
+}
 
 } // namespace
 
@@ -99,7 +111,39 @@ void TdmDados::carregar(const QString &nome, DocumentoXml lido)
 {
     xmlDoc = std::move(lido);
     arquivoPlano = nomeRelativo(nome, diretorioInicial);
+    resumoNoDisco = xmlDoc.resumoArquivo();
+    if (travaReservada && travaReservada->de(arquivoPlano))
+        trava = std::move(travaReservada);
+    else if (!trava || !trava->de(arquivoPlano))
+        trava = std::make_unique<TravaPlano>(arquivoPlano);
+    travaReservada.reset();
     lerPlano();
+}
+
+void TdmDados::abrirCopia(DocumentoXml lido)
+{
+    xmlDoc = std::move(lido);
+    travaReservada.reset();
+    arquivoPlano.clear();
+    resumoNoDisco.clear();
+    trava.reset();
+    lerPlano();
+    fmPrincipal->esconderNomeArquivo();
+}
+
+TdmDados::Reserva TdmDados::reservarPlano(const QString &nome)
+{
+    travaReservada.reset();
+    if (trava && trava->de(nome))
+        return Reserva::plano;
+    auto nova = std::make_unique<TravaPlano>(nome);
+    if (nova->estado() != TravaPlano::Estado::ocupada) {
+        travaReservada = std::move(nova);
+        return Reserva::plano;
+    }
+    TfmPlanoEmUso pergunta(nova->descricaoDoDono(), fmPrincipal);
+    return interacao().exibirModal(pergunta) == QDialog::Accepted ? Reserva::copia
+                                                                  : Reserva::cancelada;
 }
 
 void TdmDados::lerPlano()
@@ -154,25 +198,79 @@ bool TdmDados::planoAlterado() const
 void TdmDados::esquecerArquivo()
 {
     arquivoPlano.clear();
+    resumoNoDisco.clear();
+    trava.reset();
     planoGravado = planoDasTelas();
 }
 
 bool TdmDados::salvar(const QString &nome)
 {
+    const Gravacao resultado = gravar(nome);
+    cancelada = resultado == Gravacao::cancelada;
+    return resultado == Gravacao::feita;
+}
+
+// Over the plan's own file, when another program has changed it since this one last read or
+// wrote it, only after the user says so; "Não" asks for another name in `destino`.
+bool TdmDados::podeGravarSobre(const QString &nome, QString &destino)
+{
+    destino = nome;
+    while (temArquivo() && mesmoArquivo(destino, arquivoPlano)) {
+        const QByteArray agora = resumoDoArquivo(destino);
+        if (agora.isEmpty() || agora == resumoNoDisco)
+            return true;
+        switch (interacao().perguntar(
+            perguntaAlteradoNoDisco.arg(QDir::toNativeSeparators(arquivoPlano)))) {
+        case Resposta::Sim:
+            return true;
+        case Resposta::Nao:
+            destino = interacao().arquivoParaSalvar(QString());
+            if (destino.isEmpty())
+                return false;
+            continue;
+        case Resposta::Abortar:
+            return false;
+        }
+    }
+    return true;
+}
+
+TdmDados::Gravacao TdmDados::gravar(const QString &pedido)
+{
+    QString nome;
+    if (!podeGravarSobre(pedido, nome))
+        return Gravacao::cancelada;
+    // A file another copy of the program holds is never written from here.
+    std::unique_ptr<TravaPlano> nova;
+    if (!trava || !trava->de(nome)) {
+        nova = std::make_unique<TravaPlano>(nome);
+        if (nova->estado() == TravaPlano::Estado::ocupada) {
+            interacao().mensagem(Icone::Informacao, recusaPlanoEmUso.arg(nova->descricaoDoDono()));
+            return Gravacao::falhou;
+        }
+    }
     try {
         montarPlano(xmlDoc);
         arquivoPlano = nomeRelativo(nome, diretorioInicial);
-        planoGravado = xmlDoc.salvar(arquivoPlano);
+        const QByteArray gravados = xmlDoc.salvar(arquivoPlano);
+        planoGravado = gravados;
+        resumoNoDisco = DocumentoXml::resumir(gravados);
+        if (nova)
+            trava = std::move(nova);
         fmPrincipal->mostrarNomeArquivo(arquivoPlano);
         // What stays in memory is exactly what the file holds.
         xmlDoc.carregar(arquivoPlano);
     } catch (const std::exception &erro) {
+        // The plan keeps the name it was to be saved under; the file there is what this program
+        // last saw of it, so the next try asks nothing.
+        if (nova)
+            resumoNoDisco = resumoDoArquivo(arquivoPlano);
         interacao().mensagem(Icone::Informacao,
                              mensagemErroGravacao + u'\n' + QString::fromUtf8(erro.what()));
-        return false;
+        return Gravacao::falhou;
     }
     gravarConfiguracao();
-    return true;
+    return Gravacao::feita;
 }
 
 void TdmDados::limpar(bool comItens)
@@ -192,16 +290,20 @@ QString TdmDados::nomeArquivoOuPadrao() const
     return arquivoPlano.isEmpty() ? planoPadrao : arquivoPlano;
 }
 
-void TdmDados::prepararCedula()
+bool TdmDados::prepararCedula()
 {
-    salvar(arquivoPlano);
+    if (!salvar(arquivoPlano) && cancelada)
+        return false;
     fmCedula->gerarCedula(xmlDoc.secoes());
+    return true;
 }
 
-void TdmDados::prepararAta()
+bool TdmDados::prepararAta()
 {
-    salvar(arquivoPlano);
+    if (!salvar(arquivoPlano) && cancelada)
+        return false;
     fmRelatorio->montarAta(xmlDoc.secoes());
+    return true;
 }
 
 ListaNos TdmDados::prepararOrganograma()

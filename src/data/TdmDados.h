@@ -5,10 +5,16 @@
 // current plan file in config.ini between runs. It also knows whether the plan on screen still
 // is what was last loaded or saved: the plan is built from the screens as a save would write it
 // and compared with what that load or save left, so no edit anywhere can slip past the check.
+//
+// It holds the open plan file's lock (TravaPlano), so two copies of the program never edit one
+// file, and it remembers a digest of the file's bytes as it last read or wrote them: a save over
+// a file that another program has changed since asks first.
 
 #include "data/DocumentoXml.h"
+#include "data/TravaPlano.h"
 
 #include <QString>
+#include <memory>
 
 class TdmDados {
 public:
@@ -20,6 +26,9 @@ public:
     static inline const QString mensagemErroGravacao =
         QStringLiteral("Erro de gravação do arquivo de dados!\nTente salvar o arquivo em outro "
                        "local.");
+    static inline const QString perguntaAlteradoNoDisco =
+        QStringLiteral("O arquivo %1 foi alterado por outro programa desde que foi aberto. "
+                       "Deseja substituí-lo?");
 
     TdmDados();  // reads config.ini from the start-up directory
     ~TdmDados(); // writes config.ini there, as every opening and naming of a plan does
@@ -32,8 +41,17 @@ public:
     void carregar(const QString &nome);
     // The same with the plan `nome` already read by lerArquivoPlano, so it is parsed once.
     void carregar(const QString &nome, DocumentoXml lido);
-    bool salvar(const QString &nome); // reports its own failure, never raises; false then
+    // Reports its own failure, never raises; false then, and false when the user cancelled.
+    bool salvar(const QString &nome);
+    bool gravacaoCancelada() const { return cancelada; } // by the last save
     void limpar(bool comItens);
+
+    // Before the plan file `nome` is opened: its lock is taken, unless another running copy of
+    // the program holds it; the user then chooses a copy without a file, or nothing.
+    enum class Reserva { plano, copia, cancelada };
+    Reserva reservarPlano(const QString &nome);
+    // The plan read from a file another copy holds, on screen without a file.
+    void abrirCopia(DocumentoXml lido);
     QString nomeArquivoOuPadrao() const;
 
     // A plan file read whole and checked: raises ErroXml, with the file name and the reason, for
@@ -47,9 +65,11 @@ public:
     // True when the screens hold something the last load or save did not.
     bool planoAlterado() const;
 
-    void prepararCedula();          // saves, then fills fmCedula
-    void prepararAta();             // saves, then fills fmRelatorio
-    ListaNos prepararOrganograma(); // saves, then hands out the sections
+    // Each saves, then fills its window or hands out the sections; false, or
+    // gravacaoCancelada(), when the user stopped the save.
+    bool prepararCedula();          // fills fmCedula
+    bool prepararAta();             // fills fmRelatorio
+    ListaNos prepararOrganograma(); // the sections
 
     // The lists' sections (problems, categories, grades and analysis), written and read in the
     // order their readers need; the school's section is not among them.
@@ -61,6 +81,9 @@ public:
     QString diretorioInicial;
 
 private:
+    enum class Gravacao { feita, falhou, cancelada };
+    Gravacao gravar(const QString &nome);
+    bool podeGravarSobre(const QString &nome, QString &destino);
     void gravarConfiguracao();
     void lerPlano(); // from xmlDoc into the screens
     static void montarPlano(DocumentoXml &documento);
@@ -68,6 +91,10 @@ private:
 
     QByteArray planoGravado; // the plan as the last load or save left the screens
     bool configuracaoFalhou = false;
+    bool cancelada = false;
+    QByteArray resumoNoDisco; // of the plan file's bytes as last read or written here
+    std::unique_ptr<TravaPlano> trava;
+    std::unique_ptr<TravaPlano> travaReservada; // taken for a plan about to be opened
 };
 
 extern TdmDados *dmDados;

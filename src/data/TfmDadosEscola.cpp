@@ -1,5 +1,6 @@
 #include "data/TfmDadosEscola.h"
 
+#include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "app/TfmPrincipal.h"
@@ -108,11 +109,15 @@ void TfmDadosEscola::criarPainelSuperior()
     edNomePlanejamento = campo("edNomePlanejamento", std::numeric_limits<int>::max(), painelSup);
     edNomePlanejamento->setText(textoConvite);
     italicoNoNomePlano(true);
+    // The box has no label of its own; its prompt is its first text.
+    nomear(edNomePlanejamento, QStringLiteral("Nome do arquivo do plano"),
+           QStringLiteral("Digite o nome de um plano novo ou escolha um existente com Abrir"));
     edNomePlanejamento->installEventFilter(this);
 
     btnAbrirPlanejamento = botao("btnAbrirPlanejamento", QStringLiteral("Abrir"), painelSup);
     btnAbrirPlanejamento->setToolTip(QStringLiteral("Abre um planejamento existente"));
     btnAbrirPlanejamento->setAutoDefault(false);
+    nomear(btnAbrirPlanejamento, QStringLiteral("Abrir"), btnAbrirPlanejamento->toolTip());
     connect(btnAbrirPlanejamento, &QPushButton::clicked, this,
             &TfmDadosEscola::btnAbrirPlanejamentoClick);
 
@@ -186,6 +191,8 @@ int TfmDadosEscola::exibir()
     const QDate data = dataPlano();
     const QString plano = nomePlano();
     const bool italico = edNomePlanejamento->font().italic();
+    // Every showing starts at the first field, whatever had the focus when it last closed.
+    edNomeEscola->setFocus();
     const int resultado = interacao().exibirModal(*this);
     if (resultado != QDialog::Accepted) {
         definirEscola(escola);
@@ -322,8 +329,14 @@ bool TfmDadosEscola::abrirOuCriarPlano(const QString &nome)
     try {
         // Read before the lists are emptied, so a damaged file costs nothing.
         DocumentoXml lido = TdmDados::lerArquivoPlano(nome);
+        const TdmDados::Reserva reserva = dmDados->reservarPlano(nome);
+        if (reserva == TdmDados::Reserva::cancelada)
+            return false;
         dmDados->limpar(false);
-        dmDados->carregar(nome, std::move(lido));
+        if (reserva == TdmDados::Reserva::copia)
+            dmDados->abrirCopia(std::move(lido));
+        else
+            dmDados->carregar(nome, std::move(lido));
         return true;
     } catch (const std::exception &erro) {
         interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));

@@ -319,7 +319,7 @@ void Organograma::prepararPintor(QPainter &novo) const
     novo.setBrush(corFundo);
 }
 
-void Organograma::escreverTexto(int x, int y, const QString &texto)
+void Organograma::escreverTexto(int x, int y, const QString &texto, qsizetype ordem)
 {
     if (pintor == nullptr || texto.isEmpty())
         return;
@@ -332,6 +332,7 @@ void Organograma::escreverTexto(int x, int y, const QString &texto)
     pintor->setPen(corTexto);
     pintor->drawText(QPoint(x, y + medidor.ascent()), texto);
     pintor->setPen(caneta);
+    textosPintados.insert(ordem < 0 ? textosPintados.size() : ordem, texto);
 }
 
 // A rectangle outlined and filled as the original canvas does it: the pen, P wide, runs inside
@@ -528,6 +529,7 @@ QSize Organograma::tamanhoSuperficie() const
 
 void Organograma::desenharOrganograma(int indiceProblema, int indiceCausa, int pagina)
 {
+    textosPintados.clear();
     if (indiceProblema < 0)
         return;
     // A problem without causes shows one empty cause, as the analysis window does.
@@ -733,6 +735,7 @@ int Organograma::desenharPedaco(const Bloco &bloco, int y, int primeira, int lin
     const int d = m.recuo;
     const bool secao = bloco.tipo == Bloco::Tipo::Secao;
     QVector<int> bases; // each column's box bottom in this piece, y for a box already closed
+    const qsizetype ordemRotulo = textosPintados.size(); // the label is read before its boxes
     int base = y + alturaPedaco(bloco, linhas, false);
     for (const Coluna &coluna : bloco.colunas) {
         const int quantidade =
@@ -763,7 +766,7 @@ int Organograma::desenharPedaco(const Bloco &bloco, int y, int primeira, int lin
     if (inicio && !bloco.rotulo.isEmpty()) {
         const int h = alturaTexto();
         escreverTexto(m.margem, secao ? y + (base - y) / 2 - h : y + (base - y - h) / 2,
-                      bloco.rotulo);
+                      bloco.rotulo, ordemRotulo);
     }
     return base;
 }

@@ -114,6 +114,8 @@ public:
 
     const MedidasOrganograma &medidas() const { return metricas; }
     const QImage &imagem() const { return quadro; }
+    // The texts the last pass painted, in reading order: each label before its boxes.
+    const QStringList &textosDaPagina() const { return textosPintados; }
     QSize tamanhoImagem() const { return tamanhoQuadro; } // in logical pixels
     int paginaAtual = 1;
     int totalPaginas = 1;
@@ -133,7 +135,8 @@ private:
 
     void prepararPintor(QPainter &novo) const;
     void definirCorCaneta(const QColor &cor);
-    void escreverTexto(int x, int y, const QString &texto);
+    // `ordem`: the text's place among those painted, at the end when negative.
+    void escreverTexto(int x, int y, const QString &texto, qsizetype ordem = -1);
     void retangulo(const QColor &cor, const Retangulo &r);
     int larguraCaixa() const;
     QSize tamanhoSuperficie() const; // in the painter's (logical) pixels
@@ -163,6 +166,7 @@ private:
     bool emImpressao = false;
     bool soMedir = false; // a pass that lays out without painting
     QColor corCaneta = Qt::black;
+    QStringList textosPintados;
     // Line breaks already found on the current surface; cleared when it or the plan changes.
     QHash<QPair<QString, int>, QStringList> quebras;
     // Each character's own width on the current surface, -1 while unknown.

@@ -37,16 +37,6 @@ const QString recusaConfiguracao =
     QStringLiteral("\"%1\" guarda a configuração do programa; o PDF não pode ser gravado sobre "
                    "ele.\nEscolha outro nome.");
 
-bool mesmoArquivo(const QString &um, const QString &outro)
-{
-    const QFileInfo a(um);
-    const QFileInfo b(outro);
-    if (a.exists() && b.exists())
-        return a.canonicalFilePath().compare(b.canonicalFilePath(), caixaDosNomes) == 0;
-    return QDir::cleanPath(a.absoluteFilePath())
-               .compare(QDir::cleanPath(b.absoluteFilePath()), caixaDosNomes) == 0;
-}
-
 // Why a PDF may not be written over `arquivo`; empty when it may.
 QString recusaDoArquivo(const QString &arquivo)
 {

@@ -1,5 +1,6 @@
 #include "documents/TfmCedula.h"
 
+#include "app/Acessibilidade.h"
 #include "data/ListaNos.h"
 #include "documents/PainelBotoes.h"
 #include "documents/RedatorRico.h"
@@ -27,6 +28,7 @@ TfmCedula::TfmCedula(QWidget *pai) : QDialog(pai)
 
     cedula = new QTextEdit(this);
     cedula->setObjectName(QStringLiteral("cedula"));
+    nomear(cedula, QStringLiteral("Cédulas de votação"));
     cedula->setReadOnly(true);
     cedula->setLineWrapMode(QTextEdit::NoWrap);
     cedula->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

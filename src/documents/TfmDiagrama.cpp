@@ -1,5 +1,6 @@
 #include "documents/TfmDiagrama.h"
 
+#include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "data/ListaNos.h"
@@ -18,6 +19,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -79,10 +82,15 @@ int posicao(const QComboBox *caixa)
     return std::max(0, caixa->currentIndex());
 }
 
-// The page picture: paints the chart's bitmap as it is, at its own size.
+// The page picture: paints the chart's bitmap as it is, at its own size. It takes the focus, so
+// a screen reader reads the page's texts (its description) and the arrow keys scroll it.
 class QuadroDiagrama : public QWidget {
 public:
-    QuadroDiagrama(const Organograma &desenho, QWidget *pai) : QWidget(pai), desenho(desenho) {}
+    QuadroDiagrama(const Organograma &desenho, QWidget *pai) : QWidget(pai), desenho(desenho)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        tratarComoFigura(this);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -90,6 +98,11 @@ protected:
         // The picture holds the screen's device pixels: drawn at its logical size, one to one.
         QPainter pintor(this);
         pintor.drawImage(QRect(QPoint(0, 0), desenho.tamanhoImagem()), desenho.imagem());
+        if (hasFocus()) {
+            QStyleOptionFocusRect opcao;
+            opcao.initFrom(this);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opcao, &pintor, this);
+        }
     }
 
 private:
@@ -123,6 +136,7 @@ void TfmDiagrama::criarComponentes()
     sbImagem = new QScrollArea(this);
     sbImagem->setObjectName(QStringLiteral("sbImagem"));
     sbImagem->setWidgetResizable(true);
+    sbImagem->setFocusPolicy(Qt::NoFocus); // the picture inside takes it
     conteudoImagem = new QWidget;
     conteudoImagem->setAutoFillBackground(false);
     imgVisualizacaoDiag = new QuadroDiagrama(desenho, conteudoImagem);
@@ -243,13 +257,23 @@ void TfmDiagrama::redesenhar()
     desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas), 1);
     btnAnterior->setEnabled(false);
     btnProxima->setEnabled(desenho.totalPaginas > 1);
-    imgVisualizacaoDiag->update();
+    mostrarPaginaDesenhada();
 }
 
 void TfmDiagrama::desenharPagina(int pagina)
 {
     desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas), pagina);
+    mostrarPaginaDesenhada();
+}
+
+void TfmDiagrama::mostrarPaginaDesenhada()
+{
     imgVisualizacaoDiag->update();
+    nomear(imgVisualizacaoDiag,
+           QStringLiteral("Organograma, página %1 de %2")
+               .arg(desenho.paginaAtual)
+               .arg(desenho.totalPaginas),
+           desenho.textosDaPagina().join(u'\n'));
 }
 
 void TfmDiagrama::atualizarBotoesPagina()

@@ -49,6 +49,7 @@ private:
     void redesenhar(); // count pass, then page 1, then the page buttons
     void desenharPagina(int pagina);
     void atualizarBotoesPagina();
+    void mostrarPaginaDesenhada(); // on screen, and to a screen reader as the page's texts
     void preencherCausas();
     // Draws the whole chart with the printer metrics; false when the device refuses.
     bool imprimirEm(QPagedPaintDevice &destino);

@@ -1,5 +1,6 @@
 #include "documents/TfmRelatorio.h"
 
+#include "app/Acessibilidade.h"
 #include "data/ListaNos.h"
 #include "documents/PainelBotoes.h"
 #include "documents/RedatorRico.h"
@@ -28,6 +29,7 @@ TfmRelatorio::TfmRelatorio(QWidget *pai) : QDialog(pai)
 
     relatorio = new QTextEdit(this);
     relatorio->setObjectName(QStringLiteral("relatorio"));
+    nomear(relatorio, QStringLiteral("Texto da ata de reunião"));
     relatorio->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     relatorio->setFont(textoAta::fonte());
     // Tab moves on to the buttons instead of typing a tab into the minutes.

@@ -15,6 +15,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -209,12 +210,18 @@ void ControleNotas::classificar()
         linha->posicionarRotulos();
     }
     int y = 0;
+    int lugar = 0;
+    QWidget *anterior = nullptr; // Tab goes through the rows in the order of the ranking
     for (const int p : ordemClassificacao(
              std::span<const float>(totais.data(), static_cast<size_t>(quantidade)))) {
         TfrClassificacao *linha = linhasClassificacao[static_cast<size_t>(p)];
         linha->move(0, y);
         linha->show();
         y += linha->height();
+        linha->definirLugar(++lugar);
+        if (anterior)
+            QWidget::setTabOrder(anterior, linha->btnProblema);
+        anterior = linha->btnProblema;
     }
     sbClassificacao->definirAlturaConteudo(y);
 }

@@ -3,6 +3,7 @@
 #include "app/Painel.h"
 
 #include "analysis/TfmICProblema.h"
+#include "app/Acessibilidade.h"
 #include "app/Interacao.h"
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
@@ -118,6 +119,23 @@ void TfrClassificacao::gravarAnalise(ElementoXml indicadores, ElementoXml causas
         gravar(janela->analise());
     else
         gravar(analise);
+}
+
+// "1º lugar: Evasão escolar, 28,0 pontos", as the row's values show them; the points of each
+// category, under their titles, in the description. The name holds the whole title, which the
+// button may cut.
+void TfrClassificacao::definirLugar(int lugar)
+{
+    QStringList somas;
+    const int m = std::min(controleVotantes->total(), colunas - 1);
+    for (int c = 0; c < m; ++c)
+        somas.append(controleVotantes->tituloCategoria(c) + QStringLiteral(": ") +
+                     rotulosValores[static_cast<size_t>(c + 1)]->text());
+    nomear(btnProblema,
+           QStringLiteral("%1º lugar: %2, %3 pontos")
+               .arg(lugar)
+               .arg(tituloProblema, rotulosValores[0]->text()),
+           somas.join(QStringLiteral("; ")) + QStringLiteral(". ") + btnProblema->toolTip());
 }
 
 void TfrClassificacao::definirValor(int coluna, float valor)

@@ -33,6 +33,8 @@ public:
     QString titulo() const { return tituloProblema; }
     void definirValor(int coluna, float valor); // column 0 is the total
     void posicionarRotulos();
+    // The row's place in the ranking, from 1, as a screen reader hears it with the values shown.
+    void definirLugar(int lugar);
     TfmICProblema *janelaIC() const; // built from the analysis on first use
     bool janelaConstruida() const { return janela != nullptr; }
 

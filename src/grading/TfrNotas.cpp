@@ -1,7 +1,10 @@
 #include "grading/TfrNotas.h"
 
+#include "app/Acessibilidade.h"
 #include "app/Painel.h"
 #include "app/RodaComFoco.h"
+#include "grading/CaixaNota.h"
+#include "grading/ControleNotas.h"
 
 #include "data/ElementoXml.h"
 #include "data/Erros.h"
@@ -68,13 +71,14 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
     QFont fonteCaixa = font();
     fonteCaixa.setPointSizeF(fonteCaixa.pointSizeF() * fatorFonteCaixa);
     painel->setFont(fonteCaixa);
-    // Choice only: a typed text would stand for no grade and lower the problem's total.
+    // Choice only: a typed text would stand for no grade and lower the problem's total. Typed
+    // digits choose the grade they make.
     QStringList itens;
     for (int n = 0; n <= notaMaxima; ++n)
         itens.append(QString::number(n) + QStringLiteral(",0"));
     int alturaCaixa = 0;
     for (int v = 0; v < maximoVotantes; ++v) {
-        auto *caixa = new QComboBox(painel);
+        auto *caixa = new CaixaNota(painel);
         caixa->setObjectName(QStringLiteral("cbNota%1").arg(v));
         caixa->setProperty(propriedadeVotante, v);
         caixa->setEditable(false);
@@ -88,15 +92,51 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
             painel->setFont(fonteQueCabe(fonteCaixa, *caixa, itens.last()));
         caixa->setVisible(false);
         connect(caixa, &QComboBox::activated, this, [this, caixa] { ComboBoxChange(caixa); });
+        nomearSobDemanda(caixa, [this, v] { return nomeDaCaixa(v); });
         caixasNotas[static_cast<size_t>(v)] = caixa;
     }
 }
 
 void TfrNotas::definirTitulo(const QString &texto)
 {
+    const bool mudou = texto != tituloProblema;
     tituloProblema = texto;
     lblTituloProblema->setText(texto);
     lblTituloProblema->adjustSize(); // never past the maximum width: longer names are cut
+    if (mudou)
+        avisarNomesDasCaixas();
+}
+
+// Asked for by a screen reader only, so renames of the problem, the voter or the category cost
+// nothing until then and are always followed.
+QString TfrNotas::nomeDaCaixa(int votante) const
+{
+    const QString rotulo = controleVotantes->rotuloVotante(atual, votante);
+    const QString nome = controleVotantes->nomeVotante(atual, votante).trimmed();
+    QString problema = tituloProblema;
+    // Two problems of the same name: the number tells their boxes apart.
+    int posicao = -1;
+    bool repetido = false;
+    for (int i = 0; i < controleNotas->total(); ++i) {
+        const TfrNotas *linha = controleNotas->linhaNotas(i);
+        if (linha == this)
+            posicao = i;
+        else if (linha->titulo() == tituloProblema)
+            repetido = true;
+    }
+    if (repetido && posicao >= 0)
+        problema += QStringLiteral(" (problema %1)").arg(posicao + 1);
+    return QStringLiteral("Nota de %1 (%2, %3) para %4")
+        .arg(nome.isEmpty() ? rotulo : nome, rotulo, controleVotantes->tituloCategoria(atual),
+             problema);
+}
+
+void TfrNotas::avisarNomesDasCaixas() const
+{
+    for (QComboBox *caixa : caixasNotas) {
+        if (!caixa->isHidden())
+            avisarMudancaDeNome(caixa);
+    }
 }
 
 void TfrNotas::exibirCategoria(int categoria)
@@ -115,6 +155,7 @@ void TfrNotas::exibirCategoria(int categoria)
         caixa->setCurrentIndex(mostravel ? static_cast<int>(nota) : -1);
         caixa->setVisible(true);
     }
+    avisarNomesDasCaixas();
 }
 
 void TfrNotas::ComboBoxChange(QComboBox *caixa)

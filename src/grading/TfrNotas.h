@@ -51,6 +51,11 @@ public Q_SLOTS:
     void ComboBoxChange(QComboBox *caixa);
 
 private:
+    // "Nota de Carla (PRO1, Professores) para Evasão escolar": the voter's name, or the label
+    // of a voter without one.
+    QString nomeDaCaixa(int votante) const;
+    void avisarNomesDasCaixas() const;
+
     QString tituloProblema;
     int atual = -1;
 };

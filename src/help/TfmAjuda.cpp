@@ -1,5 +1,6 @@
 #include "help/TfmAjuda.h"
 
+#include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "help/ArquivoAjuda.h"
@@ -37,6 +38,7 @@ void TfmAjuda::montar()
 
     redtAjuda = new QTextEdit(this);
     redtAjuda->setObjectName(QStringLiteral("redtAjuda"));
+    nomear(redtAjuda, QStringLiteral("Como utilizar o aplicativo"));
     redtAjuda->setReadOnly(true);
     redtAjuda->setAcceptRichText(false);
     redtAjuda->setTabChangesFocus(false);

@@ -1,5 +1,6 @@
 #include "help/TfmSobre.h"
 
+#include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
 
 #include <QFrame>
@@ -105,6 +106,7 @@ void TfmSobre::montarPainelCentral(QLayout *layout)
     imgSobre->setGeometry(QRect(posicaoImagem, QSize(ladoMoldura, ladoMoldura)));
     imgSobre->setAlignment(Qt::AlignCenter);
     imgSobre->setPixmap(QPixmap(QStringLiteral(":/sobre.png")));
+    nomear(imgSobre, QStringLiteral("Símbolo do Sorvane"));
 
     const QFont base = font();
     QLabel *lblTitulo =

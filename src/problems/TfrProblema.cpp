@@ -2,6 +2,7 @@
 
 #include "app/Painel.h"
 
+#include "app/Acessibilidade.h"
 #include "app/CaixaCor.h"
 #include "problems/ControleProblemas.h"
 
@@ -40,6 +41,11 @@ TfrProblema::TfrProblema(QWidget *pai) : QFrame(pai)
     cBoxCorProblema = new CaixaCor(painel);
     cBoxCorProblema->setObjectName(QStringLiteral("cBoxCorProblema"));
     lblCorProblema->setBuddy(cBoxCorProblema);
+    nomearSobDemanda(cBoxCorProblema, [this] {
+        return QStringLiteral("Cor do problema %1: %2")
+            .arg(numero)
+            .arg(cBoxCorProblema->currentText());
+    });
 
     auto *linha = new QHBoxLayout(painel);
     linha->setContentsMargins(8, 4, 8, 4);
@@ -82,6 +88,8 @@ void TfrProblema::definirPosicao(int valor)
     posicao = valor;
     numero = valor + 1;
     lblNumero->setText(QString::number(numero) + u'.');
+    nomear(painel, QStringLiteral("Problema %1").arg(numero));
+    nomear(edProblema, QStringLiteral("Nome do problema %1").arg(numero));
 }
 
 void TfrProblema::focar()

@@ -2,12 +2,14 @@
 
 #include "app/Painel.h"
 
+#include "app/Acessibilidade.h"
 #include "app/CaixaCor.h"
 #include "app/DelegadoTexto.h"
 #include "app/RodaComFoco.h"
 #include "grading/ControleNotas.h"
 #include "voters/ControleVotantes.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -86,8 +88,9 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     sbBtnNomes->setObjectName(QStringLiteral("sbBtnNomes"));
     sbBtnNomes->setIcon(iconeNomes(style()));
     sbBtnNomes->setToolTip(QStringLiteral("Insere nomes dos votantes"));
-    sbBtnNomes->setAccessibleName(sbBtnNomes->toolTip());
     sbBtnNomes->setAutoRaise(true);
+    // Pressed while the names are shown, which a screen reader says.
+    sbBtnNomes->setCheckable(true);
 
     lblQuantidade = new QLabel(QStringLiteral("Quantidade:"), painel);
     lblQuantidade->setObjectName(QStringLiteral("lblQuantidade"));
@@ -111,6 +114,11 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
 
     clBoxVotantes = new CaixaCor(painel);
     clBoxVotantes->setObjectName(QStringLiteral("clBoxVotantes"));
+    nomearSobDemanda(clBoxVotantes, [this] {
+        return QStringLiteral("Cor da categoria %1: %2")
+            .arg(posicao + 1)
+            .arg(clBoxVotantes->currentText());
+    });
 
     criarGrade();
 
@@ -142,6 +150,7 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     connect(clBoxVotantes, &CaixaCor::corAlterada, this, &TfrCategoria::clBoxVotantesChange);
     destacar(false);
     definirCor(corPreta);
+    definirPosicao(0);
 }
 
 void TfrCategoria::criarGrade()
@@ -245,10 +254,25 @@ void TfrCategoria::definirNomeVotante(int j, const QString &nome)
         celula->setText(nome);
 }
 
-// The frame takes the focus, not its title: nothing of the category is being edited yet.
+void TfrCategoria::definirPosicao(int valor)
+{
+    posicao = valor;
+    const QString numero = QString::number(valor + 1);
+    nomear(painel, QStringLiteral("Categoria ") + numero);
+    nomear(edCategoria, QStringLiteral("Título da categoria ") + numero);
+    nomear(cbQuantidade, QStringLiteral("Número de votantes da categoria ") + numero);
+    nomear(edIdentificador, QStringLiteral("Identificador da categoria ") + numero);
+    nomear(sbBtnNomes, QStringLiteral("Mostrar os nomes dos votantes da categoria ") + numero,
+           sbBtnNomes->toolTip());
+    nomear(sgVotantes, QStringLiteral("Nomes dos votantes da categoria ") + numero);
+}
+
+// The title takes the focus when it comes from outside (a category added, one removed), so the
+// user goes on in the category; a focus already inside (the names button) stays where it is.
 void TfrCategoria::focar()
 {
-    painel->setFocus();
+    if (!isAncestorOf(QApplication::focusWidget()))
+        edCategoria->setFocus();
 }
 
 void TfrCategoria::destacar(bool selecionado)
@@ -275,6 +299,7 @@ void TfrCategoria::painelClick()
 void TfrCategoria::painelDblClick()
 {
     nomesVisiveis = !nomesVisiveis;
+    sbBtnNomes->setChecked(nomesVisiveis);
     sgVotantes->setVisible(nomesVisiveis);
     setFixedHeight(height() + (nomesVisiveis ? alturaNomes : -alturaNomes));
     if (controleVotantes)

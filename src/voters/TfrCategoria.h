@@ -38,7 +38,7 @@ public:
     QString nomeVotante(int j) const; // "" outside the grid
     void definirNomeVotante(int j, const QString &nome);
     void destacar(bool selecionado);
-    void definirPosicao(int valor) { posicao = valor; }
+    void definirPosicao(int valor); // and the controls' names, which carry the number
     void focar();
 
     int posicao = 0;

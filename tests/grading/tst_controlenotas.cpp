@@ -11,7 +11,9 @@
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCategoria.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
@@ -155,6 +157,60 @@ private Q_SLOTS:
         controleNotas->atualizar(false);
         QCOMPARE(linha->lblTituloProblema->width(), 228);
         QCOMPARE(linha->lblTituloProblema->pos(), QPoint(18, 16));
+    }
+
+    // Typed digits give the grade typed; "v" and "^" stand for the arrow keys.
+    void notaDigitadaEhExata_data()
+    {
+        QTest::addColumn<int>("inicial");
+        QTest::addColumn<QString>("teclas");
+        QTest::addColumn<int>("intervalo"); // milliseconds between keys
+        QTest::addColumn<bool>("listaAberta");
+        QTest::addColumn<float>("esperada");
+        const int pausa = QApplication::keyboardInputInterval() + 100;
+        QTest::newRow("1 sobre 2,0") << 2 << "1" << 0 << false << 1.0f;
+        QTest::newRow("1 sobre 9,0") << 9 << "1" << 0 << false << 1.0f;
+        QTest::newRow("1 e 0 seguidos") << 2 << "10" << 100 << false << 10.0f;
+        QTest::newRow("1 e 0 espaçados") << 2 << "10" << pausa << false << 0.0f;
+        QTest::newRow("1 e 5 seguidos") << 0 << "15" << 100 << false << 5.0f;
+        QTest::newRow("0 sobre 5,0") << 5 << "0" << 0 << false << 0.0f;
+        QTest::newRow("7") << 0 << "7" << 0 << false << 7.0f;
+        QTest::newRow("10,0 por inteiro") << 3 << "10,0" << 100 << false << 10.0f;
+        QTest::newRow("7,5 fica em 7,0") << 3 << "7,5" << 100 << false << 7.0f;
+        QTest::newRow("seta para baixo") << 3 << "v" << 0 << false << 4.0f;
+        QTest::newRow("seta para cima") << 3 << "^^" << 0 << false << 1.0f;
+        QTest::newRow("1 na lista aberta") << 2 << "1\n" << 0 << true << 1.0f;
+    }
+
+    void notaDigitadaEhExata()
+    {
+        QFETCH(int, inicial);
+        QFETCH(QString, teclas);
+        QFETCH(int, intervalo);
+        QFETCH(bool, listaAberta);
+        QFETCH(float, esperada);
+        adicionarProblema(QStringLiteral("Evasão"));
+        adicionarCategoria(QStringLiteral("Pais"), QStringLiteral("PAI"), azul, {"a"});
+        darNota(0, 0, 0, inicial);
+        QComboBox *caixa = controleNotas->linhaNotas(0)->caixasNotas[0];
+        if (listaAberta)
+            caixa->showPopup();
+        QWidget *alvo = listaAberta ? static_cast<QWidget *>(caixa->view()) : caixa;
+        quint64 instante = 1000000;
+        for (const QChar tecla : teclas) {
+            const int codigo = tecla == u'v'    ? int(Qt::Key_Down)
+                               : tecla == u'^'  ? int(Qt::Key_Up)
+                               : tecla == u'\n' ? int(Qt::Key_Return)
+                                                : int(tecla.unicode());
+            const QString texto = tecla.isDigit() || tecla == u',' ? QString(tecla) : QString();
+            for (const QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent evento(tipo, codigo, Qt::NoModifier, texto);
+                evento.setTimestamp(instante);
+                QApplication::sendEvent(alvo, &evento);
+            }
+            instante += static_cast<quint64>(intervalo);
+        }
+        QCOMPARE(nota(0, 0, 0), esperada);
     }
 
     // "10,0" ends before the edge of the box's text on screens scaled by 1, 1.25, 1.5 and 2,
