@@ -1,5 +1,3 @@
-#include "app/Inicializacao.h"
-#include "app/LinhaDeComando.h"
 #include "data/TdmDados.h"
 #include "data/TfmDadosEscola.h"
 #include "support/Programa.h"
@@ -7,8 +5,6 @@
 #include "support/data/ApoioPlano.h"
 
 #include <QProcess>
-
-using Pedido = LinhaDeComando::Pedido;
 
 // `sorvane [PLANO]`: the plan named is the one the school data dialog opens; --help and
 // --version answer in the terminal.
@@ -19,64 +15,38 @@ private:
     QString pastaInicial = QDir::currentPath();
 
 private Q_SLOTS:
-    void leitura_data()
-    {
-        QTest::addColumn<QStringList>("argumentos");
-        QTest::addColumn<Pedido>("pedido");
-        QTest::addColumn<QString>("plano");
-        QTest::newRow("nada") << QStringList() << Pedido::iniciar << QString();
-        QTest::newRow("um plano") << QStringList{"a.xml"} << Pedido::iniciar << "a.xml";
-        QTest::newRow("nome com hífen após --")
-            << QStringList{"--", "-a.xml"} << Pedido::iniciar << "-a.xml";
-        QTest::newRow("ajuda entre opções do Qt")
-            << QStringList{"-platform", "xcb", "--help"} << Pedido::ajuda << QString();
-        QTest::newRow("versão") << QStringList{"a.xml", "--version"} << Pedido::versao << QString();
-        QTest::newRow("opção desconhecida") << QStringList{"--abrir"} << Pedido::erro << QString();
-        QTest::newRow("dois planos") << QStringList{"a.xml", "b.xml"} << Pedido::erro << QString();
-    }
-
-    void leitura()
-    {
-        QFETCH(QStringList, argumentos);
-        QFETCH(Pedido, pedido);
-        QFETCH(QString, plano);
-        const LinhaDeComando linha = lerLinhaDeComando(argumentos);
-        QCOMPARE(linha.pedido, pedido);
-        QCOMPARE(linha.plano, plano);
-    }
-
     void respostaSemJanela_data()
     {
-        QTest::addColumn<QString>("argumento");
+        QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("plataforma");
         // xcb with no display: the answer comes before any window, or the program aborts.
-        QTest::newRow("--help") << "--help" << 0 << "Uso: sorvane [PLANO]"
-                                << "xcb";
-        QTest::newRow("--version") << "--version" << 0 << "Sorvane " SORVANE_VERSAO << "xcb";
-        // Only Qt knows its own options: an unknown one is refused once Qt has taken them.
-        QTest::newRow("opção desconhecida") << "--x" << 2 << "opção desconhecida: --x"
-                                            << "offscreen";
+        QTest::newRow("--help entre opções do Qt")
+            << QStringList{"-style", "fusion", "--help"} << 0 << "Uso: sorvane [PLANO]";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Sorvane " SORVANE_VERSAO;
+        // Only Qt knows its own options: what is left is refused once Qt has taken them.
+        QTest::newRow("opção desconhecida") << QStringList{"--x"} << 2 << "opção desconhecida: --x";
+        QTest::newRow("dois planos")
+            << QStringList{"a.xml", "b.xml"} << 2 << "um plano de cada vez";
     }
 
     void respostaSemJanela()
     {
-        QFETCH(QString, argumento);
+        QFETCH(QStringList, argumentos);
         QFETCH(int, status);
         QFETCH(QString, texto);
-        QFETCH(QString, plataforma);
         const QString programa =
             QCoreApplication::applicationDirPath() + QStringLiteral("/../sorvane");
         if (!QFileInfo::exists(programa))
             QSKIP("O programa não foi compilado.");
         QProcess processo;
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), plataforma);
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                        status == 0 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
         ambiente.insert(QStringLiteral("SORVANE_SAIR_NO_DIALOGO"), QStringLiteral("1"));
         ambiente.remove(QStringLiteral("DISPLAY"));
         processo.setProcessEnvironment(ambiente);
-        processo.start(programa, {argumento});
+        processo.start(programa, argumentos);
         QVERIFY(processo.waitForFinished(60000));
         QCOMPARE(processo.exitStatus(), QProcess::NormalExit);
         QCOMPARE(processo.exitCode(), status);
