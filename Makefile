@@ -31,9 +31,15 @@ test: build
 e2e: build
 	@bash tests/e2e/e2e.sh $(BUILD)/sorvane
 
-# The program, its guide, its icon and its menu entry under $(PREFIX) (root for /usr/local).
+# The program, its guide, its icon, its menu entry and the plan's file type under $(PREFIX)
+# (root for /usr/local).
 install: build
 	@cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@# The desktop learns the plan file's type and that this program opens it.
+	@if command -v update-mime-database >/dev/null; then \
+		update-mime-database "$(PREFIX)/share/mime"; fi
+	@if command -v update-desktop-database >/dev/null; then \
+		update-desktop-database -q "$(PREFIX)/share/applications"; fi
 
 # The Debian package, from a Release build of its own for /usr with Debian's hardening flags:
 # build-deb/sorvane_<version>_<arch>.deb, then lintian, which fails on errors and lists warnings.

@@ -2,6 +2,7 @@
 
 #include "analysis/TfmOperacoes.h"
 #include "app/Acessibilidade.h"
+#include "app/AjusteTela.h"
 #include "app/DelegadoTexto.h"
 #include "app/GradeNavegavel.h"
 #include "app/IconeSinal.h"
@@ -110,15 +111,16 @@ TfmICProblema::TfmICProblema(QWidget *pai)
     setWindowTitle(titulo);
     setFixedSize(tamanhoJanela);
 
-    lblNomeProblema = new QLabel(QStringLiteral("Problema:"), this);
+    QWidget *area = AjusteTela::conteudo(this);
+    lblNomeProblema = new QLabel(QStringLiteral("Problema:"), area);
     lblNomeProblema->setObjectName(QStringLiteral("lblNomeProblema"));
     lblNomeProblema->move(10, 8);
     lblNomeProblema->hide();
 
-    criarGrades();
-    criarBotoes();
+    criarGrades(area);
+    criarBotoes(area);
 
-    painelInferior = new QFrame(this);
+    painelInferior = new QFrame(area);
     painelInferior->setObjectName(QStringLiteral("painelInferior"));
     painelInferior->setFrameShape(QFrame::Panel);
     painelInferior->setFrameShadow(QFrame::Raised);
@@ -149,22 +151,22 @@ TfmICProblema::TfmICProblema(QWidget *pai)
 
 TfmICProblema::~TfmICProblema() = default;
 
-void TfmICProblema::criarGrades()
+void TfmICProblema::criarGrades(QWidget *area)
 {
-    Label1 = new QLabel(QStringLiteral("Indicadores do problema:"), this);
+    Label1 = new QLabel(QStringLiteral("Indicadores do problema:"), area);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(10, 32);
-    sgIndicadores = new GradeNavegavel(this);
+    sgIndicadores = new GradeNavegavel(area);
     sgIndicadores->setObjectName(QStringLiteral("sgIndicadores"));
     sgIndicadores->setGeometry(posicaoIndicadores);
     prepararGrade(sgIndicadores, QStringLiteral("Indicador"), larguraIndicador);
     Label1->setBuddy(sgIndicadores);
     nomear(sgIndicadores, QStringLiteral("Indicadores do problema"), dicaGrade);
 
-    Label2 = new QLabel(QStringLiteral("Causas do problema:"), this);
+    Label2 = new QLabel(QStringLiteral("Causas do problema:"), area);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(10, 200);
-    sgCausas = new GradeNavegavel(this);
+    sgCausas = new GradeNavegavel(area);
     sgCausas->setObjectName(QStringLiteral("sgCausas"));
     sgCausas->setGeometry(posicaoCausas);
     prepararGrade(sgCausas, QStringLiteral("Causa"), larguraCausa);
@@ -174,10 +176,10 @@ void TfmICProblema::criarGrades()
             [this](int, int) { sgCausasDblClick(sgCausas); });
 }
 
-void TfmICProblema::criarBotoes()
+void TfmICProblema::criarBotoes(QWidget *area)
 {
-    auto botao = [this](const char *nome, int x, int y, bool mais, const QString &dica) {
-        auto *sb = new QToolButton(this);
+    auto botao = [area](const char *nome, int x, int y, bool mais, const QString &dica) {
+        auto *sb = new QToolButton(area);
         sb->setObjectName(QString::fromLatin1(nome));
         sb->setGeometry(QRect(QPoint(x, y), tamanhoBotao));
         sb->setIcon(iconeSinal(mais, 16, 2));
@@ -204,7 +206,7 @@ void TfmICProblema::criarBotoes()
 
     for (int k = 1; k <= maximoCausas; ++k) {
         const auto i = static_cast<size_t>(k - 1);
-        auto *sb = new QToolButton(this);
+        auto *sb = new QToolButton(area);
         sb->setObjectName(QStringLiteral("sbCausa%1").arg(k));
         sb->setProperty(propriedadeTag, k);
         sb->setText(QStringLiteral("..."));

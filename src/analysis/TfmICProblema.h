@@ -75,8 +75,8 @@ public Q_SLOTS:
     void done(int resultado) override;
 
 private:
-    void criarGrades();
-    void criarBotoes();
+    void criarGrades(QWidget *area);
+    void criarBotoes(QWidget *area);
     void descartarFichasAlemDasCausas();
     void assumirIndicadores(const AnaliseProblema &analise);
     void assumirCausas(const AnaliseProblema &analise);

@@ -4,6 +4,7 @@
 #include "analysis/MemoLimitado.h"
 #include "analysis/TfrOperacao.h"
 #include "app/Acessibilidade.h"
+#include "app/AjusteTela.h"
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
 
@@ -79,7 +80,7 @@ TfmOperacoes::TfmOperacoes(QWidget *pai)
 
     criarPaineis();
 
-    auto *coluna = new QVBoxLayout(this);
+    auto *coluna = new QVBoxLayout(AjusteTela::conteudo(this));
     coluna->setContentsMargins(0, 0, 0, 0);
     coluna->setSpacing(0);
     coluna->addWidget(topo, 1);

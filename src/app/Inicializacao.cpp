@@ -24,8 +24,10 @@ class SaidaNoDialogo : public QObject {
 public:
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
-        // Queued, so the painting ends and reaches the screen first.
-        if (evento->type() == QEvent::Paint)
+        // Any part of the dialog: its own background is hidden under its content. Queued, so
+        // the painting ends and reaches the screen first.
+        if (evento->type() == QEvent::Paint && objeto->isWidgetType() &&
+            static_cast<QWidget *>(objeto)->window() == fmDadosEscola)
             QMetaObject::invokeMethod(
                 objeto, [] { std::_Exit(0); }, Qt::QueuedConnection);
         return false;
@@ -51,12 +53,14 @@ void destruirObjetosGlobais()
     fmPrincipal = nullptr;
 }
 
-bool iniciarPlano()
+bool iniciarPlano(const QString &plano)
 {
     fmPrincipal->show();
+    if (!plano.isEmpty())
+        fmDadosEscola->proporPlano(plano);
     SaidaNoDialogo saida;
     if (qEnvironmentVariableIntValue("SORVANE_SAIR_NO_DIALOGO") == 1)
-        fmDadosEscola->installEventFilter(&saida);
+        qApp->installEventFilter(&saida);
     // Work a crash left unsaved comes back first; the plan is then chosen.
     if (dmDados->recuperarTrabalho()) {
         fmDadosEscola->habilitarParteDoPlano(false);
@@ -69,19 +73,19 @@ bool iniciarPlano()
     return true;
 }
 
-int executarPrograma()
+int executarPrograma(const QString &plano)
 {
-    if (!iniciarPlano())
+    if (!iniciarPlano(plano))
         return 0;
     return QApplication::exec();
 }
 
-int rodarPrograma()
+int rodarPrograma(const QString &plano)
 {
     int status = statusErroInicializacao;
     try {
         criarObjetosGlobais();
-        status = executarPrograma();
+        status = executarPrograma(plano);
     } catch (const std::exception &erro) {
         interacao().mensagem(Icone::Erro, QString::fromUtf8(erro.what()));
     } catch (...) {

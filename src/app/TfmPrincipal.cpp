@@ -1,6 +1,7 @@
 #include "app/TfmPrincipal.h"
 
 #include "app/Acessibilidade.h"
+#include "app/AjusteTela.h"
 #include "app/CaixaRolagem.h"
 #include "app/IconeSinal.h"
 #include "app/Interacao.h"
@@ -20,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -56,6 +58,15 @@ template <typename Janela> struct JanelaDeUmUso {
     }
 };
 
+// The save dialog opens in the folder of the plan on screen, so that the plan saved under its
+// own name replaces its file rather than leaving a copy in the start-up folder.
+QString pastaDoPlano()
+{
+    if (!dmDados->temArquivo())
+        return {};
+    return QFileInfo(dmDados->arquivoPlano).absolutePath() + u'/';
+}
+
 } // namespace
 
 TfmPrincipal::TfmPrincipal()
@@ -69,11 +80,9 @@ TfmPrincipal::TfmPrincipal()
         move(area.center() - rect().center());
     }
 
-    auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    setCentralWidget(central);
 
     criarCabecalho();
     criarPaginas();
@@ -377,7 +386,7 @@ void TfmPrincipal::limparCabecalho()
 
 bool TfmPrincipal::salvarComo()
 {
-    const QString nome = interacao().arquivoParaSalvar(QString());
+    const QString nome = interacao().arquivoParaSalvar(pastaDoPlano());
     return !nome.isEmpty() && dmDados->salvar(nome);
 }
 

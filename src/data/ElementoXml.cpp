@@ -4,6 +4,9 @@
 #include "data/ListaNos.h"
 #include "data/Texto.h"
 
+#include <string>
+#include <string_view>
+
 namespace {
 
 // Line ends inside texts are kept as LF in memory; the file writer turns every LF into CR LF,
@@ -38,6 +41,27 @@ ElementoXml::ElementoXml(std::shared_ptr<pugi::xml_document> documento, pugi::xm
 QString ElementoXml::nome() const
 {
     return utf8ParaTexto(no.name());
+}
+
+QString ElementoXml::nomeLocal() const
+{
+    const QString qualificado = nome();
+    return qualificado.mid(qualificado.indexOf(u':') + 1);
+}
+
+// Declared on the element itself or on the nearest parent that declares it; empty for none.
+QString ElementoXml::espacoNomes() const
+{
+    const std::string_view qualificado = no.name();
+    const size_t doisPontos = qualificado.find(':');
+    const std::string declaracao = doisPontos == std::string_view::npos
+                                       ? std::string("xmlns")
+                                       : "xmlns:" + std::string(qualificado.substr(0, doisPontos));
+    for (pugi::xml_node atual = no; atual; atual = atual.parent()) {
+        if (const pugi::xml_attribute valor = atual.attribute(declaracao.c_str()))
+            return utf8ParaTexto(valor.value());
+    }
+    return {};
 }
 
 ListaNos ElementoXml::filhos() const

@@ -17,7 +17,9 @@ public:
     ElementoXml(std::shared_ptr<pugi::xml_document> documento, pugi::xml_node no);
 
     bool valido() const { return static_cast<bool>(no); }
-    QString nome() const;
+    QString nome() const;        // as written, with its prefix if it has one
+    QString nomeLocal() const;   // without the prefix
+    QString espacoNomes() const; // what its prefix (or the default declaration) stands for
     ListaNos filhos() const;
 
     // Appends a new last child; it takes the parent's namespace, so it needs no prefix.

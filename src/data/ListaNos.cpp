@@ -24,8 +24,14 @@ ElementoXml ListaNos::item(int posicao) const
 
 ElementoXml ListaNos::porNome(const QString &nome) const
 {
+    // A plan may carry its elements with a prefix of its namespace (<p:escola>): an element of
+    // the parent's namespace answers to its local name.
     for (const ElementoXml &elemento : nos) {
-        if (elemento.nome() == nome)
+        const QString qualificado = elemento.nome();
+        if (qualificado == nome)
+            return elemento;
+        if (qualificado.contains(u':') && elemento.nomeLocal() == nome &&
+            elemento.espacoNomes() == ElementoXml(documento, pai).espacoNomes())
             return elemento;
     }
     throw ErroXml(QStringLiteral("Elemento \"%1\" não encontrado.").arg(nome));

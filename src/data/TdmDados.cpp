@@ -106,9 +106,16 @@ DocumentoXml TdmDados::lerArquivoPlano(const QString &nome)
 {
     DocumentoXml documento;
     documento.carregar(nome);
-    const QString raiz = documento.raiz().nome();
-    if (raiz != raizPlano)
-        throw ErroXml(erroNaoEhPlano.arg(nome, raiz, raizPlano));
+    // The plan's element in the plan's namespace, with or without a prefix; plans written by
+    // hand without the namespace have always opened too.
+    const ElementoXml raiz = documento.raiz();
+    const QString espaco = raiz.espacoNomes();
+    if (raiz.nomeLocal() != raizPlano || (!espaco.isEmpty() && espaco != espacoNomesPlano)) {
+        const QString lida = espaco.isEmpty()
+                                 ? raiz.nome()
+                                 : QStringLiteral("%1 xmlns=\"%2\"").arg(raiz.nome(), espaco);
+        throw ErroXml(erroNaoEhPlano.arg(nome, lida, raizPlano));
+    }
     return documento;
 }
 

@@ -1,6 +1,7 @@
 #include "data/TfmDadosEscola.h"
 
 #include "app/Acessibilidade.h"
+#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "app/TfmPrincipal.h"
 #include "data/Caminhos.h"
@@ -9,6 +10,7 @@
 #include "data/TdmDados.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -65,7 +67,7 @@ TfmDadosEscola::TfmDadosEscola(QWidget *pai)
 
     criarPainelSuperior();
     criarPainelInferior();
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(painelSup, 1);
@@ -175,6 +177,13 @@ void TfmDadosEscola::definirNomePlano(const QString &texto)
     edNomePlanejamento->setText(texto);
 }
 
+void TfmDadosEscola::proporPlano(const QString &arquivo)
+{
+    edNomePlanejamentoEnter();
+    definirNomePlano(
+        nomeRelativo(QDir::cleanPath(QFileInfo(arquivo).absoluteFilePath()), diretorioAtual()));
+}
+
 int TfmDadosEscola::exibir()
 {
     const QString escola = nomeEscola();
@@ -280,8 +289,7 @@ void TfmDadosEscola::btnAbrirPlanejamentoClick()
     const QString escolhido = interacao().arquivoParaAbrir(dmDados->nomeArquivoOuPadrao());
     if (escolhido.isEmpty())
         return;
-    edNomePlanejamentoEnter();
-    edNomePlanejamento->setText(nomeRelativo(escolhido, diretorioAtual()));
+    proporPlano(escolhido);
 
     xmlDoc.ativar();
     const QString nome = edNomePlanejamento->text();
@@ -297,13 +305,15 @@ void TfmDadosEscola::btnAbrirPlanejamentoClick()
 
 void TfmDadosEscola::btnOkClick()
 {
-    fmPrincipal->mostrarEscola(nomeEscola());
-    fmPrincipal->mostrarDiretor(nomeDiretor());
     if (parteDoPlanoHabilitada()) {
         if (!abrirOuCriarPlano(nomePlano()))
-            return; // the dialog stays open so that another name can be tried
+            return; // the dialog stays open, the header as it was, for another name to be tried
         habilitarParteDoPlano(false);
     }
+    // After the plan is open: its readers fill the fields and the header alike, so the header
+    // shows what the fields hold, and a refused Ok leaves it untouched for Cancel.
+    fmPrincipal->mostrarEscola(nomeEscola());
+    fmPrincipal->mostrarDiretor(nomeDiretor());
     accept();
 }
 

@@ -32,6 +32,8 @@ public:
     void definirDiretor(const QString &texto);
     void definirData(const QString &texto); // today's date when the text is not a date
     void definirNomePlano(const QString &texto);
+    // The plan-name box names `arquivo` as "Abrir" does: relative to the current folder.
+    void proporPlano(const QString &arquivo);
 
     // Shows the dialog modally; any answer but Ok restores the fields.
     int exibir();

@@ -1,5 +1,7 @@
 #include "documents/PainelBotoes.h"
 
+#include "app/AjusteTela.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -12,7 +14,7 @@ PainelBotoes::PainelBotoes(QDialog *janela, QWidget *vista, int altura) : QFrame
     botoes = new QHBoxLayout(this);
     botoes->addStretch();
 
-    auto *principal = new QVBoxLayout(janela);
+    auto *principal = new QVBoxLayout(AjusteTela::conteudo(janela));
     principal->setContentsMargins(0, 0, 0, 0);
     principal->setSpacing(0);
     principal->addWidget(vista);

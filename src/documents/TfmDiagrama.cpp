@@ -1,6 +1,7 @@
 #include "documents/TfmDiagrama.h"
 
 #include "app/Acessibilidade.h"
+#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "data/ListaNos.h"
 #include "documents/DadosOrganograma.h"
@@ -128,7 +129,7 @@ TfmDiagrama::TfmDiagrama(QWidget *pai) : QDialog(pai)
 
 void TfmDiagrama::criarComponentes()
 {
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 

@@ -1,6 +1,7 @@
 #include "help/TfmAjuda.h"
 
 #include "app/Acessibilidade.h"
+#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "help/ArquivoAjuda.h"
 
@@ -50,7 +51,7 @@ void TfmAjuda::montar()
     fonte.setPixelSize(alturaFonte);
     redtAjuda->setFont(fonte);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(redtAjuda);
 }

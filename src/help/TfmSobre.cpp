@@ -1,6 +1,8 @@
 #include "help/TfmSobre.h"
 
 #include "app/Acessibilidade.h"
+#include "app/AjusteTela.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -82,22 +84,22 @@ TfmSobre::TfmSobre(QWidget *pai) : QDialog(pai)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(largura, altura);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    montarPainelCentral();
-    montarPainelInferior();
+    montarPainelCentral(layout);
+    montarPainelInferior(layout);
 
     if (pai)
         move(pai->geometry().center() - rect().center());
 }
 
-void TfmSobre::montarPainelCentral()
+void TfmSobre::montarPainelCentral(QLayout *layout)
 {
     auto *painelCentral = new QFrame(this);
     painelCentral->setObjectName(QStringLiteral("painelCentral"));
     painelCentral->setFrameShape(QFrame::StyledPanel);
-    layout()->addWidget(painelCentral);
+    layout->addWidget(painelCentral);
 
     auto *imgSobre = new QLabel(painelCentral);
     imgSobre->setObjectName(QStringLiteral("imgSobre"));
@@ -130,12 +132,12 @@ void TfmSobre::montarPainelCentral()
     }
 }
 
-void TfmSobre::montarPainelInferior()
+void TfmSobre::montarPainelInferior(QLayout *layout)
 {
     auto *painelInferior = new QFrame(this);
     painelInferior->setObjectName(QStringLiteral("painelInferior"));
     painelInferior->setFixedHeight(alturaPainelInferior);
-    layout()->addWidget(painelInferior);
+    layout->addWidget(painelInferior);
 
     auto *linha = new QHBoxLayout(painelInferior);
     linha->addStretch();

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class QLayout;
+
 class TfmSobre : public QDialog {
     Q_OBJECT
 public:
@@ -19,8 +21,8 @@ public Q_SLOTS:
     void reject() override;
 
 private:
-    void montarPainelCentral();
-    void montarPainelInferior();
+    void montarPainelCentral(QLayout *layout);
+    void montarPainelInferior(QLayout *layout);
 };
 
 extern TfmSobre *fmSobre;

@@ -426,7 +426,8 @@ private Q_SLOTS:
     void salvarSemprePedeONome()
     {
         fmPrincipal->mItemSalvarClick();
-        QCOMPARE(programa->interacao.sugestoesArquivo, QStringList{QString()});
+        // The dialog opens in the plan's folder, with no name in its box.
+        QCOMPARE(programa->interacao.sugestoesArquivo, QStringList{QDir::currentPath() + u'/'});
         QCOMPARE(dmDados->arquivoPlano, QStringLiteral("atual.xml"));
 
         programa->interacao.arquivos.enqueue(
@@ -435,6 +436,20 @@ private Q_SLOTS:
         QCOMPARE(dmDados->arquivoPlano, QStringLiteral("copia.xml"));
         QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("copia.xml"));
         QVERIFY(apoio::lerBytes(QStringLiteral("copia.xml")).contains("nome=\"Merenda\""));
+    }
+
+    // A plan opened from another folder: the save dialog starts there, so typing the plan's own
+    // name replaces it instead of leaving a copy in the start-up folder.
+    void salvarAbreNaPastaDoPlano()
+    {
+        QDir().mkdir(QStringLiteral("outra"));
+        QFile::copy(QStringLiteral("atual.xml"), QStringLiteral("outra/visitado.xml"));
+        programa->interacao.arquivos.enqueue(QStringLiteral("outra/visitado.xml"));
+        fmPrincipal->mItemAbrirClick();
+        QCOMPARE(dmDados->arquivoPlano, QStringLiteral("outra/visitado.xml"));
+        fmPrincipal->mItemSalvarClick();
+        QCOMPARE(programa->interacao.sugestoesArquivo.last(),
+                 QDir::current().absoluteFilePath(QStringLiteral("outra")) + u'/');
     }
 };
 

@@ -312,6 +312,41 @@ private Q_SLOTS:
         QCOMPARE(apoio::lerBytes(QStringLiteral("plano.xml")), salvo);
         QFile::remove(QStringLiteral("plano.xml"));
     }
+
+    void cancelarDepoisDeOkRecusadoDevolveOCabecalho_data()
+    {
+        QTest::addColumn<QByteArray>("conteudo"); // empty: a folder of that name
+        QTest::newRow("pasta") << QByteArray();
+        QTest::newRow("XML de outro programa") << QByteArray("<project/>");
+        QTest::newRow("arquivo danificado") << QByteArray("<planejamento><escola");
+    }
+
+    // After "Novo plano": Ok refuses the name, Cancel then leaves the header as it was.
+    void cancelarDepoisDeOkRecusadoDevolveOCabecalho()
+    {
+        QFETCH(QByteArray, conteudo);
+        QVERIFY(programa->iniciar(apoio::pressionarOk({{}, {}, {}, QStringLiteral("plano.xml")})));
+        const QString recusado = QStringLiteral("recusado");
+        QDir().rmpath(recusado);
+        QFile::remove(recusado);
+        if (conteudo.isEmpty())
+            QVERIFY(QDir().mkdir(recusado));
+        else
+            apoio::gravarBytes(recusado, conteudo);
+        programa->interacao.modais.enqueue([&](QDialog &janela) {
+            auto &dialogo = static_cast<TfmDadosEscola &>(janela);
+            dialogo.definirEscola(QStringLiteral("Escola Nova"));
+            dialogo.definirNomePlano(recusado);
+            dialogo.btnOk->click();
+            dialogo.btnCancelar->click();
+            return dialogo.result();
+        });
+        fmPrincipal->mItemNovoClick();
+        QCOMPARE(programa->interacao.mensagens.size(), 1);
+        QCOMPARE(fmDadosEscola->nomeEscola(), QString());
+        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("[]"));
+        QVERIFY(rotuloCabecalho("lblNomeEscola")->isHidden());
+    }
 };
 
 SORVANE_TESTE_MAIN(TesteDadosEscola)

@@ -7,6 +7,7 @@
 #include "documents/TfmRelatorio.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/PlanoMaximo.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
@@ -308,6 +309,46 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(ErroXml, dmDados->carregar(QStringLiteral("estranho.xml")));
         QVERIFY(dmDados->arquivoPlano != QStringLiteral("estranho.xml"));
         QCOMPARE(apoio::lerBytes(QStringLiteral("estranho.xml")), estranho);
+    }
+
+    void raizPeloNomeLocalEEspacoDeNomes_data()
+    {
+        QTest::addColumn<QByteArray>("declaracao"); // of the root, in place of xmlns="xmlns"
+        QTest::addColumn<bool>("prefixo");          // every element as p:nome
+        QTest::addColumn<bool>("plano");
+        QTest::newRow("prefixo do espaço do plano")
+            << QByteArray("xmlns:p=\"xmlns\"") << true << true;
+        QTest::newRow("sem espaço de nomes") << QByteArray() << false << true;
+        QTest::newRow("prefixo de outro espaço")
+            << QByteArray("xmlns:p=\"urn:outro\"") << true << false;
+        QTest::newRow("espaço padrão de outro programa")
+            << QByteArray("xmlns=\"urn:outro\"") << false << false;
+    }
+
+    // The same plan opens, whole, however its namespace is written; another program's does not.
+    void raizPeloNomeLocalEEspacoDeNomes()
+    {
+        QFETCH(QByteArray, declaracao);
+        QFETCH(bool, prefixo);
+        QFETCH(bool, plano);
+        gravarPlanoMaximo(QStringLiteral("maximo.xml"));
+        abrirPrograma();
+        dmDados->carregar(QStringLiteral("maximo.xml"));
+        dmDados->salvar(QStringLiteral("primeiro.xml"));
+        const QByteArray primeiro = apoio::lerBytes(QStringLiteral("primeiro.xml"));
+        QByteArray escrito = QByteArray(primeiro).replace("xmlns=\"xmlns\"", declaracao);
+        if (prefixo)
+            escrito.replace("</", "\x01").replace("<", "<p:").replace("\x01", "</p:");
+        apoio::gravarBytes(QStringLiteral("escrito.xml"), escrito);
+        dmDados->limpar(false);
+        if (!plano) {
+            QVERIFY_THROWS_EXCEPTION(ErroXml, dmDados->carregar(QStringLiteral("escrito.xml")));
+            return;
+        }
+        dmDados->carregar(QStringLiteral("escrito.xml"));
+        QVERIFY(programa->interacao.mensagens.isEmpty());
+        dmDados->salvar(QStringLiteral("segundo.xml"));
+        QCOMPARE(apoio::lerBytes(QStringLiteral("segundo.xml")), primeiro);
     }
 
     void documentoGravaOMesmoArquivoDuasVezes_data()

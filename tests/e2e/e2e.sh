@@ -20,8 +20,9 @@ unset QT_QPA_PLATFORMTHEME SESSION_MANAGER
 plano="$pasta/plano"
 mkdir "$plano"
 
+# $1, when given, is a plan on the command line, as the file manager passes it.
 iniciar() {
-    (cd "$plano" && exec "$programa") >>"$pasta/programa.log" 2>&1 &
+    (cd "$plano" && exec "$programa" "$@") >>"$pasta/programa.log" 2>&1 &
     pid_programa=$!
 }
 
@@ -81,18 +82,19 @@ programa_terminou() {
     ! kill -0 "$pid_programa" 2>/dev/null
 }
 
-# Arquivo > Salvar, then the file dialog: the name, Enter; back when the file is written.
+# Arquivo > Salvar, then the file dialog: the name, Enter; back when the file is written in
+# the folder $2 (the start-up folder when not given), holding $3 when given.
 salvar_como() {
     menu_arquivo s dialogo_salvar_aberto
     focar "$(janela 'Salvar')"
     digitar "$1"
     xdotool key Return
-    esperar_arquivo "$plano/$1"
+    esperar_arquivo "${2:-$plano}/$1" "${3:-}"
 }
 
 esperar_arquivo() {
     local fim=$((SECONDS + limite))
-    until [ -s "$1" ]; do
+    until [ -s "$1" ] && { [ -z "${2:-}" ] || grep -qF -- "$2" "$1"; }; do
         [ "$SECONDS" -lt "$fim" ] || falhar "o arquivo $1 não foi gravado"
         sleep 0.1
     done
@@ -156,4 +158,25 @@ sair
 cmp -s "$plano/final.xml" "$plano/verificacao.xml" ||
     falhar "o plano aberto de novo não é o que foi salvo"
 contem "$plano/config.ini" 'planejamento=verificacao.xml'
+
+# --- third run: a plan of another folder given on the command line -------------------------
+# As a double-click in the file manager starts it: Ok opens that plan, and saving it under its
+# own name replaces it there, in its folder, not in the start-up folder.
+outra="$pasta/outra"
+mkdir "$outra"
+cp "$plano/final.xml" "$outra/visitado.xml"
+iniciar "$outra/visitado.xml"
+confirmar 'Plano Escolar'
+principal=$(janela 'Projeto Sorvane - Versão 0.9')
+focar "$principal"
+xdotool key ctrl+plus
+xdotool key ctrl+a
+digitar 'Merenda escolar'
+salvar_como 'visitado.xml' "$outra" 'Merenda escolar'
+sair
+
+[ ! -e "$plano/visitado.xml" ] || falhar "a gravação deixou uma cópia na pasta de início"
+contem "$outra/visitado.xml" '<escola nome="Escola Estadual Sao Joao"'
+contem "$outra/visitado.xml" '<problema nome="Merenda escolar" cor="0">'
+contem "$plano/config.ini" 'planejamento=../outra/visitado.xml'
 echo "e2e: ok"

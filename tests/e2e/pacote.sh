@@ -48,6 +48,15 @@ entrada=/usr/share/applications/sorvane.desktop
 comando=$(sed -n 's/^Exec=//p' "$entrada" | head -n 1)
 [ "$(command -v "${comando%% *}")" = /usr/bin/sorvane ] ||
     falhar "o menu não inicia /usr/bin/sorvane (Exec=$comando)"
+# Started from the menu, with no file: the entry's file code goes, as the desktop drops it.
+comando=${comando// %f/}
+
+# Plans open with the program: their type is installed, and the menu's database (updated by
+# Debian's trigger) names the entry for it.
+[ -f /usr/share/mime/packages/sorvane.xml ] || falhar "o tipo de arquivo do plano não foi instalado"
+grep -q '^application/x-sorvane-plano+xml=.*sorvane\.desktop' \
+    /usr/share/applications/mimeinfo.cache 2>/dev/null ||
+    falhar "o menu não abre os planos com o Sorvane"
 
 # --- run: a new user's home folder, a real X server ------------------------------------------
 casa="$pasta/casa"

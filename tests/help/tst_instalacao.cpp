@@ -1,8 +1,10 @@
 #include "support/Teste.h"
+#include "support/data/ApoioPlano.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -124,6 +126,35 @@ private Q_SLOTS:
         QCOMPARE(chaves.value(QStringLiteral("Terminal")), QStringLiteral("false"));
         QVERIFY(chaves.value(QStringLiteral("Name")).contains(QStringLiteral("Planejamento")));
         QVERIFY(chaves.value(QStringLiteral("Comment")).contains(QStringLiteral("escola")));
+    }
+
+    void tipoDoPlanoPeloConteudo_data()
+    {
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<bool>("plano");
+        QTest::newRow("plano") << QByteArray("<planejamento xmlns=\"xmlns\">\r\n</planejamento>")
+                               << true;
+        QTest::newRow("outro XML") << QByteArray("<project><planejamento/></project>") << false;
+    }
+
+    // Told by its content, as a plan saved without an extension is ("entre com o nome do
+    // plano"), once the database is updated as `make install` and Debian's triggers do.
+    void tipoDoPlanoPeloConteudo()
+    {
+        QFETCH(QByteArray, conteudo);
+        QFETCH(bool, plano);
+        const QString atualizador = QStandardPaths::findExecutable("update-mime-database");
+        if (atualizador.isEmpty())
+            QSKIP("update-mime-database não está instalado (pacote shared-mime-info)");
+        QCOMPARE(QProcess::execute(atualizador, {instalado(QStringLiteral("share/mime"))}), 0);
+        // Read before the first lookup, which is this one.
+        qputenv("XDG_DATA_DIRS",
+                QFile::encodeName(instalado(QStringLiteral("share"))) + ":/usr/share");
+        const QString arquivo = QDir::current().filePath(QStringLiteral("sem extensao"));
+        apoio::gravarBytes(arquivo, conteudo);
+        QCOMPARE(QMimeDatabase().mimeTypeForFile(arquivo).name() ==
+                     QLatin1String("application/x-sorvane-plano+xml"),
+                 plano);
     }
 
     void nadaForaDasPastasPadrao()

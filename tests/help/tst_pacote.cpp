@@ -93,7 +93,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caminho");
         for (const char *caminho :
              {"usr/bin/sorvane", "usr/share/sorvane/ajuda.txt",
-              "usr/share/applications/sorvane.desktop",
+              "usr/share/applications/sorvane.desktop", "usr/share/mime/packages/sorvane.xml",
               "usr/share/metainfo/org.example.sorvane.metainfo.xml",
               "usr/share/man/man1/sorvane.1.gz", "usr/share/doc/sorvane/copyright",
               "usr/share/doc/sorvane/changelog.gz"})
@@ -128,6 +128,22 @@ private Q_SLOTS:
         for (const QString &item : campo(QStringLiteral("Depends")).split(QLatin1Char(',')))
             nomes.append(item.trimmed().section(QLatin1Char(' '), 0, 0));
         QVERIFY2(nomes.contains(dependencia), qPrintable(nomes.join(QLatin1Char(' '))));
+    }
+
+    // A plan the user double-clicks reaches the program: the entry takes a file and opens the
+    // plans' type, which the package defines and the software centres' metadata lists.
+    void planosAbremComOPrograma()
+    {
+        const QString tipo = QStringLiteral("application/x-sorvane-plano+xml");
+        QCOMPARE(chaveDoMenu("Exec"), QStringLiteral("sorvane %f"));
+        QVERIFY(chaveDoMenu("MimeType").split(u';').contains(tipo));
+        QFile definicao(emPacote(QStringLiteral("usr/share/mime/packages/sorvane.xml")));
+        QVERIFY(definicao.open(QIODevice::ReadOnly));
+        QVERIFY(definicao.readAll().contains("<mime-type type=\"" + tipo.toUtf8() + "\">"));
+        QFile metadados(
+            emPacote(QStringLiteral("usr/share/metainfo/org.example.sorvane.metainfo.xml")));
+        QVERIFY(metadados.open(QIODevice::ReadOnly));
+        QVERIFY(metadados.readAll().contains("<mediatype>" + tipo.toUtf8() + "</mediatype>"));
     }
 
     // The menu entry starts a program the package installs, with an icon it installs; the

@@ -17,9 +17,9 @@ Programa::~Programa()
         QDir(CopiaRecuperacao::pasta()).removeRecursively();
 }
 
-bool Programa::iniciar(InteracaoRoteirizada::AcaoModal acao)
+bool Programa::iniciar(InteracaoRoteirizada::AcaoModal acao, const QString &plano)
 {
     if (acao)
         interacao.modais.enqueue(std::move(acao));
-    return iniciarPlano();
+    return iniciarPlano(plano);
 }

@@ -12,8 +12,9 @@ public:
     // it may have left go too, unless `manterRecuperacao`, so no other case meets them.
     ~Programa();
 
-    // Start-up steps 5 to 7 with the school data dialog answered by `acao` (or Rejected).
-    bool iniciar(InteracaoRoteirizada::AcaoModal acao = {});
+    // Start-up steps 5 to 7 with the school data dialog answered by `acao` (or Rejected), with
+    // `plano` as given on the command line.
+    bool iniciar(InteracaoRoteirizada::AcaoModal acao = {}, const QString &plano = {});
 
     InteracaoRoteirizada interacao;
     bool manterRecuperacao = false;
