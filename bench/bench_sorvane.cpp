@@ -19,7 +19,6 @@
 #include "problems/ControleProblemas.h"
 #include "support/PlanoMaximo.h"
 #include "support/Programa.h"
-#include "support/organograma/SuperficieGravadora.h"
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCabecalhoVotacao.h"
 
@@ -330,11 +329,11 @@ TelaOrganograma telaAtual()
     return tela;
 }
 
-// As the chart window does it: the count pass, then page 1, on the screen picture.
+// As the chart window does it: the layout of every page, then page 1 painted on the picture.
 void passagensOrganograma(Organograma &desenho)
 {
-    desenho.desenharOrganograma(0, 0, Organograma::paginaContagem);
-    desenho.desenharOrganograma(0, 0, 1);
+    desenho.montar(0, 0);
+    desenho.pintarPagina(1);
 }
 
 void organograma(benchmark::State &estado)
@@ -354,22 +353,21 @@ void organogramaPiso(benchmark::State &estado)
     Organograma desenho;
     desenho.definirPlano(secoesSalvas(), arquivoSalvo);
     desenho.medidasTela(telaAtual());
-    pisos::TextosDesenho textos{desenho.imagem(), desenho.fonte(), {}, {}};
+    QuebraLinhas linhas(&desenho.imagem());
+    pisos::TextosDesenho textos{desenho.imagem(), linhas.fonte(), {}, {}};
 
-    // The same passes on a surface that only records what is drawn, with the picture's metrics:
-    // the count pass gives every line of the chart, the page pass what lands on the picture.
-    SuperficieGravadora gravadora(desenho.imagem().size(),
-                                  qRound(desenho.imagem().dotsPerMeterY() * 0.0254));
-    const MedidasOrganograma medidas = desenho.medidas();
-    desenho.definirMedidas(medidas, &gravadora);
-    desenho.desenharOrganograma(0, 0, Organograma::paginaContagem);
-    for (const TextoGravado &gravado : gravadora.textos)
-        textos.linhas.append(gravado.texto);
-    gravadora.limpar();
-    desenho.desenharOrganograma(0, 0, 1);
-    for (const TextoGravado &gravado : gravadora.textos) {
-        if (gravado.canto.y() < desenho.imagem().height())
-            textos.textos.append({gravado.canto, gravado.texto});
+    // Every line of the chart (the title once), and what of page 1 lands on the picture.
+    const LeiauteOrganograma &leiaute = desenho.montar(0, 0);
+    for (qsizetype i = 0; i < leiaute.paginas.size(); ++i) {
+        for (const PecaOrganograma &peca : leiaute.paginas[i].pecas) {
+            const bool titulo = i > 0 && peca.area.topo < leiaute.inicioDoGrafico;
+            if (peca.tipo == PecaOrganograma::Tipo::Texto && !titulo)
+                textos.linhas.append(peca.texto);
+        }
+    }
+    for (const PecaOrganograma &peca : leiaute.paginas.value(0).pecas) {
+        if (peca.tipo == PecaOrganograma::Tipo::Texto && peca.area.topo < desenho.imagem().height())
+            textos.textos.append({QPoint(peca.area.esquerda, peca.area.topo), peca.texto});
     }
 
     for (auto _ : estado)

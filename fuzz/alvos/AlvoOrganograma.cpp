@@ -1,17 +1,14 @@
 // The chart's layout. The first bytes choose what the chart window chooses (screen or paper,
-// their sizes and resolutions, the problem and the cause, the plan's folder) and where an
-// earlier chart left the pages of its parts; the rest is a plan file. The chart
-// is laid out as the window does it, on its picture, and recorded page by page on a surface of
-// the same size; every text it wraps is also drawn alone on a surface tall enough for all of it.
+// their sizes and resolutions, the problem and the cause, the plan's folder); the rest is a plan
+// file. The chart is laid out as the window lays it out, for its picture or for a printer page,
+// and the first pages are painted on the picture; every text it wraps is also wrapped alone.
 
 #include "alvos/Alvos.h"
 #include "alvos/Apoio.h"
 
 #include "documents/DadosOrganograma.h"
 #include "documents/Organograma.h"
-#include "support/organograma/SuperficieGravadora.h"
 
-#include <QFontMetrics>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <array>
@@ -22,8 +19,8 @@ namespace alvos {
 namespace {
 
 constexpr qsizetype tamanhoCabecalho = 8;
-// The window's page buttons lead this far; later pages are drawn as the earlier ones.
-constexpr int paginasVistas = 6;
+// The window's page buttons lead this far; later pages are painted as the earlier ones.
+constexpr int paginasPintadas = 6;
 
 // Ordinary paper, portrait, in inches × 10 (A5, A4, Letter, Legal, A3), at printer resolutions.
 constexpr std::array<QSize, 5> papeis = {QSize(58, 83), QSize(83, 117), QSize(85, 110),
@@ -32,7 +29,6 @@ constexpr std::array<int, 3> resolucoesImpressora = {300, 600, 1200};
 
 struct Escolha {
     bool papel = false;
-    int paginaAnterior = 1; // where an earlier chart left every part (they share it)
     TelaOrganograma tela;
     QSize pagina;
     int resolucaoPagina = 600;
@@ -69,7 +65,6 @@ Escolha escolher(const QByteArray &bytes, const ListaNos &secoes)
     const QSize papel = papeis[static_cast<size_t>(byte(1) % papeis.size())];
     escolha.resolucaoPagina = resolucoesImpressora[byte(2) % resolucoesImpressora.size()];
     escolha.pagina = papel * escolha.resolucaoPagina / 10;
-    escolha.paginaAnterior = 1 + ((byte(0) >> 3) & 7);
     if ((byte(0) >> 2) & 1)
         escolha.pagina.transpose();
     escolha.tela.pagina = escolha.pagina;
@@ -82,6 +77,15 @@ Escolha escolher(const QByteArray &bytes, const ListaNos &secoes)
     escolha.largura = entre(byte(6), 1, 1200);
     escolha.nomePlano = nomePlano(byte(7));
     return escolha;
+}
+
+// A surface of `pontosPorPolegada` to measure text on: the text's measures need nothing else.
+QuebraLinhas linhasEm(int pontosPorPolegada)
+{
+    QImage resolucao(1, 1, QImage::Format_RGB32);
+    resolucao.setDotsPerMeterX(qRound(pontosPorPolegada / 0.0254));
+    resolucao.setDotsPerMeterY(qRound(pontosPorPolegada / 0.0254));
+    return QuebraLinhas(&resolucao);
 }
 
 QString verificarTexto(const QString &texto)
@@ -98,48 +102,36 @@ QString ultimoCaractere(const QString &texto)
     return texto.mid(inicio);
 }
 
-// Where every drawing must end: the usable height, unless one line of text with its insets and
+// Where every piece must end: the usable height, unless one line of text with its insets and
 // the gap below a row is taller than the room below the title, which lets that line pass it.
-int pe(const Organograma &organograma)
+int pe(const MedidasOrganograma &m, const QuebraLinhas &linhas, const LeiauteOrganograma &leiaute)
 {
-    const MedidasOrganograma &m = organograma.medidas();
-    const int umaLinha = organograma.passoLinha() + 2 * m.recuo + m.espacoVertical + m.espessura;
-    return m.alturaUtil - organograma.inicioDaPrimeiraPagina() < umaLinha
-               ? std::numeric_limits<int>::max()
-               : m.alturaUtil;
+    const int umaLinha = linhas.passoLinha() + 2 * m.recuo + m.espacoVertical + m.espessura;
+    return m.alturaUtil - leiaute.inicioDoGrafico < umaLinha ? std::numeric_limits<int>::max()
+                                                             : m.alturaUtil;
 }
 
-// Every drawing of every page stays inside the page, across and from the top, and ends at its
-// foot. A wrapped line may pass its box by its last character: a line is the shortest run that
-// reaches the box's width.
-QString verificarDentro(const SuperficieGravadora &gravadora, const Organograma &organograma)
+// Every piece of a page starts on the page, across and from the top, and ends at its foot. A
+// wrapped line may pass its box by its last character: a line is the shortest run that reaches
+// the box's width.
+QString verificarDentro(const PaginaOrganograma &pagina, const MedidasOrganograma &m,
+                        const QuebraLinhas &linhas, int base)
 {
-    const int largura = gravadora.tamanho.width();
-    const int base = pe(organograma);
-    const auto dentro = [&](int esquerda, int topo, int direita, int fim) {
-        return esquerda >= 0 && topo >= 0 && direita <= largura && fim <= base;
-    };
-    const QFontMetrics medidor(organograma.fonte(), &gravadora);
-    for (const TextoGravado &texto : gravadora.textos) {
-        if (QString erro = verificarTexto(texto.texto); !erro.isEmpty())
-            return erro;
-        const int direita = texto.canto.x() + medidor.horizontalAdvance(texto.texto) -
-                            medidor.horizontalAdvance(ultimoCaractere(texto.texto));
-        if (!dentro(texto.canto.x(), texto.canto.y(), direita,
-                    texto.canto.y() + organograma.alturaTexto()))
-            return falha("a text leaves the page", texto.texto);
-    }
-    for (const RetanguloGravado &retangulo : gravadora.retangulos) {
-        const QRect &r = retangulo.area;
-        if (r.top() <= organograma.medidas().espessura) // the page's background, its frame
-            continue;
-        if (!dentro(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()))
-            return falha("a bar leaves the page");
-    }
-    for (const LinhaGravada &linha : gravadora.linhas) {
-        const QRect r = linha.pontos.boundingRect();
-        if (!dentro(r.left(), r.top(), r.right(), r.bottom()))
-            return falha("a box leaves the page");
+    const int largura = m.larguraUtil + 2 * m.margem;
+    for (const PecaOrganograma &peca : pagina.pecas) {
+        const Retangulo &r = peca.area;
+        int direita = std::max(r.esquerda, r.direita);
+        int fim = std::max(r.topo, r.base);
+        if (peca.tipo == PecaOrganograma::Tipo::Texto) {
+            if (QString erro = verificarTexto(peca.texto); !erro.isEmpty())
+                return erro;
+            direita = r.esquerda + linhas.largura(peca.texto) -
+                      linhas.largura(ultimoCaractere(peca.texto));
+            fim = r.topo + linhas.alturaTexto();
+        }
+        if (std::min(r.esquerda, r.direita) < 0 || std::min(r.topo, r.base) < 0 ||
+            direita > largura || fim > base)
+            return falha("a piece leaves the page", peca.texto);
     }
     return {};
 }
@@ -150,81 +142,76 @@ bool cabeNaLargura(const DadosOrganograma &dados)
     return dados.operacoes.size() <= static_cast<int>(coresOperacoes.size());
 }
 
-// The window: its picture counted and page 1 painted, then its pages recorded one by one.
-QString verificarTela(Organograma &organograma, const Escolha &escolha,
-                      const DadosOrganograma &dados)
+// Every part of the chart on a page the buttons reach, every page inside its bounds.
+QString verificarPaginas(const LeiauteOrganograma &leiaute, const DadosOrganograma &dados,
+                         const MedidasOrganograma &m, const QuebraLinhas &linhas)
 {
-    organograma.medidasTela(escolha.tela);
-    organograma.desenharOrganograma(escolha.problema, escolha.causa, Organograma::paginaContagem);
-    organograma.desenharOrganograma(escolha.problema, escolha.causa, 1);
-
-    const QImage &imagem = organograma.imagem();
-    const int resolucao = qRound(imagem.dotsPerMeterY() * 0.0254);
-    SuperficieGravadora gravadora(imagem.size(), resolucao);
-    organograma.definirMedidas(organograma.medidas(), &gravadora);
-    organograma.desenharOrganograma(escolha.problema, escolha.causa, Organograma::paginaContagem);
-    const int total = organograma.totalPaginas;
+    const int total = static_cast<int>(leiaute.paginas.size());
+    if (total < 1)
+        return falha("a chart the choosers offer has no page");
     // Without a problem nothing but the title is drawn, on the one page there is.
-    for (int secao : paginaDaSecao) {
+    for (int secao : leiaute.paginaDaSecao) {
         if (dados.existeProblema && (secao < 1 || secao > total))
             return falha("a part of the chart is on a page the buttons never reach");
     }
-    for (int pagina = 1; pagina <= std::min(total, paginasVistas); ++pagina) {
-        gravadora.limpar();
-        organograma.desenharOrganograma(escolha.problema, escolha.causa, pagina);
-        if (organograma.paginaAtual != pagina || organograma.totalPaginas != total)
-            return falha("showing a page changes the pages");
-        if (cabeNaLargura(dados)) {
-            if (QString erro = verificarDentro(gravadora, organograma); !erro.isEmpty())
-                return erro + QStringLiteral(" (screen page %1)").arg(pagina);
-        }
+    if (!cabeNaLargura(dados))
+        return {};
+    for (int pagina = 0; pagina < total; ++pagina) {
+        const QString erro =
+            verificarDentro(leiaute.paginas[pagina], m, linhas, pe(m, linhas, leiaute));
+        if (!erro.isEmpty())
+            return erro + QStringLiteral(" (page %1)").arg(pagina + 1);
     }
     return {};
 }
 
-// Paper: one print run, as many pages begun as the count found.
-QString verificarPapel(Organograma &organograma, const Escolha &escolha,
-                       const DadosOrganograma &dados)
+// The window: the picture's chart, its first pages painted as the buttons show them.
+QString verificarTela(Organograma &desenho, const Escolha &escolha, const DadosOrganograma &dados)
 {
-    organograma.medidasTela(escolha.tela);
-    SuperficieGravadora gravadora(escolha.pagina, escolha.resolucaoPagina);
-    organograma.medidasImpressora(gravadora, [&gravadora] { return gravadora.novaPagina(); });
-    if (!organograma.iniciarImpressao())
-        return falha("a print run does not start");
-    organograma.desenharOrganograma(escolha.problema, escolha.causa, Organograma::paginaContagem);
-    organograma.concluirImpressao();
-    if (gravadora.pagina != organograma.totalPaginas)
-        return falha("the pages printed are not the pages counted");
-    return cabeNaLargura(dados) ? verificarDentro(gravadora, organograma) : QString();
+    desenho.medidasTela(escolha.tela);
+    const LeiauteOrganograma &leiaute = desenho.montar(escolha.problema, escolha.causa);
+    for (int pagina = 1; pagina <= std::min(desenho.totalPaginas(), paginasPintadas); ++pagina)
+        desenho.pintarPagina(pagina);
+    const QuebraLinhas linhas = linhasEm(escolha.tela.pontosPorPolegada);
+    return verificarPaginas(leiaute, dados, desenho.medidas(), linhas);
+}
+
+// Paper: the chart laid out for a printer page.
+QString verificarPapel(const Escolha &escolha, const DadosOrganograma &dados)
+{
+    QuebraLinhas linhas = linhasEm(escolha.resolucaoPagina);
+    const MedidasOrganograma medidas = medidasDoPapel(escolha.pagina, linhas);
+    const LeiauteOrganograma leiaute =
+        leiauteOrganograma::montar(dados, escolha.nomePlano, medidas, linhas);
+    return verificarPaginas(leiaute, dados, medidas, linhas);
+}
+
+// A wrapped text's characters, but blanks, which are no ink (the painter shows a tab as a space).
+QString tinta(QString caracteres)
+{
+    caracteres.removeIf([](QChar c) { return c.isSpace(); });
+    std::sort(caracteres.begin(), caracteres.end());
+    return caracteres;
 }
 
 // Each text of the chart wrapped alone: every character drawn once, none cut in two.
-QString verificarQuebras(Organograma &organograma, const DadosOrganograma &dados, int largura)
+QString verificarQuebras(const DadosOrganograma &dados, int largura)
 {
     QStringList textos = dados.indicadores;
     textos << dados.nomeProblema << dados.causa << dados.revisao;
     for (const QStringList &operacao : dados.operacoes)
         textos << operacao;
-    SuperficieGravadora gravadora(QSize(largura + 1, 1 << 24), 96);
-    organograma.definirMedidas(organograma.medidas(), &gravadora);
+    QuebraLinhas linhas = linhasEm(96);
     for (const QString &texto : textos) {
-        gravadora.limpar();
-        organograma.desenharTexto(0, 0, largura, texto);
         QString desenhado;
-        for (const TextoGravado &trecho : gravadora.textos) {
-            if (QString erro = verificarTexto(trecho.texto); !erro.isEmpty())
+        for (const QString &linha : linhas.quebrar(texto, largura)) {
+            if (QString erro = verificarTexto(linha); !erro.isEmpty())
                 return erro;
             // A run of one script starts with a mark only where a line does.
-            if (!trecho.texto.isEmpty() && trecho.texto.front().isMark() && !texto.front().isMark())
+            if (linha.front().isMark() && !texto.front().isMark())
                 return falha("a line starts with a mark cut from its letter", texto);
-            desenhado += trecho.texto;
+            desenhado += linha;
         }
-        // Blanks are no ink, and the painter shows a tab as a space.
-        const auto tinta = [](QString caracteres) {
-            caracteres.removeIf([](QChar c) { return c.isSpace(); });
-            std::sort(caracteres.begin(), caracteres.end());
-            return caracteres;
-        };
         if (tinta(desenhado) != tinta(texto))
             return falha("a wrapped text is not drawn whole and once",
                          ondeDiferem(tinta(texto), tinta(desenhado)));
@@ -244,15 +231,14 @@ QString organograma(const QByteArray &bytes)
     const ListaNos secoes = documento->secoes();
     const Escolha escolha = escolher(bytes, secoes);
     const DadosOrganograma dados = DadosOrganograma::ler(secoes, escolha.problema, escolha.causa);
-    paginaDaSecao.fill(escolha.paginaAnterior);
 
     Organograma desenho;
     desenho.definirPlano(secoes, escolha.nomePlano);
-    const QString erro = escolha.papel ? verificarPapel(desenho, escolha, dados)
-                                       : verificarTela(desenho, escolha, dados);
+    const QString erro =
+        escolha.papel ? verificarPapel(escolha, dados) : verificarTela(desenho, escolha, dados);
     if (!erro.isEmpty())
         return erro;
-    return verificarQuebras(desenho, dados, escolha.largura);
+    return verificarQuebras(dados, escolha.largura);
 }
 
 } // namespace alvos

@@ -55,6 +55,27 @@ ElementoXml problemaDaSecao(const ListaNos &secoes, const QString &nome, int ind
     return filho(secao(secoes, nome), indiceProblema);
 }
 
+// The operations of cause `indiceCausa`, placed as the analysis places them, so both show the
+// same ones; eight texts each.
+QVector<QStringList> operacoesDaCausa(const ElementoXml &causas, const ListaNos &operacoes,
+                                      int indiceCausa)
+{
+    QList<int> anunciadas;
+    for (const ElementoXml &causa : causas.filhos())
+        anunciadas.append(AnaliseProblema::operacoesAnunciadas(causa));
+    const AnaliseProblema::Faixa faixa =
+        AnaliseProblema::localizarOperacoes(anunciadas, std::max(0, operacoes.quantidade() - 1))
+            .value(indiceCausa);
+    QVector<QStringList> lidas;
+    for (int i = 0; i < faixa.quantidade; ++i) {
+        QStringList campos = textosFilhos(operacoes.item(faixa.inicio + i));
+        while (campos.size() < DadosOrganograma::camposOperacao)
+            campos.append(QString());
+        lidas.append(campos.mid(0, DadosOrganograma::camposOperacao));
+    }
+    return lidas;
+}
+
 } // namespace
 
 DadosOrganograma DadosOrganograma::ler(const ListaNos &secoes, int indiceProblema, int indiceCausa)
@@ -75,6 +96,7 @@ DadosOrganograma DadosOrganograma::ler(const ListaNos &secoes, int indiceProblem
         textosFilhos(problemaDaSecao(secoes, QStringLiteral("indicadores"), indiceProblema));
 
     const ElementoXml causas = problemaDaSecao(secoes, QStringLiteral("causas"), indiceProblema);
+    dados.indiceCausa = indiceCausa;
     dados.causa = filho(causas, indiceCausa).texto();
 
     const ElementoXml operacoes =
@@ -83,21 +105,7 @@ DadosOrganograma DadosOrganograma::ler(const ListaNos &secoes, int indiceProblem
     if (filhosOperacoes.quantidade() > 0)
         dados.revisao = filhosOperacoes.item(filhosOperacoes.quantidade() - 1).texto();
 
-    // The operations are placed as the analysis places them, so both show the same ones.
-    QList<int> anunciadas;
-    for (const ElementoXml &causa : causas.filhos())
-        anunciadas.append(AnaliseProblema::operacoesAnunciadas(causa));
-    const AnaliseProblema::Faixa faixa =
-        AnaliseProblema::localizarOperacoes(anunciadas,
-                                            std::max(0, filhosOperacoes.quantidade() - 1))
-            .value(indiceCausa);
-    for (int i = 0; i < faixa.quantidade; ++i) {
-        QStringList campos = textosFilhos(filhosOperacoes.item(faixa.inicio + i));
-        while (campos.size() < camposOperacao)
-            campos.append(QString());
-        campos = campos.mid(0, camposOperacao);
-        dados.operacoes.append(campos);
-    }
+    dados.operacoes = operacoesDaCausa(causas, filhosOperacoes, indiceCausa);
     return dados;
 }
 

@@ -24,6 +24,7 @@ struct DadosOrganograma {
     QString nomeProblema;
     ValorCor cor = corPreta;
     QStringList indicadores;
+    int indiceCausa = 0; // the cause's position, which numbers it
     QString causa;
     QVector<QStringList> operacoes; // each with exactly camposOperacao texts
     QString revisao;

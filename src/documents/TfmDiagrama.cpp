@@ -132,7 +132,15 @@ void TfmDiagrama::criarComponentes()
     auto *layout = new QVBoxLayout(AjusteTela::conteudo(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    criarQuadro(*layout);
+    criarPainelInferior(*layout);
+    btnAnterior->setEnabled(false);
+    btnProxima->setEnabled(false);
+    ligarSinais();
+}
 
+void TfmDiagrama::criarQuadro(QVBoxLayout &layout)
+{
     sbImagem = new QScrollArea(this);
     sbImagem->setObjectName(QStringLiteral("sbImagem"));
     sbImagem->setWidgetResizable(true);
@@ -143,8 +151,11 @@ void TfmDiagrama::criarComponentes()
     imgVisualizacaoDiag->setObjectName(QStringLiteral("imgVisualizacaoDiag"));
     sbImagem->setWidget(conteudoImagem);
     conteudoImagem->installEventFilter(this);
-    layout->addWidget(sbImagem, 1);
+    layout.addWidget(sbImagem, 1);
+}
 
+void TfmDiagrama::criarPainelInferior(QVBoxLayout &layout)
+{
     painelInferior = new QFrame(this);
     painelInferior->setObjectName(QStringLiteral("painelInferior"));
     painelInferior->setFixedHeight(2 * alturaLinhaPainel);
@@ -160,46 +171,50 @@ void TfmDiagrama::criarComponentes()
         linha->setContentsMargins(0, 0, 0, 0);
         linhas->addWidget(faixa);
     }
-
-    auto botao = [this, botoes](const char *nome, const QString &texto) {
-        auto *novo = new QPushButton(texto, painelInferior);
-        novo->setObjectName(QString::fromLatin1(nome));
-        novo->setAutoDefault(false);
-        botoes->addWidget(novo);
-        return novo;
-    };
-    auto escolha = [this, escolhas](const char *nomeRotulo, const char *nome,
-                                    const QString &texto) {
-        auto *rotulo = new QLabel(texto, painelInferior);
-        rotulo->setObjectName(QString::fromLatin1(nomeRotulo));
-        auto *caixa = new QComboBox(painelInferior);
-        caixa->setObjectName(QString::fromLatin1(nome));
-        caixa->setEditable(false);
-        caixa->setPlaceholderText(texto);
-        caixa->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        caixa->setMinimumContentsLength(caracteresEscolha);
-        caixa->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        rotulo->setBuddy(caixa);
-        escolhas->addWidget(rotulo);
-        escolhas->addWidget(caixa, 1);
-        return std::pair{rotulo, caixa};
-    };
-
     std::tie(lblProblema, cbProblemas) =
-        escolha("lblProblema", "cbProblemas", QStringLiteral("Problema"));
-    std::tie(lblCausa, cbCausas) = escolha("lblCausa", "cbCausas", QStringLiteral("Causa"));
-    btnAnterior = botao("btnAnterior", QStringLiteral("Página Anterior"));
-    btnProxima = botao("btnProxima", QStringLiteral("Próxima Página"));
+        novaEscolha(*escolhas, "lblProblema", "cbProblemas", QStringLiteral("Problema"));
+    std::tie(lblCausa, cbCausas) =
+        novaEscolha(*escolhas, "lblCausa", "cbCausas", QStringLiteral("Causa"));
+    btnAnterior = novoBotao(*botoes, "btnAnterior", QStringLiteral("Página Anterior"));
+    btnProxima = novoBotao(*botoes, "btnProxima", QStringLiteral("Próxima Página"));
     botoes->addStretch(1);
-    btnSalvarPdf = botao("btnSalvarPdf", QStringLiteral("Salvar PDF"));
-    btnImprimir = botao("btnImprimir", QStringLiteral("Imprimir"));
+    btnSalvarPdf = novoBotao(*botoes, "btnSalvarPdf", QStringLiteral("Salvar PDF"));
+    btnImprimir = novoBotao(*botoes, "btnImprimir", QStringLiteral("Imprimir"));
     btnImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    btnCancelar = botao("btnCancelar", QStringLiteral("Fechar"));
-    layout->addWidget(painelInferior);
+    btnCancelar = novoBotao(*botoes, "btnCancelar", QStringLiteral("Fechar"));
+    layout.addWidget(painelInferior);
+}
 
-    btnAnterior->setEnabled(false);
-    btnProxima->setEnabled(false);
+QPushButton *TfmDiagrama::novoBotao(QHBoxLayout &linha, const char *nome, const QString &texto)
+{
+    auto *novo = new QPushButton(texto, painelInferior);
+    novo->setObjectName(QString::fromLatin1(nome));
+    novo->setAutoDefault(false);
+    linha.addWidget(novo);
+    return novo;
+}
 
+std::pair<QLabel *, QComboBox *> TfmDiagrama::novaEscolha(QHBoxLayout &linha,
+                                                          const char *nomeRotulo, const char *nome,
+                                                          const QString &texto)
+{
+    auto *rotulo = new QLabel(texto, painelInferior);
+    rotulo->setObjectName(QString::fromLatin1(nomeRotulo));
+    auto *caixa = new QComboBox(painelInferior);
+    caixa->setObjectName(QString::fromLatin1(nome));
+    caixa->setEditable(false);
+    caixa->setPlaceholderText(texto);
+    caixa->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    caixa->setMinimumContentsLength(caracteresEscolha);
+    caixa->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    rotulo->setBuddy(caixa);
+    linha.addWidget(rotulo);
+    linha.addWidget(caixa, 1);
+    return {rotulo, caixa};
+}
+
+void TfmDiagrama::ligarSinais()
+{
     connect(cbProblemas, &QComboBox::currentIndexChanged, this, &TfmDiagrama::cbProblemasChange);
     connect(cbCausas, &QComboBox::currentIndexChanged, this, &TfmDiagrama::cbCausasChange);
     connect(btnAnterior, &QPushButton::clicked, this, &TfmDiagrama::btnAnteriorClick);
@@ -252,34 +267,21 @@ void TfmDiagrama::medidasTela()
 
 void TfmDiagrama::redesenhar()
 {
-    desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas),
-                                Organograma::paginaContagem);
-    desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas), 1);
-    btnAnterior->setEnabled(false);
-    btnProxima->setEnabled(desenho.totalPaginas > 1);
-    mostrarPaginaDesenhada();
+    desenho.montar(posicao(cbProblemas), posicao(cbCausas));
+    mostrarPagina(1);
 }
 
-void TfmDiagrama::desenharPagina(int pagina)
+void TfmDiagrama::mostrarPagina(int pagina)
 {
-    desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas), pagina);
-    mostrarPaginaDesenhada();
-}
-
-void TfmDiagrama::mostrarPaginaDesenhada()
-{
+    paginaAtual = pagina;
+    desenho.pintarPagina(pagina);
     imgVisualizacaoDiag->update();
-    nomear(imgVisualizacaoDiag,
-           QStringLiteral("Organograma, página %1 de %2")
-               .arg(desenho.paginaAtual)
-               .arg(desenho.totalPaginas),
-           desenho.textosDaPagina().join(u'\n'));
-}
-
-void TfmDiagrama::atualizarBotoesPagina()
-{
-    btnProxima->setEnabled(desenho.paginaAtual < desenho.totalPaginas);
-    btnAnterior->setEnabled(desenho.paginaAtual > 1);
+    btnProxima->setEnabled(paginaAtual < desenho.totalPaginas());
+    btnAnterior->setEnabled(paginaAtual > 1);
+    nomear(
+        imgVisualizacaoDiag,
+        QStringLiteral("Organograma, página %1 de %2").arg(paginaAtual).arg(desenho.totalPaginas()),
+        desenho.textosDaPagina(paginaAtual).join(u'\n'));
 }
 
 void TfmDiagrama::cbProblemasChange()
@@ -296,18 +298,12 @@ void TfmDiagrama::cbCausasChange()
 void TfmDiagrama::btnProximaClick()
 {
     // There is no page after the last one.
-    if (desenho.paginaAtual < desenho.totalPaginas)
-        ++desenho.paginaAtual;
-    atualizarBotoesPagina();
-    desenharPagina(desenho.paginaAtual);
+    mostrarPagina(std::min(paginaAtual + 1, desenho.totalPaginas()));
 }
 
 void TfmDiagrama::btnAnteriorClick()
 {
-    if (desenho.paginaAtual > 1)
-        --desenho.paginaAtual;
-    atualizarBotoesPagina();
-    desenharPagina(desenho.paginaAtual);
+    mostrarPagina(std::max(1, paginaAtual - 1));
 }
 
 void TfmDiagrama::btnImprimirClick()
@@ -340,12 +336,10 @@ void TfmDiagrama::btnSalvarPdfClick()
 bool TfmDiagrama::imprimirEm(QPagedPaintDevice &destino)
 {
     ServicoImpressao::definirTitulo(destino, tituloImpressao);
-    desenho.medidasImpressora(destino);
-    if (!desenho.iniciarImpressao())
-        return false;
-    desenho.desenharOrganograma(posicao(cbProblemas), posicao(cbCausas),
-                                Organograma::paginaContagem);
-    return desenho.concluirImpressao();
+    Organograma papel = desenho; // the same plan and choice, on paper
+    papel.medidasImpressora(destino);
+    papel.montar(posicao(cbProblemas), posicao(cbCausas));
+    return papel.imprimir(destino);
 }
 
 void TfmDiagrama::FormResize()

@@ -1,21 +1,25 @@
 #pragma once
 
 // The plan's organisation chart for one problem and one cause, paged, printable and savable as
-// PDF. The window owns the choosers and the page buttons; the drawing is an Organograma, made for
-// the screen's device pixels. The bottom bar has two rows, the choosers above the buttons, so
-// every caption and chooser stays whole down to the window's minimum width.
+// PDF. The window owns the choosers, the page buttons and the page shown; the chart is an
+// Organograma, laid out once per choice and painted page by page in the screen's device pixels. The
+// bottom bar has two rows, the choosers above the buttons, so every caption and chooser stays whole
+// down to the window's minimum width.
 
 #include "documents/Organograma.h"
 
 #include <QDialog>
+#include <utility>
 
 class ListaNos;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
+class QVBoxLayout;
 class QWidget;
 
 class TfmDiagrama : public QDialog {
@@ -23,8 +27,6 @@ class TfmDiagrama : public QDialog {
 public:
     explicit TfmDiagrama(QWidget *pai = nullptr);
     void montarOrganograma(const ListaNos &secoes, const QString &nomePlano);
-
-    const Organograma &organograma() const { return desenho; }
 
     // Test hook: while set, `impressora` stands for the one installed printer (its page, its
     // dialog through the interaction seam). nullptr: back to the system's printers.
@@ -45,16 +47,22 @@ protected:
 
 private:
     void criarComponentes();
+    void criarQuadro(QVBoxLayout &layout);
+    void criarPainelInferior(QVBoxLayout &layout);
+    QPushButton *novoBotao(QHBoxLayout &linha, const char *nome, const QString &texto);
+    std::pair<QLabel *, QComboBox *> novaEscolha(QHBoxLayout &linha, const char *nomeRotulo,
+                                                 const char *nome, const QString &texto);
+    void ligarSinais();
     void medidasTela();
-    void redesenhar(); // count pass, then page 1, then the page buttons
-    void desenharPagina(int pagina);
-    void atualizarBotoesPagina();
-    void mostrarPaginaDesenhada(); // on screen, and to a screen reader as the page's texts
+    void redesenhar(); // the chart of the choosers' problem and cause, from page 1
+    // On screen, to a screen reader as the page's texts, and in the page buttons.
+    void mostrarPagina(int pagina);
     void preencherCausas();
     // Draws the whole chart with the printer metrics; false when the device refuses.
     bool imprimirEm(QPagedPaintDevice &destino);
 
     Organograma desenho;
+    int paginaAtual = 1;
 
     QScrollArea *sbImagem = nullptr;
     QWidget *conteudoImagem = nullptr;

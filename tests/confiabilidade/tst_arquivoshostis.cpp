@@ -569,7 +569,9 @@ private Q_SLOTS:
         QVERIFY(gerarAta().contains(QString::fromLatin1(longo)));
         int paginas = 0;
         programa->interacao.modais.enqueue([&paginas](QDialog &janela) {
-            paginas = static_cast<TfmDiagrama &>(janela).organograma().totalPaginas;
+            // "Organograma, página 1 de N", as a screen reader hears the picture.
+            const auto *quadro = janela.findChild<QWidget *>(QStringLiteral("imgVisualizacaoDiag"));
+            paginas = quadro->accessibleName().section(u' ', -1).toInt();
             return int(QDialog::Rejected);
         });
         fmPrincipal->mItemGerarOrganogramaClick();

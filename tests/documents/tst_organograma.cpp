@@ -1,16 +1,15 @@
+#include "documents/DadosOrganograma.h"
 #include "documents/Organograma.h"
 #include "support/Teste.h"
 #include "support/organograma/PlanoOrganograma.h"
-#include "support/organograma/SuperficieGravadora.h"
 
-#include <QFontMetrics>
-#include <QGuiApplication>
+#include <QPainter>
 
 using planoOrganograma::Causa;
 using planoOrganograma::Problema;
 
-// The chart's layout rules, drawn on a recording surface with known metrics, so that boxes,
-// bars, labels and page breaks come out in exact pixels.
+// The chart's layout rules with known metrics, so that boxes, bars, labels and page breaks come
+// out in exact pixels; and the metrics and the painting of the picture.
 class TesteOrganograma : public QObject {
     Q_OBJECT
 
@@ -18,8 +17,9 @@ private:
     // 96 dpi: the 10-point font is 13 pixels high and lines are 15 pixels apart.
     static constexpr int passo = 15;
     static constexpr int recuo = 4;
+    static constexpr int linha = passo + 2 * recuo; // a box of one line
 
-    static MedidasOrganograma medidasConhecidas(int alturaUtil = 760)
+    static MedidasOrganograma medidasConhecidas(int alturaUtil = 760, bool tela = true)
     {
         MedidasOrganograma m;
         m.proporcao = 0.7f;
@@ -31,34 +31,21 @@ private:
         m.margem = 20;
         m.larguraUtil = 560;
         m.alturaUtil = alturaUtil;
+        m.tela = tela;
         return m;
     }
 
-    std::unique_ptr<SuperficieGravadora> superficie;
-    std::unique_ptr<Organograma> organograma;
-
-    void preparar(int alturaUtil = 760)
+    static QuebraLinhas linhasEm(int pontosPorPolegada)
     {
-        superficie = std::make_unique<SuperficieGravadora>(QSize(600, 800), 96);
-        organograma = std::make_unique<Organograma>();
-        organograma->definirMedidas(medidasConhecidas(alturaUtil), superficie.get(),
-                                    [this] { return superficie->novaPagina(); });
+        QImage resolucao(1, 1, QImage::Format_RGB32);
+        resolucao.setDotsPerMeterX(qRound(pontosPorPolegada / 0.0254));
+        resolucao.setDotsPerMeterY(qRound(pontosPorPolegada / 0.0254));
+        return QuebraLinhas(&resolucao);
     }
 
-    int largura(const QString &texto) const { return organograma->larguraTexto(texto); }
-
-    static QPolygon contorno(const Retangulo &r)
-    {
-        return QPolygon({QPoint(r.esquerda, r.topo), QPoint(r.direita, r.topo),
-                         QPoint(r.direita, r.base), QPoint(r.esquerda, r.base),
-                         QPoint(r.esquerda, r.topo)});
-    }
-
-    static Retangulo caixaDe(const LinhaGravada &linha)
-    {
-        const QRect area = linha.pontos.boundingRect();
-        return {area.left(), area.top(), area.right(), area.bottom()};
-    }
+    QuebraLinhas linhas = linhasEm(96);
+    const int h = linhas.alturaTexto();
+    const int y0 = 20 + 2 * h; // below the title
 
     // One problem, one indicator, one cause with one operation: every box is one line.
     static Problema problemaCurto(QStringList indicadores = {QStringLiteral("ind")})
@@ -73,22 +60,42 @@ private:
         return problema;
     }
 
-    void desenharPlano(const QVector<Problema> &problemas, int problema, int causa, int pagina)
+    LeiauteOrganograma montar(const QVector<Problema> &problemas, int problema = 0,
+                              const MedidasOrganograma &medidas = medidasConhecidas())
     {
-        documento = planoOrganograma::montar(problemas);
-        organograma->definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
-        organograma->desenharOrganograma(problema, causa, pagina);
+        const DocumentoXml documento = planoOrganograma::montar(problemas);
+        return leiauteOrganograma::montar(DadosOrganograma::ler(documento.secoes(), problema, 0),
+                                          QStringLiteral("plano.xml"), medidas, linhas);
     }
 
-    DocumentoXml documento;
+    static QVector<PecaOrganograma> pecas(const PaginaOrganograma &pagina,
+                                          PecaOrganograma::Tipo tipo)
+    {
+        QVector<PecaOrganograma> achadas;
+        for (const PecaOrganograma &peca : pagina.pecas) {
+            if (peca.tipo == tipo)
+                achadas.append(peca);
+        }
+        return achadas;
+    }
+    static QVector<Retangulo> molduras(const PaginaOrganograma &pagina)
+    {
+        QVector<Retangulo> areas;
+        for (const PecaOrganograma &peca : pecas(pagina, PecaOrganograma::Tipo::Moldura))
+            areas.append(peca.area);
+        return areas;
+    }
+    // The top-left corner of the first line `texto`, or (-1, -1).
+    static QPoint canto(const PaginaOrganograma &pagina, const QString &texto)
+    {
+        for (const PecaOrganograma &peca : pecas(pagina, PecaOrganograma::Tipo::Texto)) {
+            if (peca.texto == texto)
+                return {peca.area.esquerda, peca.area.topo};
+        }
+        return {-1, -1};
+    }
 
 private Q_SLOTS:
-    void init()
-    {
-        paginaDaSecao.fill(1);
-        preparar();
-    }
-
     void passoDaLinhaSegueAResolucao_data()
     {
         QTest::addColumn<int>("pontosPorPolegada");
@@ -104,11 +111,9 @@ private Q_SLOTS:
         QFETCH(int, pontosPorPolegada);
         QFETCH(int, alturaFonte);
         QFETCH(int, passoLinha);
-        SuperficieGravadora pagina(QSize(1000, 1000), pontosPorPolegada);
-        Organograma desenho;
-        desenho.definirMedidas(medidasConhecidas(), &pagina);
-        QCOMPARE(desenho.alturaFontePixels(), alturaFonte);
-        QCOMPARE(desenho.passoLinha(), passoLinha);
+        const QuebraLinhas medidas = linhasEm(pontosPorPolegada);
+        QCOMPARE(medidas.alturaFontePixels(), alturaFonte);
+        QCOMPARE(medidas.passoLinha(), passoLinha);
     }
 
     // The box's available width is the width of `referencia` plus `folga`.
@@ -119,7 +124,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("folga");
         QTest::addColumn<QStringList>("linhas");
 
-        QTest::newRow("vazio: só o recuo")
+        QTest::newRow("vazio: nenhuma linha")
             << QString() << QStringLiteral("aaaa") << 0 << QStringList();
         QTest::newRow("um caractere") << QStringLiteral("a") << QStringLiteral("aaaa") << 0
                                       << QStringList{QStringLiteral("a")};
@@ -149,302 +154,231 @@ private Q_SLOTS:
         QFETCH(QString, referencia);
         QFETCH(int, folga);
         QFETCH(QStringList, linhas);
-        const int caixa = largura(referencia) + folga + 2 * recuo;
-        const int x = 37;
-        const int y = 51;
-
-        const Retangulo r = organograma->desenharTexto(x, y, caixa, texto);
-
-        QCOMPARE(r, (Retangulo{x, y, x + caixa,
-                               y + static_cast<int>(linhas.size()) * passo + 2 * recuo}));
-        QCOMPARE(superficie->textosDaPagina(1), linhas);
-        for (int i = 0; i < superficie->textos.size(); ++i)
-            QCOMPARE(superficie->textos[i].canto, QPoint(x + recuo, y + recuo + i * passo));
-        QVERIFY(superficie->linhas.isEmpty()); // no outline of its own
+        const int disponivel = this->linhas.largura(referencia) + folga;
+        QCOMPARE(this->linhas.quebrar(texto, disponivel), linhas);
+        QCOMPARE(this->linhas.quebrar(texto, disponivel), linhas); // as kept
     }
 
-    void linhaDeSecaoSemOperacoesNaoDesenhaNada()
-    {
-        const Retangulo r = organograma->desenharSecao(120, 100, {QStringLiteral("Operações >")});
-        QCOMPARE(r, (Retangulo{120, 100, 560 - 120, 100}));
-        QVERIFY(superficie->textos.isEmpty());
-        QVERIFY(superficie->linhas.isEmpty());
-        QVERIFY(superficie->retangulos.isEmpty());
-    }
-
-    // Single-line items: every box is 2D + one line high, so the row is fixed in pixels.
+    // Rows of one-line items are 2D + one line high; a taller column sets the row's base, to
+    // which every bar hangs.
     void linhaDeSecaoEmColunas_data()
     {
         QTest::addColumn<int>("operacoes");
         QTest::addColumn<int>("coluna");
-        QTest::newRow("uma operação") << 1 << 440;
-        QTest::newRow("duas operações") << 2 << 220;
-        QTest::newRow("três operações") << 3 << 146;
+        QTest::addColumn<int>("linhasAltas"); // of the second column's "who"
+        QTest::newRow("uma operação") << 1 << 440 << 0;
+        QTest::newRow("duas operações") << 2 << 220 << 0;
+        QTest::newRow("três operações") << 3 << 146 << 0;
+        QTest::newRow("três, a segunda mais alta") << 3 << 146 << 40;
     }
 
     void linhaDeSecaoEmColunas()
     {
         QFETCH(int, operacoes);
         QFETCH(int, coluna);
-        const int x = 120;
-        const int y = 100;
-        const QColor cores[] = {QColor(0, 0, 255), QColor(0, 128, 0), QColor(128, 128, 128)};
-        QStringList textos;
+        QFETCH(int, linhasAltas);
+        Problema problema = problemaCurto();
+        problema.causas[0].operacoes.clear();
         for (int i = 0; i < operacoes; ++i)
-            textos.append(QStringLiteral("Prazo: %1").arg(i + 1));
-        textos.append(QStringLiteral("Prazo Exec. >"));
+            problema.causas[0].operacoes.append(planoOrganograma::operacao("t"));
+        if (linhasAltas > 0)
+            problema.causas[0].operacoes[1][5] = QStringLiteral("aaaa ").repeated(linhasAltas);
+        const PaginaOrganograma pagina = montar({problema}).paginas.first();
 
-        const Retangulo r = organograma->desenharSecao(x, y, textos);
-
-        const int baseCaixa = y + passo + 2 * recuo; // 123
-        const int base = baseCaixa + 10;             // 133
-        const int ultimaDireita = x + (operacoes - 1) * (coluna + 10) + coluna;
-        QCOMPARE(r, (Retangulo{x, y, ultimaDireita, base}));
-        QCOMPARE(superficie->linhas.size(), operacoes);
-        QCOMPARE(superficie->retangulos.size(), operacoes);
+        // The deadline row, whose first box holds "Prazo: t6".
+        const int y = canto(pagina, QStringLiteral("Prazo: t6")).y() - recuo;
+        QVector<Retangulo> caixas;
+        for (const Retangulo &caixa : molduras(pagina)) {
+            if (caixa.topo == y)
+                caixas.append(caixa);
+        }
+        QCOMPARE(caixas.size(), operacoes);
+        int base = 0;
+        for (const Retangulo &caixa : caixas)
+            base = std::max(base, caixa.base + 10);
+        const ValorCor cores[] = {0xFF0000, 0x008000, 0x808080};
         for (int i = 0; i < operacoes; ++i) {
-            const int esquerda = x + i * (coluna + 10);
-            QCOMPARE(superficie->linhas[i].pontos,
-                     contorno({esquerda, y, esquerda + coluna, baseCaixa}));
-            QCOMPARE(superficie->linhas[i].cor, cores[i]);
-            const int barra = x + coluna / 2 + i * (coluna + 10);
-            QCOMPARE(superficie->retangulos[i].area, QRect(barra, baseCaixa, 2, base - baseCaixa));
-            QCOMPARE(superficie->retangulos[i].cor, cores[i]);
+            const int esquerda = 120 + i * (coluna + 10);
+            QCOMPARE(caixas[i].esquerda, esquerda);
+            QCOMPARE(caixas[i].direita, esquerda + coluna);
+            if (i == 1 && linhasAltas > 0)
+                QVERIFY(caixas[i].base > y + linha);
+            else
+                QCOMPARE(caixas[i].base, y + linha);
+            const int x = esquerda + coluna / 2;
+            const PecaOrganograma barra{
+                PecaOrganograma::Tipo::Barra, {x, caixas[i].base, x + 2, base}, cores[i], {}};
+            QVERIFY2(pagina.pecas.contains(barra), qPrintable(QString::number(i)));
         }
-        const TextoGravado *rotulo = superficie->procurar(QStringLiteral("Prazo Exec. >"));
-        QVERIFY(rotulo);
-        QCOMPARE(rotulo->canto, QPoint(20, y + (base - y) / 2 - organograma->alturaTexto()));
-    }
-
-    void barrasDescemAteABaseComumDaLinha()
-    {
-        const QString longo = QStringLiteral("aaaa ").repeated(40);
-        const Retangulo r = organograma->desenharSecao(
-            120, 100,
-            {QStringLiteral("a"), longo, QStringLiteral("a"), QStringLiteral("Rótulo >")});
-
-        const Retangulo curta = caixaDe(superficie->linhas[0]);
-        const Retangulo alta = caixaDe(superficie->linhas[1]);
-        QVERIFY(alta.base > curta.base);
-        QCOMPARE(r.base, alta.base + 10);
-        for (int i = 0; i < 3; ++i) {
-            const Retangulo caixa = caixaDe(superficie->linhas[i]);
-            QCOMPARE(superficie->retangulos[i].area.top(), caixa.base);
-            QCOMPARE(superficie->retangulos[i].area.bottom() + 1, r.base);
-        }
-        QCOMPARE(superficie->procurar(QStringLiteral("Rótulo >"))->canto.y(),
-                 100 + (r.base - 100) / 2 - organograma->alturaTexto());
-    }
-
-    void verificarPaginaQuebraSoQuandoPassaDaAlturaUtil_data()
-    {
-        QTest::addColumn<bool>("imprimindo");
-        QTest::addColumn<int>("base");
-        QTest::addColumn<bool>("quebrou");
-        QTest::newRow("na altura útil cabe") << false << 760 << false;
-        QTest::newRow("um pixel além, na tela: continua abaixo do título") << false << 761 << true;
-        QTest::newRow("um pixel além, no papel: nova página da margem") << true << 761 << true;
-    }
-
-    void verificarPaginaQuebraSoQuandoPassaDaAlturaUtil()
-    {
-        QFETCH(bool, imprimindo);
-        QFETCH(int, base);
-        QFETCH(bool, quebrou);
-        if (imprimindo)
-            QVERIFY(organograma->iniciarImpressao());
-        organograma->paginaAtual = 2;
-        organograma->totalPaginas = 3;
-
-        const int topo = imprimindo ? 20 : 20 + 2 * organograma->alturaTexto();
-        QCOMPARE(organograma->verificarPagina(700, base), quebrou ? topo : base);
-
-        QCOMPARE(organograma->paginaAtual, quebrou ? 3 : 2);
-        QCOMPARE(organograma->totalPaginas, quebrou ? 4 : 3);
-        QCOMPARE(superficie->pagina, quebrou && imprimindo ? 2 : 1);
-        // Nothing is painted over: what does not fit is never drawn there.
-        QVERIFY(superficie->retangulos.isEmpty());
-        organograma->concluirImpressao();
+        QCOMPARE(canto(pagina, QStringLiteral("Prazo Exec. >")),
+                 QPoint(20, y + (base - y) / 2 - h));
     }
 
     void cabecalhoDaPrimeiraPagina()
     {
-        desenharPlano({problemaCurto({QStringLiteral("um"), QStringLiteral("dois")})}, 0, 0,
-                      Organograma::paginaContagem);
+        const PaginaOrganograma pagina =
+            montar({problemaCurto({QStringLiteral("um"), QStringLiteral("dois")})}).paginas[0];
 
-        const int h = organograma->alturaTexto();
-        const int y0 = 20 + 2 * h;
-        const int linha = passo + 2 * recuo;
-        QCOMPARE(superficie->procurar(QStringLiteral("Plano: plano.xml - Data: 07/12/2026"))->canto,
+        QCOMPARE(canto(pagina, QStringLiteral("Plano: plano.xml - Data: 07/12/2026")),
                  QPoint(20, 20));
-        // Problem box, indicators outline, cause box: outlines 1, 2 and 3.
+        const QVector<Retangulo> caixas = molduras(pagina);
         const Retangulo problema{120, y0, 570, y0 + linha};
-        QCOMPARE(superficie->linhas[0].pontos, contorno(problema));
-        QCOMPARE(superficie->linhas[0].cor, QColor(255, 0, 0));
-        QCOMPARE(superficie->procurar(QStringLiteral("Problema >"))->canto,
-                 QPoint(20, y0 + (linha - h) / 2));
+        QCOMPARE(caixas[0], problema);
+        QCOMPARE(pecas(pagina, PecaOrganograma::Tipo::Moldura)[0].cor, 0x0000FF);
+        QCOMPARE(canto(pagina, QStringLiteral("Problema >")), QPoint(20, y0 + (linha - h) / 2));
         // The indicators follow one another with no gap, inside one outline.
         const int y1 = problema.base + 2;
-        QCOMPARE(superficie->linhas[1].pontos,
-                 contorno({120, y1, 570, y1 + 2 * passo + 2 * recuo}));
-        QCOMPARE(superficie->procurar(QStringLiteral("I1: um"))->canto, QPoint(124, y1 + 4));
-        QCOMPARE(superficie->procurar(QStringLiteral("I2: dois"))->canto,
-                 QPoint(124, y1 + 4 + passo));
-        const int y2 = y1 + 2 * passo + 2 * recuo + 10;
-        QCOMPARE(superficie->linhas[2].pontos, contorno({130, y2, 560, y2 + linha}));
-        QCOMPARE(superficie->linhas[2].cor, QColor(128, 128, 128));
-        QCOMPARE(superficie->procurar(QStringLiteral("C1: Transporte"))->canto,
-                 QPoint(134, y2 + 4));
-        QCOMPARE(superficie->procurar(QStringLiteral("Causas >"))->canto,
-                 QPoint(20, y2 + (linha - h) / 2));
-        // The first row starts V below the cause box.
-        QCOMPARE(superficie->procurar(QStringLiteral("O1: (QUEM) t1 (O QUE) t2"))->canto,
+        QCOMPARE(caixas[1], (Retangulo{120, y1, 570, y1 + 2 * passo + 2 * recuo}));
+        QCOMPARE(canto(pagina, QStringLiteral("I1: um")), QPoint(124, y1 + 4));
+        QCOMPARE(canto(pagina, QStringLiteral("I2: dois")), QPoint(124, y1 + 4 + passo));
+        const int y2 = caixas[1].base + 10;
+        QCOMPARE(caixas[2], (Retangulo{130, y2, 560, y2 + linha}));
+        QCOMPARE(pecas(pagina, PecaOrganograma::Tipo::Moldura)[2].cor, valorRgb(128, 128, 128));
+        QCOMPARE(canto(pagina, QStringLiteral("C1: Transporte")), QPoint(134, y2 + 4));
+        QCOMPARE(canto(pagina, QStringLiteral("Causas >")), QPoint(20, y2 + (linha - h) / 2));
+        QCOMPARE(canto(pagina, QStringLiteral("O1: (QUEM) t1 (O QUE) t2")),
                  QPoint(124, y2 + linha + 10 + 4));
+        // Read as the eye goes: each label before its boxes.
+        QCOMPARE(pagina.textos.mid(0, 4),
+                 (QStringList{QStringLiteral("Plano: plano.xml - Data: 07/12/2026"),
+                              QStringLiteral("Problema >"), QStringLiteral("Evasão"),
+                              QStringLiteral("Indicadores >")}));
     }
 
     void problemaSemIndicadoresTemContornoAchatado()
     {
-        desenharPlano({problemaCurto({})}, 0, 0, Organograma::paginaContagem);
-        const int h = organograma->alturaTexto();
-        const int baseProblema = 20 + 2 * h + passo + 2 * recuo;
+        const PaginaOrganograma pagina = montar({problemaCurto({})}).paginas[0];
+        const int baseProblema = y0 + linha;
         const int y1 = baseProblema + 2;
         // From P below the problem box up to its bottom.
-        QCOMPARE(superficie->linhas[1].pontos, contorno({120, y1, 570, baseProblema}));
-        QCOMPARE(superficie->procurar(QStringLiteral("Indicadores >"))->canto,
+        QCOMPARE(molduras(pagina)[1], (Retangulo{120, y1, 570, baseProblema}));
+        QCOMPARE(canto(pagina, QStringLiteral("Indicadores >")),
                  QPoint(20, y1 + (baseProblema - y1 - h) / 2));
-        QCOMPARE(caixaDe(superficie->linhas[2]).topo, baseProblema + 10);
+        QCOMPARE(molduras(pagina)[2].topo, baseProblema + 10);
     }
 
     void causaSemOperacoesVaiDiretoARevisao()
     {
         Problema problema = problemaCurto();
         problema.causas = {Causa{QStringLiteral("sem ações"), {}, {}}};
-        desenharPlano({problema}, 0, 0, Organograma::paginaContagem);
+        const LeiauteOrganograma leiaute = montar({problema});
+        const PaginaOrganograma &pagina = leiaute.paginas[0];
 
         for (const QString &rotulo :
              {QStringLiteral("Operações >"), QStringLiteral("Recursos >"),
               QStringLiteral("Prazo Exec. >"), QStringLiteral("Resultados >"),
               QStringLiteral("Avaliação >")})
-            QVERIFY2(!superficie->procurar(rotulo), qPrintable(rotulo));
-        QCOMPARE(superficie->linhas.size(), 4);
-        const Retangulo causa = caixaDe(superficie->linhas[2]);
-        const Retangulo revisao = caixaDe(superficie->linhas[3]);
-        QCOMPARE(revisao,
-                 (Retangulo{120, causa.base + 10, 570, causa.base + 10 + passo + 2 * recuo}));
-        QCOMPARE(superficie->linhas[3].cor, QColor(255, 0, 0));
-        QVERIFY(superficie->procurar(QStringLiteral("Revisão Geral: rev")));
+            QVERIFY2(!pagina.textos.contains(rotulo), qPrintable(rotulo));
+        const QVector<Retangulo> caixas = molduras(pagina);
+        QCOMPARE(caixas.size(), 4);
+        QCOMPARE(caixas[3],
+                 (Retangulo{120, caixas[2].base + 10, 570, caixas[2].base + 10 + linha}));
+        QVERIFY(pagina.textos.contains(QStringLiteral("Revisão Geral: rev")));
+        QCOMPARE(leiaute.paginaDaSecao, (std::array<int, 6>{1, 1, 1, 1, 1, 1}));
     }
 
-    void contagemDistribuiSecoesPelasPaginas()
+    // Header and two rows fit; the third row starts page 2 with the rest, below the title on
+    // screen and at the margin on paper, which has the title on its first page only.
+    void secoesSeguemParaAProximaPagina_data()
     {
-        // Header and two rows fit; the third row goes to page 2 with the rest.
-        const int y0 = 20 + 2 * TesteOrganograma::alturaX();
-        preparar(y0 + 170);
-        desenharPlano({problemaCurto()}, 0, 0, Organograma::paginaContagem);
-
-        QCOMPARE(organograma->totalPaginas, 2);
-        QCOMPARE(paginaDaSecao, (std::array<int, 6>{1, 1, 2, 2, 2, 2}));
-        // Drawn once, below the title of page 2, never where it does not fit.
-        QList<int> alturas;
-        for (const TextoGravado &texto : superficie->textos) {
-            if (texto.texto == QStringLiteral("Prazo: t6"))
-                alturas.append(texto.canto.y());
-        }
-        QCOMPARE(alturas, QList<int>{y0 + 4});
+        QTest::addColumn<bool>("tela");
+        QTest::newRow("tela") << true;
+        QTest::newRow("papel") << false;
     }
 
-    void paginaDoisMostraSoOTituloESuasSecoes()
+    void secoesSeguemParaAProximaPagina()
     {
-        const int y0 = 20 + 2 * TesteOrganograma::alturaX();
-        preparar(y0 + 170);
-        desenharPlano({problemaCurto()}, 0, 0, Organograma::paginaContagem);
-        superficie->limpar();
+        QFETCH(bool, tela);
+        const LeiauteOrganograma leiaute =
+            montar({problemaCurto()}, 0, medidasConhecidas(y0 + 170, tela));
 
-        organograma->desenharOrganograma(0, 0, 2);
-
-        QCOMPARE(organograma->paginaAtual, 2);
-        QCOMPARE(superficie->textosDaPagina(1),
-                 (QStringList{QStringLiteral("Plano: plano.xml - Data: 07/12/2026"),
-                              QStringLiteral("Prazo: t6"), QStringLiteral("Prazo Exec. >"),
-                              QStringLiteral("Resultados: t7"), QStringLiteral("Resultados >"),
-                              QStringLiteral("Avaliação: t8"), QStringLiteral("Avaliação >"),
-                              QStringLiteral("Revisão Geral: rev")}));
-        // The first section starts just below the title.
-        QCOMPARE(superficie->procurar(QStringLiteral("Prazo: t6"))->canto.y(), y0 + 4);
+        QCOMPARE(leiaute.paginas.size(), qsizetype(2));
+        QCOMPARE(leiaute.paginaDaSecao, (std::array<int, 6>{1, 1, 2, 2, 2, 2}));
+        QStringList segunda{QStringLiteral("Prazo: t6"),         QStringLiteral("Prazo Exec. >"),
+                            QStringLiteral("Resultados: t7"),    QStringLiteral("Resultados >"),
+                            QStringLiteral("Avaliação: t8"),     QStringLiteral("Avaliação >"),
+                            QStringLiteral("Revisão Geral: rev")};
+        // The label is read before its boxes.
+        for (int i = 0; i < 6; i += 2)
+            segunda.swapItemsAt(i, i + 1);
+        if (tela)
+            segunda.prepend(QStringLiteral("Plano: plano.xml - Data: 07/12/2026"));
+        QCOMPARE(leiaute.paginas[1].textos, segunda);
+        QVERIFY(!leiaute.paginas[0].textos.contains(QStringLiteral("Prazo: t6")));
+        QCOMPARE(canto(leiaute.paginas[1], QStringLiteral("Prazo: t6")).y(),
+                 (tela ? y0 : 20) + recuo);
     }
 
-    void passagemDePaginaMostraAPaginaPedida()
+    // A row taller than a page is cut between its lines over as many pages as it needs, each
+    // piece inside the usable height; the next block starts after it.
+    void linhaMaisAltaQueAPaginaContinuaNasSeguintes()
     {
-        // A page pass paints its page only, and the page shown and the count stay as counted,
-        // so paging back and forth keeps working.
-        preparar(20 + 2 * TesteOrganograma::alturaX() + 170);
         Problema problema = problemaCurto();
         problema.causas[0].operacoes[0][5] = QStringLiteral("aaaa ").repeated(400);
-        desenharPlano({problema}, 0, 0, Organograma::paginaContagem);
-        const int total = organograma->totalPaginas;
-        QVERIFY(total > 3);
-        superficie->limpar();
+        const int alturaUtil = y0 + 170;
+        const LeiauteOrganograma leiaute = montar({problema}, 0, medidasConhecidas(alturaUtil));
 
-        organograma->desenharOrganograma(0, 0, total);
-
-        QCOMPARE(organograma->paginaAtual, total);
-        QCOMPARE(organograma->totalPaginas, total);
-        QVERIFY(superficie->procurar(QStringLiteral("Revisão Geral: rev")));
-        QVERIFY(!superficie->procurar(QStringLiteral("Evasão")));
+        QVERIFY(leiaute.paginas.size() > 3);
+        QCOMPARE(leiaute.paginaDaSecao[2], 2);
+        QCOMPARE(leiaute.paginaDaSecao[5], static_cast<int>(leiaute.paginas.size()));
+        QString caixas; // the texts of the boxes, in order
+        for (const PaginaOrganograma &pagina : leiaute.paginas) {
+            for (const PecaOrganograma &peca : pagina.pecas) {
+                const bool texto = peca.tipo == PecaOrganograma::Tipo::Texto;
+                QVERIFY(std::max(peca.area.topo, peca.area.base) + (texto ? passo + recuo : 0) <=
+                        alturaUtil);
+                if (texto && peca.area.esquerda == 124)
+                    caixas += peca.texto;
+            }
+        }
+        QVERIFY(caixas.contains(QStringLiteral("Prazo: ") + problema.causas[0].operacoes[0][5] +
+                                QStringLiteral("Resultados: t7")));
     }
 
-    void tituloImpressoSoNaPrimeiraPagina()
-    {
-        const int y0 = 20 + 2 * TesteOrganograma::alturaX();
-        preparar(y0 + 170);
-        documento = planoOrganograma::montar({problemaCurto()});
-        organograma->definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
-        QVERIFY(organograma->iniciarImpressao());
-        QVERIFY(organograma->imprimindo());
-        organograma->desenharOrganograma(0, 0, Organograma::paginaContagem);
-        QVERIFY(organograma->concluirImpressao());
-        QVERIFY(!organograma->imprimindo());
-
-        QCOMPARE(superficie->pagina, 2);
-        QVERIFY(superficie->textosDaPagina(1).contains(
-            QStringLiteral("Plano: plano.xml - Data: 07/12/2026")));
-        QVERIFY(!superficie->textosDaPagina(2).join(QString()).contains(QStringLiteral("Plano:")));
-        QVERIFY(superficie->textosDaPagina(2).contains(QStringLiteral("Revisão Geral: rev")));
-    }
-
-    void posicaoForaDaListaNaoDesenha_data()
+    void problemaForaDaListaNaoTemPaginas_data()
     {
         QTest::addColumn<int>("problema");
-        QTest::newRow("negativa") << -1;
+        QTest::newRow("negativo") << -1;
         QTest::newRow("depois do último") << 1;
     }
 
-    void posicaoForaDaListaNaoDesenha()
+    void problemaForaDaListaNaoTemPaginas()
     {
         QFETCH(int, problema);
-        organograma->paginaAtual = 4;
-        desenharPlano({problemaCurto()}, problema, 0, 1);
-        QVERIFY(superficie->textos.isEmpty());
-        QVERIFY(superficie->retangulos.isEmpty());
-        QCOMPARE(organograma->paginaAtual, 4);
+        const DocumentoXml documento = planoOrganograma::montar({problemaCurto()});
+        Organograma desenho;
+        desenho.medidasTela({QSize(800, 600), 96, 0, QSize()});
+        desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
+        desenho.montar(0, 0);
+        desenho.pintarPagina(1);
+        const QImage antes = desenho.imagem();
+
+        QVERIFY(desenho.montar(problema, 0).paginas.isEmpty());
+        desenho.pintarPagina(1);
+        QCOMPARE(desenho.imagem(), antes);
     }
 
     void planoSemProblemasMostraSoOTitulo()
     {
-        desenharPlano({}, 0, 0, Organograma::paginaContagem);
-        QCOMPARE(superficie->textosDaPagina(1),
+        const LeiauteOrganograma leiaute = montar({});
+        QCOMPARE(leiaute.paginas.size(), qsizetype(1));
+        QCOMPARE(leiaute.paginas[0].textos,
                  QStringList{QStringLiteral("Plano: plano.xml - Data: 07/12/2026")});
-        QVERIFY(superficie->linhas.isEmpty());
+        QVERIFY(molduras(leiaute.paginas[0]).isEmpty());
     }
 
     void problemaSemCausasMostraUmaCausaVazia()
     {
         Problema problema = problemaCurto();
         problema.causas.clear();
-        desenharPlano({problema}, 0, -1, Organograma::paginaContagem);
-        QVERIFY(superficie->procurar(QStringLiteral("C1: ")));
-        QVERIFY(!superficie->procurar(QStringLiteral("Operações >")));
-        QVERIFY(superficie->procurar(QStringLiteral("Revisão Geral: rev")));
+        const DocumentoXml documento = planoOrganograma::montar({problema});
+        Organograma desenho;
+        desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
+        desenho.medidasTela({QSize(800, 600), 96, 0, QSize()});
+        const QStringList textos = desenho.montar(0, -1).paginas[0].textos;
+        QVERIFY(textos.contains(QStringLiteral("C1: ")));
+        QVERIFY(!textos.contains(QStringLiteral("Operações >")));
+        QVERIFY(textos.contains(QStringLiteral("Revisão Geral: rev")));
     }
 
     void medidasDeTela_data()
@@ -485,59 +419,80 @@ private Q_SLOTS:
         QCOMPARE(m.margem, margem);
         QCOMPARE(m.larguraUtil, imagem.width() - 2 * margem);
         QCOMPARE(m.alturaUtil, imagem.height() - 2 * margem);
+        QVERIFY(m.tela);
         QCOMPARE(desenho.imagem().size(), imagem);
         QCOMPARE(desenho.imagem().logicalDpiY(), 96);
-        QCOMPARE(m.colunaRotulos, desenho.larguraTexto(QStringLiteral("XXXXXXXXXXXX")) + margem);
+        QCOMPARE(m.colunaRotulos, linhas.largura(QStringLiteral("XXXXXXXXXXXX")) + margem);
         QVERIFY(m.colunaRotulos > margem + 12);
     }
 
-    void medidasDaImpressoraNumaPaginaA4De600Dpi()
+    // Pages of any size get the printer metrics, even those at which the chart used to give up.
+    void medidasDaImpressora_data()
     {
-        SuperficieGravadora a4(QSize(4961, 7016), 600);
-        Organograma desenho;
-        desenho.medidasImpressora(a4, [] { return true; });
+        QTest::addColumn<QSize>("pagina");
+        QTest::addColumn<int>("margem");
+        QTest::newRow("A4 a 600 dpi") << QSize(4961, 7016) << 350;
+        QTest::newRow("página enorme") << QSize(12000, 16000) << 800;
+    }
 
-        const MedidasOrganograma &m = desenho.medidas();
+    void medidasDaImpressora()
+    {
+        QFETCH(QSize, pagina);
+        QFETCH(int, margem);
+        const QuebraLinhas impressora = linhasEm(600);
+        const MedidasOrganograma m = medidasDoPapel(pagina, impressora);
         QCOMPARE(m.espessura, 16);
         QCOMPARE(m.espacoVertical, 60);
         QCOMPARE(m.espacoHorizontal, 80);
         QCOMPARE(m.recuo, 32);
-        QCOMPARE(m.margem, 350);
-        QCOMPARE(m.larguraUtil, 4261);
-        QCOMPARE(m.alturaUtil, 6316);
-        QCOMPARE(desenho.alturaFontePixels(), 83);
-        QCOMPARE(desenho.passoLinha(), 99);
-        const int xs =
-            QFontMetrics(desenho.fonte(), &a4).horizontalAdvance(QStringLiteral("XXXXXXXXXXXX"));
-        QCOMPARE(m.colunaRotulos, xs + 350);
+        QCOMPARE(m.margem, margem);
+        QCOMPARE(m.larguraUtil, pagina.width() - 2 * margem);
+        QCOMPARE(m.alturaUtil, pagina.height() - 2 * margem);
+        QVERIFY(!m.tela);
+        const int xs = impressora.largura(QStringLiteral("XXXXXXXXXXXX"));
+        QCOMPARE(m.colunaRotulos, xs + margem);
         // Twelve capitals of an 83-pixel font are several hundred pixels wide.
         QVERIFY(xs > 12 * 40);
     }
 
-    void paginasEnormesTambemRecebemAsMedidasDaImpressora()
+    // The picture is measured at the screen's resolution at every change of screen: what was
+    // learnt at another resolution is not used again.
+    void medidasSeguemAResolucaoDaTela_data()
     {
-        SuperficieGravadora grande(QSize(12000, 16000), 600);
-        Organograma desenho;
-        desenho.medidasImpressora(grande, [] { return true; });
-        QCOMPARE(desenho.medidas().margem, 800);
-        QCOMPARE(desenho.medidas().larguraUtil, 10400);
-        QCOMPARE(desenho.medidas().espessura, 16);
+        QTest::addColumn<QList<int>>("resolucoes");
+        QTest::newRow("comum, depois ampliada") << QList<int>{96, 120};
+        QTest::newRow("ampliada, depois comum") << QList<int>{120, 96};
+    }
 
-        documento = planoOrganograma::montar({problemaCurto()});
+    void medidasSeguemAResolucaoDaTela()
+    {
+        QFETCH(QList<int>, resolucoes);
+        Problema problema = problemaCurto();
+        problema.revisao =
+            QStringLiteral("Reunião com as famílias — “busca ativa”; ônibus! ").repeated(6);
+        const DocumentoXml documento = planoOrganograma::montar({problema});
+        Organograma desenho;
         desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
-        QVERIFY(desenho.iniciarImpressao());
-        desenho.desenharOrganograma(0, 0, Organograma::paginaContagem);
-        desenho.concluirImpressao();
-        QVERIFY(grande.procurar(QStringLiteral("Revisão Geral: rev")));
+        QList<QStringList> textos;
+        for (const int resolucao : resolucoes) {
+            desenho.medidasTela({QSize(800, 600), resolucao, 0, QSize()});
+            Organograma novo;
+            novo.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
+            novo.medidasTela({QSize(800, 600), resolucao, 0, QSize()});
+            QCOMPARE(desenho.montar(0, 0).paginas[0].pecas, novo.montar(0, 0).paginas[0].pecas);
+            textos.append(desenho.leiaute().paginas[0].textos);
+        }
+        QVERIFY(textos[0] != textos[1]); // the resolutions really break the texts apart
     }
 
     void telaTemBordaPretaDaEspessuraDaCaneta()
     {
         Organograma desenho;
         desenho.medidasTela({QSize(800, 600), 96, 0, QSize()});
-        documento = planoOrganograma::montar({problemaCurto()});
+        const DocumentoXml documento = planoOrganograma::montar({problemaCurto()});
         desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
-        desenho.desenharOrganograma(0, 0, 1);
+        desenho.montar(0, 0);
+        desenho.pintarPagina(1);
 
         const QImage &imagem = desenho.imagem();
         const int meio = imagem.height() / 2;
@@ -548,17 +503,8 @@ private Q_SLOTS:
         QCOMPARE(imagem.pixelColor(imagem.width() - 3, meio), QColor(Qt::white));
         // The problem box's outline, in the problem's colour, on the left edge at L.
         const int l = desenho.medidas().colunaRotulos;
-        const int y0 = desenho.medidas().margem + 2 * desenho.alturaTexto();
-        QCOMPARE(imagem.pixelColor(l, y0 + 5), QColor(255, 0, 0));
-    }
-
-public:
-    static int alturaX()
-    {
-        SuperficieGravadora tela(QSize(600, 800), 96);
-        Organograma desenho;
-        desenho.definirMedidas(medidasConhecidas(), &tela);
-        return desenho.alturaTexto();
+        const int topo = desenho.medidas().margem + 2 * linhas.alturaTexto();
+        QCOMPARE(imagem.pixelColor(l, topo + 5), QColor(255, 0, 0));
     }
 };
 

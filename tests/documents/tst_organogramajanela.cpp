@@ -4,7 +4,6 @@
 #include "support/InteracaoRoteirizada.h"
 #include "support/Teste.h"
 #include "support/organograma/PlanoOrganograma.h"
-#include "support/organograma/SuperficieGravadora.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -42,6 +41,18 @@ private:
     }
     QPushButton *botao(const char *nome) const { return componente<QPushButton>(nome); }
     QComboBox *escolha(const char *nome) const { return componente<QComboBox>(nome); }
+    QWidget *quadro() const { return componente<QWidget>("imgVisualizacaoDiag"); }
+    QImage imagem() const { return quadro()->grab().toImage(); }
+    // The page shown and the number of pages, as a screen reader hears them.
+    QPair<int, int> pagina() const
+    {
+        static const QRegularExpression nome(
+            QStringLiteral("^Organograma, página (\\d+) de (\\d+)$"));
+        const QRegularExpressionMatch achado = nome.match(quadro()->accessibleName());
+        if (!achado.hasMatch())
+            qFatal("nome acessível inesperado: %s", qPrintable(quadro()->accessibleName()));
+        return {achado.captured(1).toInt(), achado.captured(2).toInt()};
+    }
 
     static Problema problema(const QString &nome, const QStringList &causas, int repeticoes)
     {
@@ -87,14 +98,10 @@ private:
     // The pages a chart takes with the printer metrics on a page like `modelo`.
     int paginasImpressas(const QPrinter &modelo) const
     {
-        SuperficieGravadora pagina(QSize(modelo.width(), modelo.height()), modelo.resolution());
         Organograma desenho;
-        desenho.medidasImpressora(pagina, [&pagina] { return pagina.novaPagina(); });
         desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
-        desenho.iniciarImpressao();
-        desenho.desenharOrganograma(0, 0, Organograma::paginaContagem);
-        desenho.concluirImpressao();
-        return desenho.totalPaginas;
+        desenho.medidasImpressora(modelo);
+        return static_cast<int>(desenho.montar(0, 0).paginas.size());
     }
 
     static QString executar(const QString &programa, const QStringList &argumentos)
@@ -138,7 +145,6 @@ private:
 private Q_SLOTS:
     void init()
     {
-        paginaDaSecao.fill(1);
         roteiro = std::make_unique<InteracaoRoteirizada>();
         janela = std::make_unique<TfmDiagrama>();
     }
@@ -180,9 +186,8 @@ private Q_SLOTS:
         esperado.medidasTela(telaAtual(ServicoImpressao::instancia().quantidadeImpressoras(),
                                        QSize(ServicoImpressao::instancia().larguraPagina(),
                                              ServicoImpressao::instancia().alturaPagina())));
-        QCOMPARE(janela->organograma().imagem().size(), esperado.imagem().size());
-        QCOMPARE(janela->organograma().medidas().margem, esperado.medidas().margem);
-        QCOMPARE(componente<QWidget>("imgVisualizacaoDiag")->size(), esperado.imagem().size());
+        QCOMPARE(imagem().size(), esperado.imagem().size());
+        QCOMPARE(quadro()->size(), esperado.imagem().size());
     }
 
     void proporcaoVemDaPaginaDaImpressora()
@@ -192,15 +197,15 @@ private Q_SLOTS:
         const QSize pagina(impressoraFalsa->width(), impressoraFalsa->height());
         Organograma esperado;
         esperado.medidasTela(telaAtual(1, pagina));
-        QCOMPARE(janela->organograma().medidas().proporcao,
+        QCOMPARE(esperado.medidas().proporcao,
                  static_cast<float>(double(pagina.width()) / pagina.height()));
-        QCOMPARE(janela->organograma().imagem().size(), esperado.imagem().size());
+        QCOMPARE(imagem().size(), esperado.imagem().size());
     }
 
     void umaPaginaDeixaOsDoisBotoesDesligados()
     {
         montar(planoCurto());
-        QCOMPARE(janela->organograma().totalPaginas, 1);
+        QCOMPARE(pagina(), qMakePair(1, 1));
         QVERIFY(!botao("btnAnterior")->isEnabled());
         QVERIFY(!botao("btnProxima")->isEnabled());
     }
@@ -208,52 +213,52 @@ private Q_SLOTS:
     void paginasLongasSePercorremComOsBotoes()
     {
         montar(planoLongo());
-        const int total = janela->organograma().totalPaginas;
+        const int total = pagina().second;
         QVERIFY2(total >= 3, qPrintable(QString::number(total)));
         QVERIFY(botao("btnProxima")->isEnabled());
         QVERIFY(!botao("btnAnterior")->isEnabled());
 
-        QList<QImage> paginas{janela->organograma().imagem()};
-        for (int pagina = 2; pagina <= total; ++pagina) {
+        QList<QImage> paginas{imagem()};
+        for (int numero = 2; numero <= total; ++numero) {
             botao("btnProxima")->click();
-            QCOMPARE(janela->organograma().paginaAtual, pagina);
+            QCOMPARE(pagina(), qMakePair(numero, total));
             QVERIFY(botao("btnAnterior")->isEnabled());
-            QCOMPARE(botao("btnProxima")->isEnabled(), pagina < total);
-            QVERIFY(janela->organograma().imagem() != paginas.last());
-            paginas.append(janela->organograma().imagem());
+            QCOMPARE(botao("btnProxima")->isEnabled(), numero < total);
+            QVERIFY(imagem() != paginas.last());
+            paginas.append(imagem());
         }
-        for (int pagina = total - 1; pagina >= 1; --pagina) {
+        for (int numero = total - 1; numero >= 1; --numero) {
             botao("btnAnterior")->click();
-            QCOMPARE(janela->organograma().paginaAtual, pagina);
-            QCOMPARE(janela->organograma().imagem(), paginas[pagina - 1]);
+            QCOMPARE(pagina(), qMakePair(numero, total));
+            QCOMPARE(imagem(), paginas[numero - 1]);
         }
         QVERIFY(!botao("btnAnterior")->isEnabled());
         QVERIFY(botao("btnProxima")->isEnabled());
-        QCOMPARE(janela->organograma().totalPaginas, total);
+        QCOMPARE(pagina(), qMakePair(1, total));
     }
 
     void escolherOutroProblemaRecarregaAsCausas()
     {
         montar(planoCurto());
-        const QImage antes = janela->organograma().imagem();
+        const QImage antes = imagem();
         escolha("cbProblemas")->setCurrentIndex(1);
         QCOMPARE(escolha("cbCausas")->count(), 1);
         QCOMPARE(escolha("cbCausas")->itemText(0), QStringLiteral("saúde"));
         QCOMPARE(escolha("cbCausas")->currentIndex(), 0);
-        QVERIFY(janela->organograma().imagem() != antes);
+        QVERIFY(imagem() != antes);
     }
 
     void escolherOutraCausaRedesenhaDoInicio()
     {
         montar(planoLongo() + planoCurto());
         botao("btnProxima")->click();
-        const QImage primeira = janela->organograma().imagem();
+        const QImage primeira = imagem();
         escolha("cbProblemas")->setCurrentIndex(1);
         escolha("cbCausas")->setCurrentIndex(1);
-        QCOMPARE(janela->organograma().paginaAtual, 1);
+        QCOMPARE(pagina().first, 1);
         QVERIFY(!botao("btnAnterior")->isEnabled());
         QVERIFY(!botao("btnProxima")->isEnabled());
-        QVERIFY(janela->organograma().imagem() != primeira);
+        QVERIFY(imagem() != primeira);
     }
 
     void planoSemProblemasContinuaUsavel()
@@ -263,12 +268,12 @@ private Q_SLOTS:
         QCOMPARE(escolha("cbCausas")->count(), 0);
         QVERIFY(!botao("btnProxima")->isEnabled());
         // The title is drawn: the picture is not all white inside its border.
-        const QImage &imagem = janela->organograma().imagem();
-        const int margem = janela->organograma().medidas().margem;
+        const QImage quadro = imagem();
+        const int margem = QGuiApplication::primaryScreen()->size().height() / 40;
         bool escrito = false;
-        for (int x = margem; x < imagem.width() / 2 && !escrito; ++x) {
+        for (int x = margem; x < quadro.width() / 2 && !escrito; ++x) {
             for (int y = margem; y < margem + 15 && !escrito; ++y)
-                escrito = imagem.pixelColor(x, y) != QColor(Qt::white);
+                escrito = quadro.pixelColor(x, y) != QColor(Qt::white);
         }
         QVERIFY(escrito);
         roteiro->arquivos.enqueue(QStringLiteral("vazio.pdf"));
@@ -282,7 +287,7 @@ private Q_SLOTS:
         if (ServicoImpressao::instancia().quantidadeImpressoras() > 0)
             QSKIP("esta máquina tem impressora instalada");
         montar(planoCurto());
-        const QImage antes = janela->organograma().imagem();
+        const QImage antes = imagem();
         botao("btnImprimir")->click();
         QCOMPARE(roteiro->mensagens.size(), 1);
         QCOMPARE(roteiro->mensagens[0].icone, Icone::Informacao);
@@ -290,20 +295,20 @@ private Q_SLOTS:
                  QStringLiteral("O sistema não possui nenhuma impressora configurada!\n"
                                 "Instale e configure uma impressora e tente novamente."));
         QCOMPARE(roteiro->dialogosImpressora, 0);
-        QCOMPARE(janela->organograma().imagem(), antes);
+        QCOMPARE(imagem(), antes);
     }
 
     void impressaoCanceladaNaoImprime()
     {
         usarImpressoraFalsa(QStringLiteral("cancelada.pdf"));
         montar(planoCurto());
-        const QImage antes = janela->organograma().imagem();
+        const QImage antes = imagem();
         botao("btnImprimir")->click();
         QCOMPARE(roteiro->dialogosImpressora, 1);
         QCOMPARE(roteiro->textosMensagens(), QStringList{QStringLiteral("Impressão cancelada")});
         QCOMPARE(roteiro->mensagens[0].icone, Icone::Informacao);
         QVERIFY(!QFile::exists(QStringLiteral("cancelada.pdf")));
-        QCOMPARE(janela->organograma().imagem(), antes);
+        QCOMPARE(imagem(), antes);
     }
 
     void imprimirUsaAsMedidasDaImpressoraETituloSoNaPrimeiraPagina()
@@ -312,7 +317,7 @@ private Q_SLOTS:
         const QString arquivo = QStringLiteral("impresso.pdf");
         usarImpressoraFalsa(arquivo);
         montar(planoLongo());
-        const int paginasTela = janela->organograma().totalPaginas;
+        const int paginasTela = pagina().second;
         const int esperadas = paginasImpressas(*impressoraFalsa);
         QVERIFY(esperadas >= 2);
         roteiro->impressoras.enqueue(true);
@@ -327,11 +332,8 @@ private Q_SLOTS:
         QVERIFY(textoDaPagina(arquivo, 1).contains(QStringLiteral("Problema >")));
         QVERIFY(!textoDaPagina(arquivo, 2).contains(QStringLiteral("Plano:")));
         QVERIFY(textoDaPagina(arquivo, esperadas).contains(QStringLiteral("Revisão Geral")));
-        // Back on screen afterwards.
-        QVERIFY(!janela->organograma().imprimindo());
-        QCOMPARE(janela->organograma().medidas().espessura, 2);
-        QCOMPARE(janela->organograma().totalPaginas, paginasTela);
-        QCOMPARE(janela->organograma().paginaAtual, 1);
+        // Back on screen afterwards, at page 1.
+        QCOMPARE(pagina(), qMakePair(1, paginasTela));
         QVERIFY(!botao("btnAnterior")->isEnabled());
         QVERIFY(botao("btnProxima")->isEnabled());
     }
@@ -350,7 +352,6 @@ private Q_SLOTS:
         QVERIFY(roteiro->mensagens.isEmpty());
         QCOMPARE(roteiro->sugestoesArquivo, QStringList{QStringLiteral("organograma.pdf")});
         QCOMPARE(paginasDoPdf(QStringLiteral("organograma salvo.pdf")), esperadas);
-        QCOMPARE(janela->organograma().medidas().espessura, 2);
     }
 
     void salvarPdfCanceladoOuImpossivel_data()
@@ -372,13 +373,12 @@ private Q_SLOTS:
         QFETCH(QString, arquivo);
         QFETCH(QStringList, mensagens);
         montar(planoCurto());
-        const QImage antes = janela->organograma().imagem();
+        const QImage antes = imagem();
         if (!arquivo.isEmpty())
             roteiro->arquivos.enqueue(arquivo);
         botao("btnSalvarPdf")->click();
         QCOMPARE(roteiro->textosMensagens(), mensagens);
-        QVERIFY(!janela->organograma().imprimindo());
-        QCOMPARE(janela->organograma().imagem(), antes);
+        QCOMPARE(imagem(), antes);
     }
 
     // Every field at 512 characters, three operations: on paper and on an 800-pixel screen
@@ -419,31 +419,27 @@ private Q_SLOTS:
 
         const auto pdf = ServicoImpressao::impressoraPdf(QStringLiteral("longo.pdf"));
         Organograma papel;
-        papel.medidasImpressora(*pdf);
         papel.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
-        QVERIFY(papel.iniciarImpressao());
-        papel.desenharOrganograma(0, 0, Organograma::paginaContagem);
-        QVERIFY(papel.concluirImpressao());
+        papel.medidasImpressora(*pdf);
+        papel.montar(0, 0);
+        QVERIFY(papel.imprimir(*pdf));
         const QString impresso = executar(QStringLiteral("pdftotext"), {"longo.pdf", "-"});
         QVERIFY(emOrdem(impresso));
-        QCOMPARE(paginasDoPdf(QStringLiteral("longo.pdf")), papel.totalPaginas);
-        for (const QString &pagina : impresso.split(u'\f').mid(0, papel.totalPaginas))
+        QCOMPARE(paginasDoPdf(QStringLiteral("longo.pdf")), papel.totalPaginas());
+        for (const QString &pagina : impresso.split(u'\f').mid(0, papel.totalPaginas()))
             QVERIFY(!pagina.trimmed().isEmpty());
 
         Organograma tela;
         tela.medidasTela({QSize(1280, 800), 96, 0, QSize()});
-        SuperficieGravadora superficie(tela.imagem().size(), 96);
-        tela.definirMedidas(tela.medidas(), &superficie);
         tela.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
-        tela.desenharOrganograma(0, 0, Organograma::paginaContagem);
+        const int passo = QuebraLinhas(&tela.imagem()).passoLinha();
         QString naTela;
-        for (int pagina = 1; pagina <= tela.totalPaginas; ++pagina) {
-            superficie.limpar();
-            tela.desenharOrganograma(0, 0, pagina);
-            QVERIFY(superficie.textosDaPagina(1).size() > 1); // more than the title
-            naTela += superficie.textosDaPagina(1).join(u' ') + u' ';
-            for (const TextoGravado &texto : superficie.textos) // no line below the usable height
-                QVERIFY(texto.canto.y() + tela.passoLinha() + tela.medidas().recuo <=
+        for (const PaginaOrganograma &pagina : tela.montar(0, 0).paginas) {
+            QVERIFY(pagina.textos.size() > 1); // more than the title
+            naTela += pagina.textos.join(u' ') + u' ';
+            for (const PecaOrganograma &peca : pagina.pecas) // no line below the usable height
+                QVERIFY(peca.area.topo + (peca.tipo == PecaOrganograma::Tipo::Texto ? passo : 0) +
+                            tela.medidas().recuo <=
                         tela.medidas().alturaUtil);
         }
         QVERIFY(emOrdem(naTela));
@@ -477,13 +473,17 @@ private Q_SLOTS:
             return;
         }
         montar(planoCurto());
-        const QImage &imagem = janela->organograma().imagem();
+        const QImage imagem = this->imagem();
         const double razao = escala.toDouble();
-        const QSize logico = componente<QWidget>("imgVisualizacaoDiag")->size();
+        const QSize logico = quadro()->size();
         QCOMPARE(imagem.devicePixelRatio(), razao);
         QVERIFY(qAbs(imagem.width() - logico.width() * razao) < 1);
-        const MedidasOrganograma &m = janela->organograma().medidas();
-        const int ate = m.margem + 2 * janela->organograma().alturaTexto();
+        Organograma esperado;
+        esperado.medidasTela(telaAtual(ServicoImpressao::instancia().quantidadeImpressoras(),
+                                       QSize(ServicoImpressao::instancia().larguraPagina(),
+                                             ServicoImpressao::instancia().alturaPagina())));
+        const MedidasOrganograma &m = esperado.medidas();
+        const int ate = m.margem + 2 * QuebraLinhas(&esperado.imagem()).alturaTexto();
         for (int y = qCeil(m.margem * razao); y < ate * razao; ++y)
             for (int x = qCeil((m.margem + m.larguraUtil + 1) * razao);
                  x < (logico.width() - m.espessura) * razao - 1; ++x)
