@@ -40,40 +40,10 @@ constexpr int alturaLinhaPainel = 41;
 constexpr int caracteresEscolha = 12;
 
 const QString tituloImpressao = QStringLiteral("Organograma Planejamento Escolar");
-const QString semImpressora =
-    QStringLiteral("O sistema não possui nenhuma impressora configurada!\n"
-                   "Instale e configure uma impressora e tente novamente.");
 const QString impressaoCancelada = QStringLiteral("Impressão cancelada");
 const QString falhaImpressao = QStringLiteral("Não foi possível imprimir o organograma.\n"
                                               "Verifique a impressora e tente novamente.");
 const QString sugestaoPdf = QStringLiteral("organograma.pdf");
-
-QPrinter *impressoraDeTeste = nullptr;
-
-int quantidadeImpressoras()
-{
-    return impressoraDeTeste != nullptr ? 1 : ServicoImpressao::instancia().quantidadeImpressoras();
-}
-
-QPrinter &impressoraAtual()
-{
-    return impressoraDeTeste != nullptr ? *impressoraDeTeste
-                                        : ServicoImpressao::instancia().impressora();
-}
-
-bool configurarImpressora()
-{
-    return impressoraDeTeste != nullptr ? interacao().configurarImpressora(*impressoraDeTeste)
-                                        : ServicoImpressao::instancia().configurar();
-}
-
-QSize paginaImpressora()
-{
-    if (impressoraDeTeste != nullptr)
-        return {impressoraDeTeste->width(), impressoraDeTeste->height()};
-    ServicoImpressao &servico = ServicoImpressao::instancia();
-    return {servico.larguraPagina(), servico.alturaPagina()};
-}
 
 // An empty chooser stands for position 0: a plan without problems still shows its title, and a
 // problem without causes one empty cause.
@@ -110,11 +80,6 @@ private:
 };
 
 } // namespace
-
-void TfmDiagrama::definirImpressoraDeTeste(QPrinter *impressora)
-{
-    impressoraDeTeste = impressora;
-}
 
 TfmDiagrama::TfmDiagrama(QWidget *pai) : QDialog(pai)
 {
@@ -255,9 +220,10 @@ void TfmDiagrama::medidasTela()
         tela.pontosPorPolegada = qRound(atual->logicalDotsPerInchY());
         tela.razaoPixels = atual->devicePixelRatio();
     }
-    tela.impressoras = quantidadeImpressoras();
+    ServicoImpressao &servico = ServicoImpressao::instancia();
+    tela.impressoras = servico.quantidadeImpressoras();
     if (tela.impressoras > 0)
-        tela.pagina = paginaImpressora();
+        tela.pagina = QSize(servico.larguraPagina(), servico.alturaPagina());
     desenho.medidasTela(tela);
 
     imgVisualizacaoDiag->setFixedSize(desenho.tamanhoImagem());
@@ -308,15 +274,16 @@ void TfmDiagrama::btnAnteriorClick()
 
 void TfmDiagrama::btnImprimirClick()
 {
-    if (quantidadeImpressoras() == 0) {
-        interacao().mensagem(Icone::Informacao, semImpressora);
+    ServicoImpressao &servico = ServicoImpressao::instancia();
+    if (servico.quantidadeImpressoras() == 0) {
+        interacao().mensagem(Icone::Informacao, ServicoImpressao::textoSemImpressora);
         return;
     }
-    if (!configurarImpressora()) {
+    if (!servico.configurar()) {
         interacao().mensagem(Icone::Informacao, impressaoCancelada);
         return;
     }
-    const bool impresso = imprimirEm(impressoraAtual());
+    const bool impresso = imprimirEm(servico.impressora());
     medidasTela();
     redesenhar();
     if (!impresso)

@@ -16,7 +16,6 @@ class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QPagedPaintDevice;
-class QPrinter;
 class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
@@ -27,10 +26,6 @@ class TfmDiagrama : public QDialog {
 public:
     explicit TfmDiagrama(QWidget *pai = nullptr);
     void montarOrganograma(const ListaNos &secoes, const QString &nomePlano);
-
-    // Test hook: while set, `impressora` stands for the one installed printer (its page, its
-    // dialog through the interaction seam). nullptr: back to the system's printers.
-    static void definirImpressoraDeTeste(QPrinter *impressora);
 
 public Q_SLOTS:
     void cbProblemasChange();

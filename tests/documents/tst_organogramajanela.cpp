@@ -29,7 +29,6 @@ class TesteOrganogramaJanela : public QObject {
 private:
     std::unique_ptr<InteracaoRoteirizada> roteiro;
     std::unique_ptr<TfmDiagrama> janela;
-    std::unique_ptr<QPrinter> impressoraFalsa;
     DocumentoXml documento;
 
     template <typename T> T *componente(const char *nome) const
@@ -136,10 +135,14 @@ private:
             QSKIP("pdfinfo/pdftotext (poppler-utils) não estão instalados");
     }
 
-    void usarImpressoraFalsa(const QString &arquivo)
+    // One printer installed, which prints to `arquivo`.
+    static QPrinter &usarImpressoraFalsa(const QString &arquivo)
     {
-        impressoraFalsa = ServicoImpressao::impressoraPdf(arquivo);
-        TfmDiagrama::definirImpressoraDeTeste(impressoraFalsa.get());
+        ServicoImpressao &servico = ServicoImpressao::instancia();
+        servico.simularImpressorasParaTestes(1);
+        servico.impressora().setOutputFormat(QPrinter::PdfFormat);
+        servico.impressora().setOutputFileName(QDir::current().absoluteFilePath(arquivo));
+        return servico.impressora();
     }
 
 private Q_SLOTS:
@@ -152,8 +155,10 @@ private Q_SLOTS:
     void cleanup()
     {
         janela.reset();
-        TfmDiagrama::definirImpressoraDeTeste(nullptr);
-        impressoraFalsa.reset();
+        ServicoImpressao &servico = ServicoImpressao::instancia();
+        servico.simularImpressorasParaTestes(std::nullopt);
+        servico.impressora().setOutputFileName(QString());
+        servico.impressora().setPageOrientation(QPageLayout::Portrait);
         roteiro.reset();
     }
 
@@ -192,9 +197,10 @@ private Q_SLOTS:
 
     void proporcaoVemDaPaginaDaImpressora()
     {
-        usarImpressoraFalsa(QStringLiteral("nao-usado.pdf"));
+        QPrinter &impressora = usarImpressoraFalsa(QStringLiteral("nao-usado.pdf"));
+        impressora.setPageOrientation(QPageLayout::Landscape); // far from the default proportion
         montar(planoCurto());
-        const QSize pagina(impressoraFalsa->width(), impressoraFalsa->height());
+        const QSize pagina(impressora.width(), impressora.height());
         Organograma esperado;
         esperado.medidasTela(telaAtual(1, pagina));
         QCOMPARE(esperado.medidas().proporcao,
@@ -284,8 +290,7 @@ private Q_SLOTS:
 
     void imprimirSemImpressoraAvisa()
     {
-        if (ServicoImpressao::instancia().quantidadeImpressoras() > 0)
-            QSKIP("esta máquina tem impressora instalada");
+        ServicoImpressao::instancia().simularImpressorasParaTestes(0);
         montar(planoCurto());
         const QImage antes = imagem();
         botao("btnImprimir")->click();
@@ -318,7 +323,7 @@ private Q_SLOTS:
         usarImpressoraFalsa(arquivo);
         montar(planoLongo());
         const int paginasTela = pagina().second;
-        const int esperadas = paginasImpressas(*impressoraFalsa);
+        const int esperadas = paginasImpressas(ServicoImpressao::instancia().impressora());
         QVERIFY(esperadas >= 2);
         roteiro->impressoras.enqueue(true);
 
