@@ -3,6 +3,7 @@
 #include "app/Acessibilidade.h"
 #include "app/IconeSobDemanda.h"
 #include "app/Interacao.h"
+#include "app/Versao.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -25,7 +26,7 @@ QIcon iconePrograma()
 
 Aplicacao::Aplicacao(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("Projeto Sorvane - versão 0.9"));
+    setApplicationName(QStringLiteral("Projeto Sorvane - versão " SORVANE_VERSAO));
     setOrganizationName(QStringLiteral("Sorvane"));
     setWindowIcon(iconePrograma());
     configurarIdioma();

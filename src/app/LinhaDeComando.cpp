@@ -1,5 +1,7 @@
 #include "app/LinhaDeComando.h"
 
+#include "app/Versao.h"
+
 #include <cstdio>
 
 namespace {

@@ -5,6 +5,7 @@
 #include "app/CaixaRolagem.h"
 #include "app/IconeSinal.h"
 #include "app/Interacao.h"
+#include "app/Versao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
 #include "data/TdmDados.h"
@@ -72,7 +73,7 @@ QString pastaDoPlano()
 TfmPrincipal::TfmPrincipal()
 {
     setObjectName(QStringLiteral("fmPrincipal"));
-    setWindowTitle(QStringLiteral("Projeto Sorvane - Versão 0.9"));
+    setWindowTitle(QStringLiteral("Projeto Sorvane - Versão " SORVANE_VERSAO));
     resize(larguraInicial, alturaInicial);
     setMinimumSize(600, 400);
     if (const QScreen *tela = screen()) {

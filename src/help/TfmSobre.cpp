@@ -2,6 +2,7 @@
 
 #include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
+#include "app/Versao.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -23,7 +24,8 @@ constexpr int alturaFonteTexto = 13;
 constexpr int topoCreditos = 62;
 constexpr int passoCreditos = 22;
 
-const QString titulo = QStringLiteral("Sorvane 0.9 - Planejamento Escolar Participativo");
+const QString titulo =
+    QStringLiteral("Sorvane " SORVANE_VERSAO " - Planejamento Escolar Participativo");
 
 struct Credito {
     const char *nome;
@@ -41,7 +43,7 @@ constexpr Credito creditos[] = {
     {"lblMetodologia", "Metodologia de planejamento participativo", false, false},
     {"lblProgramacao", "Programação em C++ com Qt 6", false, false},
     {"lblSuporte", "suporte.sorvane.example.org", false, true},
-    {"lblVersao", "Versão 0.9", false, false},
+    {"lblVersao", "Versão " SORVANE_VERSAO, false, false},
 };
 
 QFont fonteComAltura(const QFont &base, int altura, bool negrito)

@@ -1,3 +1,4 @@
+#include "app/Versao.h"
 #include "data/Erros.h"
 #include "support/InteracaoRoteirizada.h"
 #include "support/Teste.h"
@@ -34,7 +35,7 @@ private Q_SLOTS:
     void nomeDaAplicacaoELocalidade()
     {
         QCOMPARE(QCoreApplication::applicationName(),
-                 QStringLiteral("Projeto Sorvane - versão 0.9"));
+                 QStringLiteral("Projeto Sorvane - versão " SORVANE_VERSAO));
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
     }
 

@@ -1,6 +1,7 @@
 #include "app/CaixaRolagem.h"
 #include "app/Lista.h"
 #include "app/TfmPrincipal.h"
+#include "app/Versao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
 #include "grading/ControleNotas.h"
@@ -48,7 +49,8 @@ private Q_SLOTS:
 
     void tituloTamanhoECabecalho()
     {
-        QCOMPARE(fmPrincipal->windowTitle(), QStringLiteral("Projeto Sorvane - Versão 0.9"));
+        QCOMPARE(fmPrincipal->windowTitle(),
+                 QStringLiteral("Projeto Sorvane - Versão " SORVANE_VERSAO));
         QCOMPARE(fmPrincipal->size(), QSize(780, 572));
         QCOMPARE(fmPrincipal->minimumSize(), QSize(600, 400));
         QCOMPARE(achar<QFrame>("painelPrincipal")->height(), 49);

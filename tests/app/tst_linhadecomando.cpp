@@ -1,3 +1,4 @@
+#include "app/Versao.h"
 #include "data/TdmDados.h"
 #include "data/TfmDadosEscola.h"
 #include "support/Programa.h"
