@@ -7,7 +7,8 @@ PREFIX     ?= /usr/local
 # Extra CMake options for the build folder, e.g. OPCOES=-DSORVANE_AVISOS_COMO_ERROS=ON (CI).
 OPCOES     ?=
 
-.PHONY: run test build configure dependencias clean install sanitize fuzz e2e bench deb e2e-deb
+.PHONY: run test build configure dependencias clean install sanitize fuzz e2e bench deb e2e-deb \
+	formatar formato
 
 dependencias:
 	@bash scripts/instalar-dependencias
@@ -24,8 +25,17 @@ run: build
 	@mkdir -p "$(PASTA_PLANOS)"
 	@cd "$(PASTA_PLANOS)" && "$(CURDIR)/$(BUILD)/sorvane"
 
-test: build
+test: build formato
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file of the tree as .clang-format lays it out: `formatar` applies it, `formato`
+# (part of `make test`, a few seconds) fails on the first file that is not.
+CLANG_FORMAT ?= clang-format-14
+FONTES_CPP = git ls-files -z '*.cpp' '*.h' | xargs -0
+formatar: dependencias
+	@$(FONTES_CPP) $(CLANG_FORMAT) -i
+formato: dependencias
+	@$(FONTES_CPP) $(CLANG_FORMAT) --dry-run --Werror
 
 # The real program in a real X server (Xvfb), driven with xdotool; also part of `make test`.
 e2e: build

@@ -45,7 +45,7 @@ inline bool entrarEmPastaDoCaso(const QString &base)
         QTemporaryDir pasta;                                                                       \
         if (!pasta.isValid() || !QDir::setCurrent(pasta.path()))                                   \
             return 2;                                                                              \
-        qputenv("XDG_DATA_HOME", QFile::encodeName(pasta.path() + QStringLiteral("/dados")));     \
+        qputenv("XDG_DATA_HOME", QFile::encodeName(pasta.path() + QStringLiteral("/dados")));      \
         Classe teste;                                                                              \
         return QTest::qExec(&teste, argc, argv);                                                   \
     }
