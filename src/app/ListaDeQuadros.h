@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <algorithm>
 #include <array>
 
 template <typename Quadro, int N> class ListaDeQuadros : public Lista {
@@ -83,6 +84,14 @@ protected:
         for (int i = p; i < quantidade; ++i)
             quadros[static_cast<size_t>(i)] = quadros[static_cast<size_t>(i + 1)];
         quadros[static_cast<size_t>(quantidade)] = nullptr;
+    }
+
+    // The last frame goes to place p (a removed item coming back); those from p on move down.
+    void moverUltimoPara(int p)
+    {
+        if (p >= 0 && p < quantidade)
+            std::rotate(quadros.begin() + p, quadros.begin() + quantidade - 1,
+                        quadros.begin() + quantidade);
     }
 
     // The selection part of `selecionar`: false, doing nothing, when the list is empty; an

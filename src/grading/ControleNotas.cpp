@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 ControleNotas *controleNotas = nullptr;
 
@@ -131,6 +132,19 @@ bool ControleNotas::removerLinha()
     return true;
 }
 
+void ControleNotas::moverUltimaLinhaPara(int p)
+{
+    if (p < 0 || p >= quantidade)
+        return;
+    const auto mover = [&](auto &linhas) {
+        std::rotate(linhas.begin() + p, linhas.begin() + quantidade - 1,
+                    linhas.begin() + quantidade);
+    };
+    mover(linhasNotas);
+    mover(linhasClassificacao);
+    mover(totais);
+}
+
 bool ControleNotas::selecionarLinha(int indice)
 {
     if (quantidade == 0)
@@ -188,6 +202,13 @@ void ControleNotas::removerCategoria(int categoria)
         linha->descartarCategoriaAtual();
     }
     mostrarCategoria(0);
+}
+
+void ControleNotas::inserirCategoria(int categoria, const QVector<TabelaNotas::Linha> &notas)
+{
+    for (int i = 0; i < quantidade; ++i)
+        linhasNotas[static_cast<size_t>(i)]->tabela.inserirLinha(
+            categoria, i < notas.size() ? notas.at(i) : TabelaNotas::Linha{});
 }
 
 void ControleNotas::classificar()

@@ -5,7 +5,9 @@
 // order of the ranking; and the `notas`, `indicadores`, `causas` and `operacoes` sections.
 
 #include "app/Lista.h"
+#include "grading/TabelaNotas.h"
 
+#include <QVector>
 #include <array>
 
 class CaixaRolagem;
@@ -33,11 +35,14 @@ public:
 
     bool adicionarLinha();
     bool removerLinha();
+    void moverUltimaLinhaPara(int p); // a removed problem's rows come back at place p
     bool selecionarLinha(int indice);
     int linhaSelecionada() const { return selecionado; }
 
     bool mostrarCategoria(int categoria);
     void removerCategoria(int categoria);
+    // A removed category's grades come back, `notas[i]` to problem i; later categories move up.
+    void inserirCategoria(int categoria, const QVector<TabelaNotas::Linha> &notas);
     void atualizarNotas();
     void classificar();
 
