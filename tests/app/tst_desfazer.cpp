@@ -119,6 +119,41 @@ private Q_SLOTS:
         QCOMPARE(programa.interacao.textosMensagens(), QStringList());
     }
 
+    void listaCompletaNaoRecebeODesfeito_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("problema") << "problema";
+        QTest::newRow("categoria") << "categoria";
+        QTest::newRow("indicador") << "indicador";
+        QTest::newRow("operação") << "operacao";
+    }
+
+    // The list filled up again after the removal: nothing changes, the user is told, and the
+    // removal waits in the history.
+    void listaCompletaNaoRecebeODesfeito()
+    {
+        QFETCH(QString, tipo);
+        QVERIFY(apoio::entrarEmPastaDoCaso(QDir::tempPath() + QStringLiteral("/tst_desfazer")));
+        gravarPlanoMaximo(QStringLiteral("plano.xml"));
+        Programa programa;
+        QVERIFY(programa.iniciar(apoio::pressionarOk({{}, {}, {}, QStringLiteral("plano.xml")})));
+        remover(tipo);
+        TfmICProblema *janela = controleNotas->linhaClassificacao(2)->janelaIC();
+        if (tipo == u"indicador")
+            janela->sbAdicionarIndicadorClick();
+        else if (tipo == u"operacao")
+            janela->ficha(1)->btnAdicionarClick();
+        else
+            fmPrincipal->sbtnAdicionarClick();
+        const QByteArray cheio = salvar();
+        item("mItemDesfazer")->trigger();
+        QCOMPARE(salvar(), cheio);
+        QCOMPARE(programa.interacao.textosMensagens(),
+                 QStringList{QStringLiteral("Não é possível desfazer a remoção: a lista já está "
+                                            "completa.")});
+        QVERIFY(item("mItemDesfazer")->isEnabled());
+    }
+
     void ctrlZDoCampoOuDaRemocao_data()
     {
         QTest::addColumn<bool>("refazer");
