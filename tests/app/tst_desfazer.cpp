@@ -154,6 +154,37 @@ private Q_SLOTS:
         QVERIFY(item("mItemDesfazer")->isEnabled());
     }
 
+    void ctrlZNaJanelaDeAnalise_data()
+    {
+        QTest::addColumn<bool>("daJanela");
+        QTest::newRow("indicador removido nela: volta") << true;
+        QTest::newRow("problema removido antes: fica para a janela principal") << false;
+    }
+
+    // Ctrl+Z in a problem's indicators and causes window takes back only what it removed.
+    void ctrlZNaJanelaDeAnalise()
+    {
+        QFETCH(bool, daJanela);
+        Programa programa;
+        QVERIFY(programa.iniciar(apoio::pressionarOk()));
+        fmPrincipal->sbtnAdicionarClick();
+        TfmICProblema *janela = controleNotas->linhaClassificacao(0)->janelaIC();
+        janela->sbAdicionarIndicadorClick();
+        if (daJanela)
+            janela->sbRemoverIndicadorClick();
+        else
+            fmPrincipal->sbtnRemoverClick();
+        const int problemas = controleProblemas->total();
+        janela->show();
+        QApplication::setActiveWindow(janela);
+        QVERIFY(QTest::qWaitForWindowActive(janela));
+        QTest::keyClick(janela, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(janela->numIndicadores(), 2); // back, or never gone
+        QCOMPARE(controleProblemas->total(), problemas);
+        QCOMPARE(item("mItemDesfazer")->isEnabled(), !daJanela);
+        janela->hide();
+    }
+
     void ctrlZDoCampoOuDaRemocao_data()
     {
         QTest::addColumn<bool>("refazer");
