@@ -75,6 +75,8 @@ protected:
     void descartarQuadro(int p)
     {
         Quadro *saindo = quadros[static_cast<size_t>(p)];
+        if (saindo == destacado)
+            destacado = nullptr;
         // Focus leaves the frame before it goes, so no other frame is entered half-way.
         if (saindo->isAncestorOf(QApplication::focusWidget()))
             caixa->setFocus();
@@ -96,10 +98,18 @@ protected:
         return true;
     }
 
+    // Only the frame that loses the highlight and the one that gains it change: a plan read
+    // selects each new frame in turn, and every palette change restyles the frame.
     void destacarSelecionado()
     {
-        for (int i = 0; i < quantidade; ++i)
-            quadros[static_cast<size_t>(i)]->destacar(i == selecionado);
+        Quadro *alvo = quadro(selecionado);
+        if (alvo == destacado)
+            return;
+        if (destacado)
+            destacado->destacar(false);
+        if (alvo)
+            alvo->destacar(true);
+        destacado = alvo;
     }
 
     CaixaRolagem *caixa;
@@ -109,5 +119,6 @@ protected:
     int selecionado = -1;
 
 private:
+    Quadro *destacado = nullptr; // frames are made without the highlight
     QString prefixoNomes;
 };

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <utility>
 
 ControleNotas *controleNotas = nullptr;
 
@@ -87,6 +88,44 @@ void ControleNotas::atualizar(bool)
     classificar();
 }
 
+ControleNotas::Adiamento::Adiamento()
+{
+    if (controleNotas)
+        ++controleNotas->adiamentos;
+}
+
+ControleNotas::Adiamento::~Adiamento()
+{
+    if (controleNotas && --controleNotas->adiamentos == 0)
+        controleNotas->retomar();
+}
+
+// The chooser is filled before the header reads it, so the refresh starts from the category
+// asked for, as it would have after the refreshes that waited.
+void ControleNotas::retomar()
+{
+    const bool pendente = std::exchange(atualizacaoPendente, false);
+    const std::optional<int> pedida = std::exchange(categoriaPedida, std::nullopt);
+    if (pendente) {
+        preencherEscolha(pedida.value_or(cabecalhoNotas->cbCategoria->currentIndex()));
+        atualizarNotas();
+        classificar();
+    } else if (pedida) {
+        mostrarCategoria(*pedida);
+    }
+}
+
+void ControleNotas::preencherEscolha(int categoria)
+{
+    QComboBox *escolha = cabecalhoNotas->cbCategoria;
+    const QSignalBlocker bloqueio(escolha);
+    escolha->clear();
+    quantidadeCategorias = controleVotantes->total();
+    for (int c = 0; c < quantidadeCategorias; ++c)
+        escolha->addItem(controleVotantes->tituloCategoria(c));
+    escolha->setCurrentIndex(categoria >= 0 && categoria < quantidadeCategorias ? categoria : -1);
+}
+
 bool ControleNotas::adicionarLinha()
 {
     if (quantidade >= maximoLinhas)
@@ -142,6 +181,10 @@ bool ControleNotas::selecionarLinha(int indice)
 
 void ControleNotas::atualizarNotas()
 {
+    if (adiamentos > 0) {
+        atualizacaoPendente = true;
+        return;
+    }
     sbNotas->rolarParaTopo();
     cabecalhoNotas->cbCategoriaChange();
     int y = 0;
@@ -154,20 +197,17 @@ void ControleNotas::atualizarNotas()
     }
     sbNotas->definirAlturaConteudo(y);
 
-    QComboBox *escolha = cabecalhoNotas->cbCategoria;
-    const int k = escolha->currentIndex();
-    {
-        const QSignalBlocker bloqueio(escolha);
-        escolha->clear();
-        quantidadeCategorias = controleVotantes->total();
-        for (int c = 0; c < quantidadeCategorias; ++c)
-            escolha->addItem(controleVotantes->tituloCategoria(c));
-    }
+    const int k = cabecalhoNotas->cbCategoria->currentIndex();
+    preencherEscolha(-1);
     mostrarCategoria(k);
 }
 
 bool ControleNotas::mostrarCategoria(int categoria)
 {
+    if (adiamentos > 0) {
+        categoriaPedida = categoria;
+        return categoria >= 0 && categoria < controleVotantes->total();
+    }
     QComboBox *escolha = cabecalhoNotas->cbCategoria;
     const QSignalBlocker bloqueio(escolha);
     if (categoria < 0 || categoria >= quantidadeCategorias) {
@@ -192,6 +232,10 @@ void ControleNotas::removerCategoria(int categoria)
 
 void ControleNotas::classificar()
 {
+    if (adiamentos > 0) {
+        atualizacaoPendente = true;
+        return;
+    }
     sbClassificacao->rolarParaTopo();
     const int m = controleVotantes->total();
     cabecalhoRanking->atualizarColunas();

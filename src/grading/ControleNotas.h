@@ -7,6 +7,7 @@
 #include "app/Lista.h"
 
 #include <array>
+#include <optional>
 
 class CaixaRolagem;
 class DocumentoXml;
@@ -52,7 +53,21 @@ public:
     TfrCabecalhoVotacao *cabecalhoVotacao() const { return cabecalhoNotas; }
     TfrCabecalhoClassificacao *cabecalhoClassificacao() const { return cabecalhoRanking; }
 
+    // While a plan is emptied or read, the refreshes of the grades and the ranking that the
+    // lists ask for, and the category to show, wait; when the last of these scopes ends, one
+    // refresh shows the result. Reading the largest plan asked for 45.
+    class Adiamento {
+    public:
+        Adiamento();
+        ~Adiamento();
+        Adiamento(const Adiamento &) = delete;
+        Adiamento &operator=(const Adiamento &) = delete;
+    };
+
 private:
+    void retomar();
+    void preencherEscolha(int categoria);
+
     CaixaRolagem *sbNotas;
     CaixaRolagem *sbClassificacao;
     TfrCabecalhoVotacao *cabecalhoNotas = nullptr;
@@ -64,6 +79,9 @@ private:
     int selecionado = -1;
     int contadorNomes = 1;
     std::array<float, maximoLinhas> totais{};
+    int adiamentos = 0;
+    bool atualizacaoPendente = false;
+    std::optional<int> categoriaPedida;
 };
 
 extern ControleNotas *controleNotas;
