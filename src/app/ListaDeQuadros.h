@@ -8,11 +8,13 @@
 // A frame offers `posicao`, `definirPosicao(int)`, `destacar(bool)` and `focar()`.
 
 #include "app/CaixaRolagem.h"
+#include "app/Fila.h"
 #include "app/Lista.h"
 
 #include <QApplication>
 #include <QString>
 #include <array>
+#include <span>
 
 template <typename Quadro, int N> class ListaDeQuadros : public Lista {
 public:
@@ -37,14 +39,10 @@ public:
     void atualizar(bool foco) override
     {
         caixa->rolarParaTopo();
-        int y = 0;
-        for (int i = 0; i < quantidade; ++i) {
-            Quadro *atual = quadros[static_cast<size_t>(i)];
-            atual->definirPosicao(i);
-            atual->move(0, y);
-            atual->show();
-            y += atual->height();
-        }
+        for (int i = 0; i < quantidade; ++i)
+            quadros[static_cast<size_t>(i)]->definirPosicao(i);
+        const int y = empilharQuadros(
+            std::span<Quadro *const>(quadros.data(), static_cast<size_t>(quantidade)));
         if (quantidade == 0)
             return;
         if (foco && selecionado >= 0)
@@ -81,10 +79,7 @@ protected:
         if (saindo->isAncestorOf(QApplication::focusWidget()))
             caixa->setFocus();
         delete saindo;
-        --quantidade;
-        for (int i = p; i < quantidade; ++i)
-            quadros[static_cast<size_t>(i)] = quadros[static_cast<size_t>(i + 1)];
-        quadros[static_cast<size_t>(quantidade)] = nullptr;
+        retirarDaFila(quadros, quantidade, p);
     }
 
     // The selection part of `selecionar`: false, doing nothing, when the list is empty; an

@@ -32,10 +32,12 @@ public:
     void atualizar(bool foco) override;
     int total() const override { return quantidade; }
 
+    // The rows of a problem added at the end of the list, or of the problem at place p removed
+    // (by default the problem selected, which is also the row selected).
     bool adicionarLinha();
-    bool removerLinha();
-    bool selecionarLinha(int indice);
-    int linhaSelecionada() const { return selecionado; }
+    bool removerLinha(int p);
+    bool removerLinha() { return removerLinha(linhaSelecionada()); }
+    int linhaSelecionada() const;
 
     bool mostrarCategoria(int categoria);
     void removerCategoria(int categoria);
@@ -71,14 +73,17 @@ private:
     CaixaRolagem *sbNotas;
     CaixaRolagem *sbClassificacao;
     TfrCabecalhoVotacao *cabecalhoNotas = nullptr;
-    std::array<TfrNotas *, maximoLinhas> linhasNotas{};
     TfrCabecalhoClassificacao *cabecalhoRanking = nullptr;
-    std::array<TfrClassificacao *, maximoLinhas> linhasClassificacao{};
-    int quantidadeCategorias = 0;
+    // One problem's rows on both tabs, and its total from the last ranking pass.
+    struct Linha {
+        TfrNotas *notas = nullptr;
+        TfrClassificacao *classificacao = nullptr;
+        float total = 0.0f;
+    };
+    std::array<Linha, maximoLinhas> linhas{};
     int quantidade = 0;
-    int selecionado = -1;
+    int quantidadeCategorias = 0;
     int contadorNomes = 1;
-    std::array<float, maximoLinhas> totais{};
     int adiamentos = 0;
     bool atualizacaoPendente = false;
     std::optional<int> categoriaPedida;
