@@ -150,3 +150,119 @@ void AnaliseProblema::gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOpe
     }
     problemaOperacoes.adicionarFilho(QStringLiteral("revisao")).definirTexto(textoRevisao);
 }
+
+namespace {
+
+bool umaOperacaoVazia(const OperacoesCausa &operacoes)
+{
+    return operacoes.quantidade() == 1 && operacoes.textos(0) == OperacoesCausa::Textos{};
+}
+
+OperacoesCausa operacaoVazia()
+{
+    OperacoesCausa operacoes;
+    operacoes.adicionar();
+    return operacoes;
+}
+
+} // namespace
+
+std::optional<AnaliseProblema::Remocao> AnaliseProblema::remover(Remocao::Tipo tipo, int causa,
+                                                                 int indice)
+{
+    Remocao remocao;
+    remocao.tipo = tipo;
+    remocao.causa = causa;
+    remocao.indice = indice;
+    switch (tipo) {
+    case Remocao::Tipo::indicador:
+        if (indice < 0 || indice >= textosIndicadores.size())
+            return std::nullopt;
+        remocao.texto = textosIndicadores.at(indice);
+        remocao.unica = textosIndicadores.size() == 1;
+        if (!remocao.unica)
+            textosIndicadores.removeAt(indice);
+        else if (remocao.texto.isEmpty())
+            return std::nullopt;
+        else
+            textosIndicadores[0].clear();
+        return remocao;
+    case Remocao::Tipo::causa: {
+        if (indice < 0 || indice >= textosCausas.size())
+            return std::nullopt;
+        const auto i = static_cast<size_t>(indice);
+        remocao.texto = textosCausas.at(indice);
+        remocao.operacoes = operacoesCausas[i];
+        remocao.unica = textosCausas.size() == 1;
+        if (remocao.unica) {
+            if (remocao.texto.isEmpty() && umaOperacaoVazia(remocao.operacoes))
+                return std::nullopt;
+            textosCausas[0].clear();
+            operacoesCausas[0] = operacaoVazia();
+            return remocao;
+        }
+        textosCausas.removeAt(indice);
+        std::move(operacoesCausas.begin() + indice + 1, operacoesCausas.end(),
+                  operacoesCausas.begin() + indice);
+        operacoesCausas.back().limpar();
+        return remocao;
+    }
+    case Remocao::Tipo::operacao: {
+        if (causa < 0 || causa >= textosCausas.size())
+            return std::nullopt;
+        OperacoesCausa &operacoes = operacoesCausas[static_cast<size_t>(causa)];
+        if (operacoes.quantidade() <= 1 || indice < 0 || indice >= operacoes.quantidade())
+            return std::nullopt;
+        remocao.campos = operacoes.textos(indice);
+        operacoes.remover(indice);
+        return remocao;
+    }
+    }
+    return std::nullopt;
+}
+
+bool AnaliseProblema::restaurar(const Remocao &remocao)
+{
+    const bool soUmaVazia = [&] {
+        if (remocao.tipo == Remocao::Tipo::indicador)
+            return textosIndicadores == QStringList{QString()};
+        return textosCausas == QStringList{QString()} && umaOperacaoVazia(operacoesCausas[0]);
+    }();
+    switch (remocao.tipo) {
+    case Remocao::Tipo::indicador:
+        if (remocao.unica && soUmaVazia) {
+            textosIndicadores[0] = remocao.texto;
+            return true;
+        }
+        if (textosIndicadores.size() >= maximoIndicadores)
+            return false;
+        textosIndicadores.insert(std::clamp(remocao.indice, 0, int(textosIndicadores.size())),
+                                 remocao.texto);
+        return true;
+    case Remocao::Tipo::causa: {
+        if (remocao.unica && soUmaVazia) {
+            textosCausas[0] = remocao.texto;
+            operacoesCausas[0] = remocao.operacoes;
+            return true;
+        }
+        if (textosCausas.size() >= maximoCausas)
+            return false;
+        const int k = std::clamp(remocao.indice, 0, int(textosCausas.size()));
+        std::move_backward(operacoesCausas.begin() + k, operacoesCausas.end() - 1,
+                           operacoesCausas.end());
+        operacoesCausas[static_cast<size_t>(k)] = remocao.operacoes;
+        textosCausas.insert(k, remocao.texto);
+        return true;
+    }
+    case Remocao::Tipo::operacao: {
+        if (remocao.causa < 0 || remocao.causa >= textosCausas.size())
+            return false;
+        OperacoesCausa &operacoes = operacoesCausas[static_cast<size_t>(remocao.causa)];
+        if (operacoes.quantidade() >= OperacoesCausa::maximo)
+            return false;
+        operacoes.inserir(std::clamp(remocao.indice, 0, operacoes.quantidade()), remocao.campos);
+        return true;
+    }
+    }
+    return false;
+}

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVector>
 #include <array>
+#include <optional>
 
 class ElementoXml;
 class ListaNos;
@@ -59,6 +60,23 @@ public:
 
     void gravarIndicadores(ElementoXml secao) const;
     void gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const;
+
+    // What one removal took, enough to put it back where it was.
+    struct Remocao {
+        enum class Tipo { indicador, causa, operacao };
+        Tipo tipo = Tipo::indicador;
+        int causa = 0;      // the operation's cause, from 0
+        int indice = 0;     // of the indicator, the cause or the operation, from 0
+        bool unica = false; // the only indicator or cause, emptied rather than removed
+        QString texto;
+        OperacoesCausa operacoes;        // a cause's
+        OperacoesCausa::Textos campos{}; // an operation's
+    };
+    // As the window's remove buttons do: the only indicator or cause is emptied (the only cause
+    // keeps one empty operation) and an only operation stays. Nothing when nothing would change.
+    std::optional<Remocao> remover(Remocao::Tipo tipo, int causa, int indice);
+    // Back at its place, or in the emptied only line; false when the list has no room left.
+    bool restaurar(const Remocao &remocao);
 
 private:
     QStringList textosIndicadores;

@@ -3,6 +3,8 @@
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<const char *, OperacoesCausa::numCampos> elementos = {
@@ -31,6 +33,25 @@ void OperacoesCausa::adicionar()
 void OperacoesCausa::limpar()
 {
     numOperacoes = 0;
+}
+
+void OperacoesCausa::remover(int indice)
+{
+    if (indice < 0 || indice >= numOperacoes)
+        return;
+    std::move(operacoes.begin() + indice + 1, operacoes.begin() + numOperacoes,
+              operacoes.begin() + indice);
+    --numOperacoes;
+}
+
+void OperacoesCausa::inserir(int indice, const Textos &campos)
+{
+    if (numOperacoes >= maximo || indice < 0 || indice > numOperacoes)
+        return;
+    std::move_backward(operacoes.begin() + indice, operacoes.begin() + numOperacoes,
+                       operacoes.begin() + numOperacoes + 1);
+    operacoes[static_cast<size_t>(indice)] = campos;
+    ++numOperacoes;
 }
 
 const OperacoesCausa::Textos &OperacoesCausa::textos(int indice) const

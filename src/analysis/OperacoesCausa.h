@@ -24,6 +24,9 @@ public:
     int quantidade() const { return numOperacoes; }
     void adicionar(); // an empty operation, while there is room
     void limpar();
+    // Operation indice goes or comes back; the later ones move. Inserting needs room.
+    void remover(int indice);
+    void inserir(int indice, const Textos &campos);
 
     const Textos &textos(int indice) const; // indice in 0 … quantidade() − 1
     void definirTexto(int indice, int campo, const QString &texto);

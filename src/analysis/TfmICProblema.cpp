@@ -231,6 +231,10 @@ TfmOperacoes *TfmICProblema::ficha(int indice)
         fichas[i] = std::make_unique<TfmOperacoes>();
         fichas[i]->assumir(operacoesPendentes[i]);
         operacoesPendentes[i].limpar();
+        connect(fichas[i].get(), &TfmOperacoes::vaiRemover, this, [this, indice] {
+            avisarRemocao(AnaliseProblema::Remocao::Tipo::operacao, indice,
+                          numOperacoes(indice) - 1);
+        });
     }
     return fichas[i].get();
 }
@@ -295,8 +299,15 @@ void TfmICProblema::sbAdicionarIndicadorClick()
     mostrarLinhas(sgIndicadores, quantidadeIndicadores, codigoIndicador);
 }
 
+void TfmICProblema::avisarRemocao(AnaliseProblema::Remocao::Tipo tipo, int causa, int indice)
+{
+    if (const auto removida = analise().remover(tipo, causa, indice))
+        Q_EMIT removeu(*removida);
+}
+
 void TfmICProblema::sbRemoverIndicadorClick()
 {
+    avisarRemocao(AnaliseProblema::Remocao::Tipo::indicador, 0, quantidadeIndicadores - 1);
     if (quantidadeIndicadores <= 1) {
         definirIndicador(1, QString());
         return;
@@ -322,6 +333,7 @@ void TfmICProblema::sbAdicionarCausaClick(QObject *Sender)
 
 void TfmICProblema::sbRemoverCausaClick()
 {
+    avisarRemocao(AnaliseProblema::Remocao::Tipo::causa, 0, quantidadeCausas - 1);
     if (quantidadeCausas <= 1) {
         definirCausa(1, QString());
         if (fichas[0]) {

@@ -74,7 +74,12 @@ public Q_SLOTS:
     void sgCausasDblClick(QObject *Sender);
     void done(int resultado) override;
 
+Q_SIGNALS:
+    // Just before a remove button (here or on a sheet) takes something: what it takes.
+    void removeu(const AnaliseProblema::Remocao &remocao);
+
 private:
+    void avisarRemocao(AnaliseProblema::Remocao::Tipo tipo, int causa, int indice);
     void criarGrades(QWidget *area);
     void criarBotoes(QWidget *area);
     void descartarFichasAlemDasCausas();

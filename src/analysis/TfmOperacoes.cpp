@@ -160,6 +160,7 @@ void TfmOperacoes::btnRemoverClick()
 {
     if (quantidade <= 1)
         return;
+    Q_EMIT vaiRemover();
     --quantidade;
     QWidget *pagina = pgControle->widget(quantidade);
     pgControle->removeTab(quantidade);

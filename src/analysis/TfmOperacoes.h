@@ -55,6 +55,9 @@ public Q_SLOTS:
     void btnRemoverClick();
     void FormShow();
 
+Q_SIGNALS:
+    void vaiRemover(); // the last operation is about to go
+
 protected:
     void showEvent(QShowEvent *evento) override;
 

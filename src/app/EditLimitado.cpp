@@ -1,5 +1,6 @@
 #include "app/EditLimitado.h"
 
+#include <QKeyEvent>
 #include <QValidator>
 #include <algorithm>
 #include <limits>
@@ -51,6 +52,19 @@ void EditLimitado::definirTexto(const QString &texto)
     definindo = false;
     acompanharTexto();
     setCursorPosition(0);
+}
+
+bool EditLimitado::event(QEvent *evento)
+{
+    if (evento->type() == QEvent::ShortcutOverride) {
+        const auto *tecla = static_cast<QKeyEvent *>(evento);
+        if ((tecla->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+            (tecla->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+            evento->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(evento);
 }
 
 void EditLimitado::usarMaiusculas()

@@ -18,6 +18,11 @@ public:
     // Letters the user puts in become capitals; texts set in code keep their case.
     void usarMaiusculas();
 
+protected:
+    // Ctrl+Z and Ctrl+Shift+Z stay the edit's while it has typing to take back or make again;
+    // then they reach the window's "Desfazer" and "Refazer".
+    bool event(QEvent *evento) override;
+
 private:
     class Maiusculas;
 

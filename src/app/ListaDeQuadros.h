@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -81,6 +82,9 @@ protected:
         delete saindo;
         retirarDaFila(quadros, quantidade, p);
     }
+
+    // The last frame goes to place p (a removed item coming back); those from p on move down.
+    void moverUltimoPara(int p) { ::moverUltimoPara(quadros, quantidade, p); }
 
     // The selection part of `selecionar`: false, doing nothing, when the list is empty; an
     // invalid position keeps the current selection.

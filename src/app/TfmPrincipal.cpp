@@ -3,6 +3,7 @@
 #include "app/Acessibilidade.h"
 #include "app/AjusteTela.h"
 #include "app/CaixaRolagem.h"
+#include "app/Desfazer.h"
 #include "app/IconeSinal.h"
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
@@ -243,6 +244,15 @@ void TfmPrincipal::criarMenu()
     item(arquivo, "mItemSair", QStringLiteral("Sai&r"), &TfmPrincipal::mItemSairClick,
          QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    // Text edits keep Ctrl+Z for their own typing while they have some to take back.
+    QMenu *editar = menu("mItemEditar", QStringLiteral("&Editar"));
+    mItemDesfazer = item(editar, "mItemDesfazer", QStringLiteral("&Desfazer"),
+                         &TfmPrincipal::mItemDesfazerClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mItemRefazer =
+        item(editar, "mItemRefazer", QStringLiteral("&Refazer"), &TfmPrincipal::mItemRefazerClick,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    atualizarEdicao();
+
     QMenu *dados = menu("mItemDados", QStringLiteral("Dados"));
     item(dados, "iItemInstituicao", QStringLiteral("Dados da &Instituição"),
          &TfmPrincipal::iItemInstituicaoClick);
@@ -365,8 +375,63 @@ void TfmPrincipal::sbtnRemoverClick()
     // The last item of a list is never removed here.
     if (listaAtual->total() <= 1)
         return;
-    listaAtual->remover();
+    if (listaAtual == controleProblemas)
+        registrarRemocao(removerProblema(controleProblemas->posicaoSelecionada()));
+    else if (listaAtual == controleVotantes)
+        registrarRemocao(removerCategoria(controleVotantes->posicaoSelecionada()));
+    else
+        listaAtual->remover();
     listaAtual->atualizar(true);
+}
+
+void TfmPrincipal::registrarRemocao(Remocao remocao)
+{
+    historico.registrar(std::move(remocao));
+    atualizarEdicao();
+}
+
+void TfmPrincipal::esquecerRemocoes()
+{
+    historico.limpar();
+    atualizarEdicao();
+}
+
+void TfmPrincipal::atualizarEdicao()
+{
+    mItemDesfazer->setEnabled(historico.podeDesfazer());
+    mItemRefazer->setEnabled(historico.podeRefazer());
+}
+
+void TfmPrincipal::mItemDesfazerClick()
+{
+    if (!historico.podeDesfazer() || !restaurarRemocao(historico.aDesfazer()))
+        return;
+    const Remocao desfeita = historico.aDesfazer();
+    historico.desfeita();
+    mostrarRemocao(desfeita);
+}
+
+void TfmPrincipal::mItemRefazerClick()
+{
+    if (!historico.podeRefazer())
+        return;
+    const Remocao pedida = historico.aRefazer();
+    historico.refeita(refazerRemocao(pedida));
+    mostrarRemocao(pedida);
+}
+
+// The lists show the change, and the tab of the problem or category that came or went.
+void TfmPrincipal::mostrarRemocao(const Remocao &remocao)
+{
+    controleProblemas->atualizar(false);
+    controleVotantes->atualizar(false);
+    controleNotas->atualizar(false);
+    if (std::holds_alternative<ProblemaRemovido>(remocao.item))
+        pcControlePaginas->setCurrentIndex(paginaProblemas);
+    else if (std::holds_alternative<CategoriaRemovida>(remocao.item))
+        pcControlePaginas->setCurrentIndex(paginaVotantes);
+    listaAtual->atualizar(true);
+    atualizarEdicao();
 }
 
 void TfmPrincipal::limparDadosEscola()
@@ -420,6 +485,7 @@ void TfmPrincipal::mItemNovoClick()
     if (!podeDeixarOPlano(true))
         return;
     dmDados->limpar(true);
+    esquecerRemocoes();
     limparDadosEscola();
     // The new plan has no file until it is named, in the dialog or at its first save, so
     // nothing can write it over the previous plan's file.
@@ -469,6 +535,7 @@ void TfmPrincipal::mItemAbrirClick()
         const ControleNotas::Adiamento adiamento; // one refresh shows the plan read
         controleProblemas->esvaziar();
         controleVotantes->esvaziar();
+        esquecerRemocoes();
         try {
             if (reserva == TdmDados::Reserva::copia)
                 dmDados->abrirCopia(std::move(lido));

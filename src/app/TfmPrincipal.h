@@ -4,7 +4,10 @@
 // their scroll boxes, the add and remove buttons and the menu, and sends each command to the
 // object that does the work. Its constructor creates the three list controllers, which live
 // as long as the window. New always asks whether to save the plan on screen; Open, Quit and
-// closing the window ask only when it holds unsaved changes.
+// closing the window ask only when it holds unsaved changes. It keeps the history of removals
+// that "Desfazer" takes back, which a new or another plan starts afresh.
+
+#include "app/HistoricoRemocoes.h"
 
 #include <QMainWindow>
 
@@ -36,6 +39,10 @@ public:
 
     QString nomeArquivoMostrado() const; // the caption of lblNomePlanejamento
 
+    void registrarRemocao(Remocao remocao);
+    void esquecerRemocoes(); // another plan is on screen
+    const HistoricoRemocoes &historicoRemocoes() const { return historico; }
+
     Lista *listaAtual = nullptr; // the list the add and remove buttons act on; not owned
 
     CaixaRolagem *sbProblemas = nullptr;
@@ -55,6 +62,8 @@ public Q_SLOTS:
     void mItemAbrirClick();
     void mItemSalvarClick();
     void mItemConfigurarImpressClick();
+    void mItemDesfazerClick();
+    void mItemRefazerClick();
     void mItemSairClick();
     void iItemInstituicaoClick();
     void mItemGerarCedulaClick();
@@ -78,6 +87,8 @@ private:
     bool salvarComo();
     bool podeDeixarOPlano(bool perguntarSempre);
     bool garantirArquivoDoPlano();
+    void mostrarRemocao(const Remocao &remocao);
+    void atualizarEdicao();
 
     QFrame *painelPrincipal = nullptr;
     QLabel *lblNomeEscola = nullptr;
@@ -85,6 +96,9 @@ private:
     QLabel *lblNomePlanejamento = nullptr;
     QToolButton *sbtnAdicionar = nullptr;
     QToolButton *sbtnRemover = nullptr;
+    QAction *mItemDesfazer = nullptr;
+    QAction *mItemRefazer = nullptr;
+    HistoricoRemocoes historico;
 };
 
 extern TfmPrincipal *fmPrincipal;

@@ -158,6 +158,11 @@ bool ControleNotas::removerLinha(int p)
     return true;
 }
 
+void ControleNotas::moverUltimaLinhaPara(int p)
+{
+    moverUltimoPara(linhas, quantidade, p);
+}
+
 void ControleNotas::atualizarNotas()
 {
     if (adiamentos > 0) {
@@ -206,6 +211,13 @@ void ControleNotas::removerCategoria(int categoria)
         linha->descartarCategoriaAtual();
     }
     mostrarCategoria(0);
+}
+
+void ControleNotas::inserirCategoria(int categoria, const QVector<TabelaNotas::Linha> &notas)
+{
+    for (int i = 0; i < quantidade; ++i)
+        linhas[static_cast<size_t>(i)].notas->tabela.inserirLinha(
+            categoria, i < notas.size() ? notas.at(i) : TabelaNotas::Linha{});
 }
 
 void ControleNotas::classificar()

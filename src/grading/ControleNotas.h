@@ -5,7 +5,9 @@
 // order of the ranking; and the `notas`, `indicadores`, `causas` and `operacoes` sections.
 
 #include "app/Lista.h"
+#include "grading/TabelaNotas.h"
 
+#include <QVector>
 #include <array>
 #include <optional>
 
@@ -37,10 +39,13 @@ public:
     bool adicionarLinha();
     bool removerLinha(int p);
     bool removerLinha() { return removerLinha(linhaSelecionada()); }
+    void moverUltimaLinhaPara(int p); // a removed problem's rows come back at place p
     int linhaSelecionada() const;
 
     bool mostrarCategoria(int categoria);
     void removerCategoria(int categoria);
+    // A removed category's grades come back, `notas[i]` to problem i; later categories move up.
+    void inserirCategoria(int categoria, const QVector<TabelaNotas::Linha> &notas);
     void atualizarNotas();
     void classificar();
 

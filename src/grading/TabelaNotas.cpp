@@ -48,6 +48,19 @@ void TabelaNotas::descartarLinha(int linha, int ultima)
     linhas[static_cast<size_t>(ultima)].fill(0.0f);
 }
 
+void TabelaNotas::inserirLinha(int linha, const Linha &notas)
+{
+    if (linha < 0 || linha >= maximoCategorias)
+        return;
+    std::move_backward(linhas.begin() + linha, linhas.end() - 1, linhas.end());
+    linhas[static_cast<size_t>(linha)] = notas;
+}
+
+const TabelaNotas::Linha &TabelaNotas::linha(int categoria) const
+{
+    return linhas.at(static_cast<size_t>(categoria));
+}
+
 float somarPontos(float a, float b)
 {
     const float soma = a + b;

@@ -12,6 +12,7 @@ class TabelaNotas {
 public:
     static constexpr int maximoCategorias = 12;
     static constexpr int maximoVotantes = 12;
+    using Linha = std::array<float, maximoVotantes>;
 
     float nota(int categoria, int votante) const;              // 0 outside the table
     void definirNota(int categoria, int votante, float valor); // ignored outside the table
@@ -23,9 +24,11 @@ public:
     // line `ultima` (the count of categories left) starts again at 0. Nothing happens when
     // `linha` is not a line or `ultima` is 12 or more.
     void descartarLinha(int linha, int ultima);
+    // The category comes back: lines linha … 10 move up one place, `notas` takes its place.
+    void inserirLinha(int linha, const Linha &notas);
+    const Linha &linha(int categoria) const; // categoria in 0 … 11
 
 private:
-    using Linha = std::array<float, maximoVotantes>;
     std::array<Linha, maximoCategorias> linhas{};
 };
 

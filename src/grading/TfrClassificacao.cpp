@@ -4,6 +4,7 @@
 
 #include "analysis/TfmICProblema.h"
 #include "app/Acessibilidade.h"
+#include "app/Desfazer.h"
 #include "app/Interacao.h"
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
@@ -80,8 +81,26 @@ TfmICProblema *TfrClassificacao::janelaIC() const
         if (tituloDefinido)
             janela->setWindowTitle(tituloProblema);
         janela->assumir(analise);
+        // What the window's remove buttons take can be taken back from the main window.
+        connect(janela, &TfmICProblema::removeu, janela,
+                [this](const AnaliseProblema::Remocao &remocao) {
+                    registrarRemocaoNaAnalise(this, remocao);
+                });
     }
     return janela;
+}
+
+AnaliseProblema TfrClassificacao::analiseAtual() const
+{
+    return janela ? janela->analise() : analise;
+}
+
+void TfrClassificacao::definirAnalise(const AnaliseProblema &nova)
+{
+    if (janela)
+        janela->assumir(nova);
+    else
+        analise = nova;
 }
 
 void TfrClassificacao::carregarIndicadores(const ElementoXml &problema)

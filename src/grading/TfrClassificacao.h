@@ -44,6 +44,9 @@ public:
     void carregarCausas(const ElementoXml &problema);
     void carregarOperacoes(const ListaNos &filhos); // raises when something announced is missing
     void gravarAnalise(ElementoXml indicadores, ElementoXml causas, ElementoXml operacoes) const;
+    // The problem's analysis as it stands, and replaced whole (a removal taken back).
+    AnaliseProblema analiseAtual() const;
+    void definirAnalise(const AnaliseProblema &nova);
 
     QFrame *painel = nullptr;
     QPushButton *btnProblema = nullptr;

@@ -47,6 +47,16 @@ bool ControleProblemas::remover()
     return true;
 }
 
+bool ControleProblemas::inserir(int p)
+{
+    if (!adicionar())
+        return false;
+    moverUltimoPara(p);
+    controleNotas->moverUltimaLinhaPara(p);
+    selecionar(p);
+    return true;
+}
+
 bool ControleProblemas::selecionar(int indice)
 {
     if (!escolher(indice))

@@ -20,6 +20,9 @@ public:
     bool adicionar() override;
     bool remover() override;
     bool selecionar(int indice) override;
+    // A new default problem at place p, selected, with its grade and ranking rows; false after
+    // the list's message when it is full.
+    bool inserir(int p);
 
     void gravarProblemas(DocumentoXml &documento) const;
     void lerProblemas(const ListaNos &secoes);

@@ -58,6 +58,15 @@ bool ControleVotantes::remover()
     return true;
 }
 
+bool ControleVotantes::inserir(int c)
+{
+    if (!adicionar())
+        return false;
+    moverUltimoPara(c);
+    selecionar(c);
+    return true;
+}
+
 bool ControleVotantes::selecionar(int indice)
 {
     if (!escolher(indice))

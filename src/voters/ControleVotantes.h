@@ -21,6 +21,9 @@ public:
     bool adicionar() override;
     bool remover() override;
     bool selecionar(int indice) override;
+    // A new default category at place c, selected; its grades are the grade matrix's to put
+    // back. False after the list's message when it is full.
+    bool inserir(int c);
 
     void gravarCategorias(DocumentoXml &documento) const;
     void lerCategorias(const ListaNos &secoes);

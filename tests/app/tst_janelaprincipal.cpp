@@ -86,12 +86,14 @@ private Q_SLOTS:
         QStringList menus;
         for (const QAction *acao : fmPrincipal->menuBar()->actions())
             menus << acao->text();
-        QCOMPARE(menus, QStringList({"&Arquivo", "Dados", "A&juda"}));
+        QCOMPARE(menus, QStringList({"&Arquivo", "&Editar", "Dados", "A&juda"}));
         QCOMPARE(
             itensDoMenu("mItemArquivo"),
             QStringList({"&Novo plano|mItemNovo", "&Abrir plano|mItemAbrir", "&Salvar|mItemSalvar",
                          "-|N4", "&Configurar Impressão|mItemConfigurarImpress", "-|N1",
                          "Sai&r|mItemSair"}));
+        QCOMPARE(itensDoMenu("mItemEditar"),
+                 QStringList({"&Desfazer|mItemDesfazer", "&Refazer|mItemRefazer"}));
         QCOMPARE(itensDoMenu("mItemDados"),
                  QStringList({"Dados da &Instituição|iItemInstituicao", "-|N3",
                               "Gerar &Cédula de votação|mItemGerarCedula",

@@ -1,0 +1,152 @@
+#include "app/Desfazer.h"
+
+#include "app/Interacao.h"
+#include "app/TfmPrincipal.h"
+#include "grading/ControleNotas.h"
+#include "grading/TfrClassificacao.h"
+#include "grading/TfrNotas.h"
+#include "problems/ControleProblemas.h"
+#include "voters/ControleVotantes.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString mensagemSemLugar =
+    QStringLiteral("Não é possível desfazer a remoção: a lista já está completa.");
+
+bool semLugar()
+{
+    interacao().mensagem(Icone::Informacao, mensagemSemLugar);
+    return false;
+}
+
+ProblemaRemovido capturarProblema(int p)
+{
+    ProblemaRemovido problema;
+    const TfrProblema *quadro = controleProblemas->quadro(p);
+    problema.nome = quadro->nome();
+    problema.cor = quadro->corProblema();
+    problema.notas = controleNotas->linhaNotas(p)->tabela;
+    problema.analise = controleNotas->linhaClassificacao(p)->analiseAtual();
+    return problema;
+}
+
+CategoriaRemovida capturarCategoria(int c)
+{
+    CategoriaRemovida categoria;
+    const TfrCategoria *quadro = controleVotantes->quadro(c);
+    categoria.titulo = quadro->titulo();
+    categoria.identificador = quadro->identificador();
+    categoria.cor = quadro->corCategoria();
+    categoria.quantidade = quadro->quantidadeVotantes;
+    for (int j = 0; j < CategoriaRemovida::maximoVotantes; ++j)
+        categoria.nomes[static_cast<size_t>(j)] = quadro->nomeVotante(j);
+    categoria.nomesVisiveis = quadro->nomesVisiveis;
+    for (int i = 0; i < controleNotas->total(); ++i)
+        categoria.notas.append(controleNotas->linhaNotas(i)->tabela.linha(c));
+    return categoria;
+}
+
+bool restaurarProblema(int p, const ProblemaRemovido &problema)
+{
+    if (controleProblemas->total() >= maximoProblemas)
+        return semLugar();
+    controleProblemas->inserir(p);
+    TfrProblema *quadro = controleProblemas->quadro(p);
+    quadro->definirNome(problema.nome);
+    quadro->definirCor(problema.cor);
+    controleNotas->linhaNotas(p)->tabela = problema.notas;
+    controleNotas->linhaClassificacao(p)->definirAnalise(problema.analise);
+    return true;
+}
+
+bool restaurarCategoria(int c, const CategoriaRemovida &categoria)
+{
+    if (controleVotantes->total() >= maximoCategorias)
+        return semLugar();
+    controleVotantes->inserir(c);
+    TfrCategoria *quadro = controleVotantes->quadro(c);
+    quadro->definirTitulo(categoria.titulo);
+    quadro->definirIdentificador(categoria.identificador);
+    quadro->definirCor(categoria.cor);
+    quadro->definirQuantidade(categoria.quantidade);
+    for (int j = 0; j < CategoriaRemovida::maximoVotantes; ++j)
+        quadro->definirNomeVotante(j, categoria.nomes[static_cast<size_t>(j)]);
+    if (quadro->nomesVisiveis != categoria.nomesVisiveis)
+        quadro->painelDblClick();
+    controleNotas->inserirCategoria(c, categoria.notas);
+    return true;
+}
+
+} // namespace
+
+Remocao removerProblema(int p)
+{
+    Remocao remocao{p, capturarProblema(p)};
+    controleProblemas->selecionar(p);
+    controleProblemas->remover();
+    return remocao;
+}
+
+Remocao removerCategoria(int c)
+{
+    Remocao remocao{c, capturarCategoria(c)};
+    controleVotantes->selecionar(c);
+    controleVotantes->remover();
+    return remocao;
+}
+
+bool restaurarRemocao(const Remocao &remocao)
+{
+    if (const auto *problema = std::get_if<ProblemaRemovido>(&remocao.item))
+        return restaurarProblema(std::min(remocao.posicao, controleProblemas->total()), *problema);
+    if (const auto *categoria = std::get_if<CategoriaRemovida>(&remocao.item))
+        return restaurarCategoria(std::min(remocao.posicao, controleVotantes->total()), *categoria);
+    TfrClassificacao *linha = controleNotas->linhaClassificacao(remocao.posicao);
+    if (!linha)
+        return false;
+    AnaliseProblema analise = linha->analiseAtual();
+    if (!analise.restaurar(std::get<AnaliseProblema::Remocao>(remocao.item)))
+        return semLugar();
+    linha->definirAnalise(analise);
+    return true;
+}
+
+std::optional<Remocao> refazerRemocao(const Remocao &remocao)
+{
+    const int p = remocao.posicao;
+    if (std::holds_alternative<ProblemaRemovido>(remocao.item)) {
+        if (p >= controleProblemas->total() || controleProblemas->total() <= 1)
+            return std::nullopt;
+        return removerProblema(p);
+    }
+    if (std::holds_alternative<CategoriaRemovida>(remocao.item)) {
+        if (p >= controleVotantes->total() || controleVotantes->total() <= 1)
+            return std::nullopt;
+        return removerCategoria(p);
+    }
+    TfrClassificacao *linha = controleNotas->linhaClassificacao(p);
+    if (!linha)
+        return std::nullopt;
+    const auto &antes = std::get<AnaliseProblema::Remocao>(remocao.item);
+    AnaliseProblema analise = linha->analiseAtual();
+    const auto removida = analise.remover(antes.tipo, antes.causa, antes.indice);
+    if (!removida)
+        return std::nullopt;
+    linha->definirAnalise(analise);
+    return Remocao{p, *removida};
+}
+
+void registrarRemocaoNaAnalise(const TfrClassificacao *linha,
+                               const AnaliseProblema::Remocao &remocao)
+{
+    if (!fmPrincipal || !controleNotas)
+        return;
+    for (int p = 0; p < controleNotas->total(); ++p) {
+        if (controleNotas->linhaClassificacao(p) == linha) {
+            fmPrincipal->registrarRemocao(Remocao{p, remocao});
+            return;
+        }
+    }
+}
