@@ -12,6 +12,7 @@
 #include "app/Aplicacao.h"
 #include "app/Inicializacao.h"
 #include "app/TfmPrincipal.h"
+#include "data/CopiaRecuperacao.h"
 #include "data/TdmDados.h"
 #include "documents/DadosOrganograma.h"
 #include "documents/Organograma.h"
@@ -21,6 +22,7 @@
 #include "documents/TfmRelatorio.h"
 #include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
+#include "problems/TfrProblema.h"
 #include "support/PlanoMaximo.h"
 #include "support/Programa.h"
 #include "support/organograma/SuperficieGravadora.h"
@@ -32,12 +34,14 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QThread>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -268,6 +272,52 @@ void removerProblema(benchmark::State &estado)
     abrirPlanoMaximo();
 }
 
+// --- the recovery copy ----------------------------------------------------------------------
+
+// A change on the largest plan, as typing leaves it: a problem's name, new each time.
+void mudarPlano(int vez)
+{
+    controleProblemas->quadro(0)->definirNome(QStringLiteral("Cópia de recuperação %1").arg(vez));
+}
+
+// The copy's part on the user's thread, when the input is quiet: the plan's bytes built and
+// handed to the writing thread.
+void recuperacaoNaEntrada(benchmark::State &estado)
+{
+    garantirPrograma();
+    CopiaRecuperacao &copia = dmDados->copiaRecuperacao();
+    static int vez = 0; // every change new, across repetitions
+    for (auto _ : estado) {
+        mudarPlano(++vez);
+        estado.SetIterationTime(cronometrar([&copia] { copia.verificarAgora(); }));
+        copia.aguardarGravacoes();
+    }
+    abrirPlanoMaximo();
+}
+
+// From the user's last key to the copy on disk holding the change.
+void recuperacaoGravada(benchmark::State &estado)
+{
+    garantirPrograma();
+    CopiaRecuperacao &copia = dmDados->copiaRecuperacao();
+    static int vez = 0; // every change new, across repetitions
+    for (auto _ : estado) {
+        mudarPlano(++vez);
+        const QByteArray marca = QStringLiteral("Cópia de recuperação %1\"").arg(vez).toUtf8();
+        const QString arquivo =
+            CopiaRecuperacao::pasta() + u'/' + copia.chaveAtual() + QStringLiteral(".xml");
+        estado.SetIterationTime(cronometrar([&] {
+            QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+            QCoreApplication::sendEvent(fmPrincipal, &tecla);
+            while (!bytesDe(arquivo).contains(marca)) {
+                QCoreApplication::processEvents();
+                QThread::msleep(5);
+            }
+        }));
+    }
+    abrirPlanoMaximo();
+}
+
 // --- documents ------------------------------------------------------------------------------
 
 ListaNos secoesSalvas()
@@ -473,6 +523,8 @@ std::vector<LinhaTabela> registrarTudo()
     registrar("categoria", mudarCategoria, 24);
     registrar("adicionar", adicionarProblema, 10);
     registrar("remover", removerProblema, 4, 5);
+    registrar("recuperacao_entrada", recuperacaoNaEntrada, 5);
+    registrar("recuperacao_gravada", recuperacaoGravada, 2, 3);
     registrar(
         "cedulas", [](benchmark::State &e) { montarDocumento<TfmCedula>(e, montarCedulas); }, 3);
     registrar(
@@ -504,7 +556,8 @@ std::vector<LinhaTabela> registrarTudo()
         2, 3);
     registrar("organograma_pdf", organogramaPdf, 2, 3);
 
-    constexpr double quadro = 16; // one frame at 60 Hz
+    constexpr double quadro = 16;       // one frame at 60 Hz
+    constexpr double prazoCopia = 2000; // the promise: a change is on disk within 2 s
     return {
         {"construir", "Construir o programa (3 objetos globais)", "", 0, 0},
         {"carregar", "carregar", "carregar_piso", 5, 0},
@@ -515,6 +568,8 @@ std::vector<LinhaTabela> registrarTudo()
         {"categoria", "Mudar a categoria em \"Notas\"", "", 0, quadro},
         {"adicionar", "Adicionar um problema", "", 0, quadro},
         {"remover", "Remover um problema", "", 0, quadro},
+        {"recuperacao_entrada", "Cópia de recuperação: a parte na entrada", "", 0, quadro},
+        {"recuperacao_gravada", "Cópia de recuperação: no disco após a tecla", "", 0, prazoCopia},
         {"cedulas", "Cédulas (144)", "cedulas_piso", 3, 0},
         {"cedulas_tela", "Cédulas: texto e janela na tela", "", 0, 0},
         {"ata", "Ata de reunião", "ata_piso", 3, 0},
@@ -545,6 +600,8 @@ int main(int argc, char **argv)
     QTemporaryDir pasta;
     if (!pasta.isValid() || !QDir::setCurrent(pasta.path()))
         return 2;
+    // The recovery copies stay in here, out of the user's data folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(pasta.path() + QStringLiteral("/dados")));
     gravarPlanoMaximo(arquivoMaximo);
 
     benchmark::Initialize(&argc, argv);

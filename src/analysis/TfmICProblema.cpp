@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -147,6 +148,12 @@ TfmICProblema::TfmICProblema(QWidget *pai)
         anterior = proximo;
     }
     sgIndicadores->setFocus();
+
+    // What this window removed comes back here too, as in the main window's Editar menu.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+            [this] { Q_EMIT desfazerPedido(false); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this),
+            &QShortcut::activated, this, [this] { Q_EMIT desfazerPedido(true); });
 }
 
 TfmICProblema::~TfmICProblema() = default;

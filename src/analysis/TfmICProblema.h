@@ -77,6 +77,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // Just before a remove button (here or on a sheet) takes something: what it takes.
     void removeu(const AnaliseProblema::Remocao &remocao);
+    // Ctrl+Z or Ctrl+Shift+Z pressed here, outside a cell being edited.
+    void desfazerPedido(bool refazer);
 
 private:
     void avisarRemocao(AnaliseProblema::Remocao::Tipo tipo, int causa, int indice);

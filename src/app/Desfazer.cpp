@@ -138,15 +138,40 @@ std::optional<Remocao> refazerRemocao(const Remocao &remocao)
     return Remocao{p, *removida};
 }
 
+namespace {
+
+int posicaoDaLinha(const TfrClassificacao *linha)
+{
+    for (int p = 0; controleNotas && p < controleNotas->total(); ++p) {
+        if (controleNotas->linhaClassificacao(p) == linha)
+            return p;
+    }
+    return -1;
+}
+
+} // namespace
+
 void registrarRemocaoNaAnalise(const TfrClassificacao *linha,
                                const AnaliseProblema::Remocao &remocao)
 {
-    if (!fmPrincipal || !controleNotas)
+    const int p = posicaoDaLinha(linha);
+    if (fmPrincipal && p >= 0)
+        fmPrincipal->registrarRemocao(Remocao{p, remocao});
+}
+
+void desfazerNaAnalise(const TfrClassificacao *linha, bool refazer)
+{
+    if (!fmPrincipal)
         return;
-    for (int p = 0; p < controleNotas->total(); ++p) {
-        if (controleNotas->linhaClassificacao(p) == linha) {
-            fmPrincipal->registrarRemocao(Remocao{p, remocao});
-            return;
-        }
-    }
+    const HistoricoRemocoes &historico = fmPrincipal->historicoRemocoes();
+    if (refazer ? !historico.podeRefazer() : !historico.podeDesfazer())
+        return;
+    const Remocao &proxima = refazer ? historico.aRefazer() : historico.aDesfazer();
+    if (!std::holds_alternative<AnaliseProblema::Remocao>(proxima.item) ||
+        proxima.posicao != posicaoDaLinha(linha))
+        return;
+    if (refazer)
+        fmPrincipal->mItemRefazerClick();
+    else
+        fmPrincipal->mItemDesfazerClick();
 }

@@ -23,3 +23,6 @@ std::optional<Remocao> refazerRemocao(const Remocao &remocao);
 // A ranking row's analysis window removed something.
 void registrarRemocaoNaAnalise(const TfrClassificacao *linha,
                                const AnaliseProblema::Remocao &remocao);
+// Ctrl+Z (or Ctrl+Shift+Z) in that window: only a removal from its own problem's analysis is
+// taken back (or made again) there, so nothing it shows, nor the window itself, goes under it.
+void desfazerNaAnalise(const TfrClassificacao *linha, bool refazer);

@@ -86,6 +86,8 @@ TfmICProblema *TfrClassificacao::janelaIC() const
                 [this](const AnaliseProblema::Remocao &remocao) {
                     registrarRemocaoNaAnalise(this, remocao);
                 });
+        connect(janela, &TfmICProblema::desfazerPedido, janela,
+                [this](bool refazer) { desfazerNaAnalise(this, refazer); });
     }
     return janela;
 }

@@ -119,6 +119,72 @@ private Q_SLOTS:
         QCOMPARE(programa.interacao.textosMensagens(), QStringList());
     }
 
+    void listaCompletaNaoRecebeODesfeito_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("problema") << "problema";
+        QTest::newRow("categoria") << "categoria";
+        QTest::newRow("indicador") << "indicador";
+        QTest::newRow("operação") << "operacao";
+    }
+
+    // The list filled up again after the removal: nothing changes, the user is told, and the
+    // removal waits in the history.
+    void listaCompletaNaoRecebeODesfeito()
+    {
+        QFETCH(QString, tipo);
+        QVERIFY(apoio::entrarEmPastaDoCaso(QDir::tempPath() + QStringLiteral("/tst_desfazer")));
+        gravarPlanoMaximo(QStringLiteral("plano.xml"));
+        Programa programa;
+        QVERIFY(programa.iniciar(apoio::pressionarOk({{}, {}, {}, QStringLiteral("plano.xml")})));
+        remover(tipo);
+        TfmICProblema *janela = controleNotas->linhaClassificacao(2)->janelaIC();
+        if (tipo == u"indicador")
+            janela->sbAdicionarIndicadorClick();
+        else if (tipo == u"operacao")
+            janela->ficha(1)->btnAdicionarClick();
+        else
+            fmPrincipal->sbtnAdicionarClick();
+        const QByteArray cheio = salvar();
+        item("mItemDesfazer")->trigger();
+        QCOMPARE(salvar(), cheio);
+        QCOMPARE(programa.interacao.textosMensagens(),
+                 QStringList{QStringLiteral("Não é possível desfazer a remoção: a lista já está "
+                                            "completa.")});
+        QVERIFY(item("mItemDesfazer")->isEnabled());
+    }
+
+    void ctrlZNaJanelaDeAnalise_data()
+    {
+        QTest::addColumn<bool>("daJanela");
+        QTest::newRow("indicador removido nela: volta") << true;
+        QTest::newRow("problema removido antes: fica para a janela principal") << false;
+    }
+
+    // Ctrl+Z in a problem's indicators and causes window takes back only what it removed.
+    void ctrlZNaJanelaDeAnalise()
+    {
+        QFETCH(bool, daJanela);
+        Programa programa;
+        QVERIFY(programa.iniciar(apoio::pressionarOk()));
+        fmPrincipal->sbtnAdicionarClick();
+        TfmICProblema *janela = controleNotas->linhaClassificacao(0)->janelaIC();
+        janela->sbAdicionarIndicadorClick();
+        if (daJanela)
+            janela->sbRemoverIndicadorClick();
+        else
+            fmPrincipal->sbtnRemoverClick();
+        const int problemas = controleProblemas->total();
+        janela->show();
+        QApplication::setActiveWindow(janela);
+        QVERIFY(QTest::qWaitForWindowActive(janela));
+        QTest::keyClick(janela, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(janela->numIndicadores(), 2); // back, or never gone
+        QCOMPARE(controleProblemas->total(), problemas);
+        QCOMPARE(item("mItemDesfazer")->isEnabled(), !daJanela);
+        janela->hide();
+    }
+
     void ctrlZDoCampoOuDaRemocao_data()
     {
         QTest::addColumn<bool>("refazer");
