@@ -7,7 +7,8 @@ PREFIX     ?= /usr/local
 # Extra CMake options for the build folder, e.g. OPCOES=-DSORVANE_AVISOS_COMO_ERROS=ON (CI).
 OPCOES     ?=
 
-.PHONY: run test build configure dependencias clean install sanitize fuzz e2e bench deb e2e-deb
+.PHONY: run test build configure dependencias clean install sanitize fuzz e2e bench bench-compilar \
+	bench-instrucoes deb e2e-deb
 
 dependencias:
 	@bash scripts/instalar-dependencias
@@ -85,8 +86,22 @@ fuzz: dependencias
 
 # The benchmark of what the user waits for on the largest plan, in a Release build of its own,
 # printing one table of times, floors and ratios. Start-up: scripts/medir-inicio.
-bench: dependencias
+bench: bench-compilar
+	@build-bench/bench/bench_sorvane
+
+bench-compilar: dependencias
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORVANE_TESTES=OFF \
 		-DSORVANE_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target bench_sorvane dialogo_minimo sorvane
-	@build-bench/bench/bench_sorvane
+
+# The same rows under callgrind: the instructions of one run of each row's timed part, beside
+# its floor's, which a loaded machine does not disturb. FILTRO picks rows (a regular
+# expression over their names), e.g. make bench-instrucoes FILTRO='^(abrir|salvar)'.
+FILTRO ?= .
+INSTRUCOES = $(CURDIR)/build-bench/instrucoes
+bench-instrucoes: bench-compilar
+	@rm -rf "$(INSTRUCOES)" && mkdir -p "$(INSTRUCOES)"
+	@valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file="$(INSTRUCOES)/callgrind.out" \
+		build-bench/bench/bench_sorvane --instrucoes --benchmark_filter='$(FILTRO)' >/dev/null \
+		2>"$(INSTRUCOES)/valgrind.log"
+	@python3 scripts/tabela-instrucoes "$(INSTRUCOES)"

@@ -1,5 +1,9 @@
 #include "Pisos.h"
 
+#include "app/CaixaRolagem.h"
+#include "problems/TfrProblema.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,6 +11,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QVBoxLayout>
+#include <QWidget>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <stdexcept>
@@ -18,14 +24,32 @@ namespace {
 constexpr unsigned opcoesLeitura = pugi::parse_default | pugi::parse_ws_pcdata_single;
 constexpr unsigned opcoesEscrita = pugi::format_indent | pugi::format_no_declaration;
 
-class EscritorBytes : public pugi::xml_writer {
+// Every LF becomes CR LF as the bytes stream out, with no pass over the buffer after.
+class EscritorArquivo : public pugi::xml_writer {
 public:
     QByteArray bytes;
     void write(const void *dados, size_t tamanho) override
     {
-        bytes.append(static_cast<const char *>(dados), static_cast<qsizetype>(tamanho));
+        const char *trecho = static_cast<const char *>(dados);
+        const char *const fim = trecho + tamanho;
+        while (trecho < fim) {
+            const char *quebra = std::find(trecho, fim, '\n');
+            bytes.append(trecho, quebra - trecho);
+            if (quebra == fim)
+                break;
+            bytes.append("\r\n", 2);
+            trecho = quebra + 1;
+        }
     }
 };
+
+QByteArray lerBytes(const QString &arquivo)
+{
+    QFile entrada(arquivo);
+    if (!entrada.open(QIODevice::ReadOnly))
+        throw std::runtime_error("piso: arquivo ilegível");
+    return entrada.readAll();
+}
 
 void analisar(const QByteArray &bytes)
 {
@@ -39,22 +63,61 @@ void analisar(const QByteArray &bytes)
 
 void carregarXml(const QString &arquivo)
 {
-    QFile entrada(arquivo);
-    if (!entrada.open(QIODevice::ReadOnly))
-        throw std::runtime_error("piso: arquivo ilegível");
-    analisar(entrada.readAll());
+    analisar(lerBytes(arquivo));
 }
 
 void salvarXml(const pugi::xml_document &documento, const QString &arquivo)
 {
-    EscritorBytes escritor;
+    EscritorArquivo escritor;
+    escritor.bytes.reserve(1 << 20);
     documento.save(escritor, "    ", opcoesEscrita, pugi::encoding_utf8);
-    escritor.bytes.replace("\n", "\r\n");
     QSaveFile saida(arquivo);
     if (!saida.open(QIODevice::WriteOnly) || saida.write(escritor.bytes) != escritor.bytes.size() ||
         !saida.commit())
         throw std::runtime_error("piso: gravação falhou");
-    analisar(escritor.bytes);
+}
+
+PlanoNaTela::PlanoNaTela(QSize tamanho) : janela(std::make_unique<QWidget>())
+{
+    janela->resize(tamanho);
+    caixa = new CaixaRolagem(janela.get());
+    auto *layout = new QVBoxLayout(janela.get());
+    layout->addWidget(caixa);
+    janela->show();
+    QCoreApplication::processEvents();
+}
+
+PlanoNaTela::~PlanoNaTela() = default;
+
+void PlanoNaTela::esvaziar()
+{
+    qDeleteAll(caixa->conteudo()->findChildren<TfrProblema *>(Qt::FindDirectChildrenOnly));
+    QCoreApplication::processEvents();
+}
+
+void PlanoNaTela::abrir(const QString &arquivo)
+{
+    const QByteArray bytes = lerBytes(arquivo);
+    pugi::xml_document documento;
+    if (!documento.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), opcoesLeitura,
+                               pugi::encoding_utf8))
+        throw std::runtime_error("piso: XML inválido");
+    int posicao = 0;
+    int y = 0;
+    for (const pugi::xml_node problema :
+         documento.document_element().child("problemas").children()) {
+        auto *quadro = new TfrProblema(caixa->conteudo());
+        quadro->definirNome(QString::fromUtf8(problema.attribute("nome").value()));
+        quadro->definirCor(problema.attribute("cor").as_int());
+        quadro->definirPosicao(posicao);
+        quadro->destacar(posicao == 0);
+        quadro->move(0, y);
+        quadro->show();
+        y += quadro->height();
+        ++posicao;
+    }
+    caixa->definirAlturaConteudo(y);
+    QCoreApplication::processEvents();
 }
 
 TextoFinal capturarTexto(const QTextDocument &documento)

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -14,16 +15,33 @@
 #include <memory>
 #include <pugixml.hpp>
 
+class CaixaRolagem;
 class QTextDocument;
+class QWidget;
 
 namespace pisos {
 
 // Loading: the file's bytes read and parsed by pugixml, with the program's parse options.
 void carregarXml(const QString &arquivo);
 
-// Saving: the same tree written by pugixml in the file's layout, written safely (temporary file,
-// then rename) and parsed back, as the program keeps in memory what the file holds.
+// Saving: the same tree written by pugixml in the file's layout (CR LF put in as the bytes
+// stream out) and written safely, to a temporary file then renamed.
 void salvarXml(const pugi::xml_document &documento, const QString &arquivo);
+
+// Opening: the least that puts a plan on screen. The file is parsed, and only the visible tab's
+// frames, the problems, are built, filled from the tree, stacked in a scroll box and painted,
+// in a window the main window's size.
+class PlanoNaTela {
+public:
+    explicit PlanoNaTela(QSize tamanho);
+    ~PlanoNaTela();
+    void esvaziar(); // the frames of the last opening go, untimed
+    void abrir(const QString &arquivo);
+
+private:
+    std::unique_ptr<QWidget> janela;
+    CaixaRolagem *caixa = nullptr;
+};
 
 // The final text of a document window: its paragraphs with their formats.
 struct TextoFinal {

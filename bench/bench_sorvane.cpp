@@ -1,6 +1,10 @@
 // What the user waits for, on the largest plan the program can hold, each operation beside its
 // floor. Headless (offscreen), with the scripted interaction answering every dialog; each figure
 // is the median of several repetitions. `make bench` builds and runs it.
+//
+// With --instrucoes, under callgrind (`make bench-instrucoes`), each row runs its timed part a
+// few times, the first one uncounted, and only the timed part is counted: the instructions of
+// each row are written as a dump of their own, named after the row and the runs counted.
 
 #include "Pisos.h"
 #include "Tabela.h"
@@ -41,7 +45,10 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <string>
+#include <valgrind/callgrind.h>
 
 namespace {
 
@@ -53,12 +60,37 @@ const QDate dataCedulas(2026, 12, 7);
 
 std::unique_ptr<Programa> programa;
 
+bool contarInstrucoes = false;
+int execucoesDaLinha = 0; // of the timed part, since the last row ended
+
 template <typename Funcao> double cronometrar(Funcao &&funcao)
 {
+    // The first run of a row warms the caches it uses, as the first repetition of a timing does.
+    const bool contar = contarInstrucoes && execucoesDaLinha++ > 0;
+    if (contar)
+        CALLGRIND_TOGGLE_COLLECT;
     const auto inicio = std::chrono::steady_clock::now();
     funcao();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    const auto fim = std::chrono::steady_clock::now();
+    if (contar)
+        CALLGRIND_TOGGLE_COLLECT;
+    return std::chrono::duration<double>(fim - inicio).count();
 }
+
+// Each row's count goes into a dump of its own, "<row> <runs counted>".
+class ColetorInstrucoes : public ColetorMedianas {
+public:
+    void ReportRuns(const std::vector<Run> &execucoes) override
+    {
+        ColetorMedianas::ReportRuns(execucoes);
+        if (execucoes.empty())
+            return;
+        const std::string nome = execucoes.front().run_name.function_name + ' ' +
+                                 std::to_string(std::max(0, execucoesDaLinha - 1));
+        CALLGRIND_DUMP_STATS_AT(nome.c_str());
+        execucoesDaLinha = 0;
+    }
+};
 
 // Posted layout, update and paint events: what stands between a handler and the screen.
 void processarEventos()
@@ -134,6 +166,18 @@ void abrir(benchmark::State &estado)
     garantirPrograma();
     for (auto _ : estado)
         estado.SetIterationTime(cronometrar([] { abrirPlanoMaximo(); }));
+}
+
+// The least that puts the plan on screen: the file parsed, the visible tab's frames built,
+// filled, laid out and painted.
+void abrirPiso(benchmark::State &estado)
+{
+    garantirPrograma();
+    pisos::PlanoNaTela piso(fmPrincipal->size());
+    for (auto _ : estado) {
+        piso.esvaziar();
+        estado.SetIterationTime(cronometrar([&piso] { piso.abrir(arquivoMaximo); }));
+    }
 }
 
 QByteArray bytesDe(const QString &arquivo)
@@ -442,88 +486,83 @@ void organogramaPdf(benchmark::State &estado)
 
 // --- registration ---------------------------------------------------------------------------
 
-benchmark::internal::Benchmark *registrar(const char *nome, void (*funcao)(benchmark::State &),
-                                          int repeticoes = 9)
+// iteracoes 0: as many as fill a tenth of a second. Counting instructions, two runs do: one to
+// warm up, one counted.
+benchmark::internal::Benchmark *ajustar(benchmark::internal::Benchmark *linha, int iteracoes,
+                                        int repeticoes)
 {
-    return benchmark::RegisterBenchmark(nome, funcao)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(repeticoes)
-        ->ReportAggregatesOnly(true);
+    linha->UseManualTime()->Unit(benchmark::kMillisecond);
+    if (contarInstrucoes)
+        return linha->Iterations(2)->Repetitions(1);
+    if (iteracoes > 0)
+        linha->Iterations(iteracoes);
+    else
+        linha->MinTime(0.1);
+    return linha->Repetitions(repeticoes)->ReportAggregatesOnly(true);
 }
 
 template <typename Funcao>
-benchmark::internal::Benchmark *registrarLambda(const char *nome, Funcao funcao, int repeticoes = 9)
+void registrar(const char *nome, Funcao funcao, int iteracoes, int repeticoes = 9)
 {
-    return benchmark::RegisterBenchmark(nome, funcao)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(repeticoes)
-        ->ReportAggregatesOnly(true);
+    ajustar(benchmark::RegisterBenchmark(nome, funcao), iteracoes, repeticoes);
 }
 
 std::vector<LinhaTabela> registrarTudo()
 {
-    registrar("construir", construir)->MinTime(0.2);
-    registrar("carregar", carregar)->Iterations(5);
-    registrar("carregar_piso", carregarPiso)->MinTime(0.1);
-    registrar("abrir", abrir, 5)->Iterations(5);
-    registrar("salvar", salvar)->Iterations(5);
-    registrar("salvar_piso", salvarPiso)->MinTime(0.1);
-    registrarLambda("aba_notas", [](benchmark::State &e) {
-        mostrarNotas(e, abaNotas);
-    })->Iterations(10);
-    registrarLambda("aba_classificacao", [](benchmark::State &e) {
-        mostrarNotas(e, abaClassificacao);
-    })->Iterations(10);
-    registrar("categoria", mudarCategoria)->Iterations(24);
-    registrar("adicionar", adicionarProblema)->Iterations(10);
-    registrar("remover", removerProblema, 5)->Iterations(4);
-    registrar("recuperacao_entrada", recuperacaoNaEntrada)->Iterations(5);
-    registrar("recuperacao_gravada", recuperacaoGravada, 3)->Iterations(2);
-    registrarLambda("cedulas", [](benchmark::State &e) {
-        montarDocumento<TfmCedula>(e, montarCedulas);
-    })->Iterations(3);
-    registrarLambda("cedulas_piso", [](benchmark::State &e) {
-        documentoPiso<TfmCedula>(e, "cedula", montarCedulas);
-    })->Iterations(3);
-    registrarLambda("cedulas_tela", [](benchmark::State &e) {
-        documentoNaTela<TfmCedula>(e, montarCedulas);
-    })->Iterations(3);
-    registrarLambda("ata", [](benchmark::State &e) {
-        montarDocumento<TfmRelatorio>(e, montarAta);
-    })->Iterations(5);
-    registrarLambda("ata_piso", [](benchmark::State &e) {
-        documentoPiso<TfmRelatorio>(e, "relatorio", montarAta);
-    })->Iterations(5);
-    registrarLambda("ata_tela", [](benchmark::State &e) {
-        documentoNaTela<TfmRelatorio>(e, montarAta);
-    })->Iterations(5);
-    registrar("organograma", organograma)->Iterations(5);
-    registrar("organograma_piso", organogramaPiso)->Iterations(5);
-    registrarLambda(
+    registrar("construir", construir, 0);
+    registrar("carregar", carregar, 5);
+    registrar("carregar_piso", carregarPiso, 0);
+    registrar("abrir", abrir, 5, 5);
+    registrar("abrir_piso", abrirPiso, 5, 5);
+    registrar("salvar", salvar, 5);
+    registrar("salvar_piso", salvarPiso, 0);
+    registrar(
+        "aba_notas", [](benchmark::State &e) { mostrarNotas(e, abaNotas); }, 10);
+    registrar(
+        "aba_classificacao", [](benchmark::State &e) { mostrarNotas(e, abaClassificacao); }, 10);
+    registrar("categoria", mudarCategoria, 24);
+    registrar("adicionar", adicionarProblema, 10);
+    registrar("remover", removerProblema, 4, 5);
+    registrar("recuperacao_entrada", recuperacaoNaEntrada, 5);
+    registrar("recuperacao_gravada", recuperacaoGravada, 2, 3);
+    registrar(
+        "cedulas", [](benchmark::State &e) { montarDocumento<TfmCedula>(e, montarCedulas); }, 3);
+    registrar(
+        "cedulas_piso",
+        [](benchmark::State &e) { documentoPiso<TfmCedula>(e, "cedula", montarCedulas); }, 3);
+    registrar(
+        "cedulas_tela", [](benchmark::State &e) { documentoNaTela<TfmCedula>(e, montarCedulas); },
+        3);
+    registrar(
+        "ata", [](benchmark::State &e) { montarDocumento<TfmRelatorio>(e, montarAta); }, 5);
+    registrar(
+        "ata_piso",
+        [](benchmark::State &e) { documentoPiso<TfmRelatorio>(e, "relatorio", montarAta); }, 5);
+    registrar(
+        "ata_tela", [](benchmark::State &e) { documentoNaTela<TfmRelatorio>(e, montarAta); }, 5);
+    registrar("organograma", organograma, 5);
+    registrar("organograma_piso", organogramaPiso, 5);
+    registrar(
         "cedulas_pdf",
         [](benchmark::State &e) {
             documentoPdf<TfmCedula>(e, "cedula", TfmCedula::tituloImpressao, montarCedulas);
         },
-        3)
-        ->Iterations(1);
-    registrarLambda(
+        1, 3);
+    registrar(
         "ata_pdf",
         [](benchmark::State &e) {
             documentoPdf<TfmRelatorio>(e, "relatorio", TfmRelatorio::tituloImpressao, montarAta);
         },
-        3)
-        ->Iterations(2);
-    registrar("organograma_pdf", organogramaPdf, 3)->Iterations(2);
+        2, 3);
+    registrar("organograma_pdf", organogramaPdf, 2, 3);
 
     constexpr double quadro = 16;       // one frame at 60 Hz
     constexpr double prazoCopia = 2000; // the promise: a change is on disk within 2 s
     return {
         {"construir", "Construir o programa (3 objetos globais)", "", 0, 0},
-        {"carregar", "carregar", "carregar_piso", 3, 0},
-        {"abrir", "Abrir plano (comando inteiro, até a tela)", "", 0, 0},
-        {"salvar", "salvar", "salvar_piso", 3, 0},
+        {"carregar", "carregar", "carregar_piso", 5, 0},
+        {"abrir", "Abrir plano (comando inteiro, até a tela)", "abrir_piso", 2, quadro},
+        {"salvar", "salvar", "salvar_piso", 2, 0},
         {"aba_notas", "Mostrar \"Notas\"", "", 0, quadro},
         {"aba_classificacao", "Mostrar \"Classificação\"", "", 0, quadro},
         {"categoria", "Mudar a categoria em \"Notas\"", "", 0, quadro},
@@ -548,6 +587,14 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--instrucoes") == 0) {
+            contarInstrucoes = true;
+            std::copy(argv + i + 1, argv + argc + 1, argv + i);
+            --argc;
+            break;
+        }
+    }
     Aplicacao aplicacao(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QTemporaryDir pasta;
@@ -559,7 +606,9 @@ int main(int argc, char **argv)
 
     benchmark::Initialize(&argc, argv);
     const std::vector<LinhaTabela> linhas = registrarTudo();
-    ColetorMedianas coletor;
+    ColetorMedianas medianas;
+    ColetorInstrucoes instrucoes;
+    ColetorMedianas &coletor = contarInstrucoes ? instrucoes : medianas;
     benchmark::RunSpecifiedBenchmarks(&coletor);
     programa.reset();
     benchmark::Shutdown();

@@ -1,13 +1,16 @@
-// The least a Qt Widgets program does to put a dialog on screen: the application object and one
-// dialog, with a line of text and a button as any dialog has, shown modally; the process ends
-// as the real program's start-up switch ends it, once the dialog has been painted.
-// scripts/medir-inicio compares the two.
+// The least a Qt Widgets program does to show what the real one shows first: a main window of
+// the same size with a menu bar and four tabs, and in front of it a dialog with a line of text
+// and a button, shown modally; the process ends as the real program's start-up switch ends it,
+// once the dialog has been painted. scripts/medir-inicio compares the two.
 
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <cstdlib>
 
@@ -30,7 +33,16 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication aplicacao(argc, argv);
-    QDialog dialogo;
+    QMainWindow janela;
+    janela.resize(780, 572);
+    for (const char *titulo : {"&Arquivo", "Dados", "A&juda"})
+        janela.menuBar()->addMenu(QString::fromLatin1(titulo));
+    auto *abas = new QTabWidget;
+    for (const char *titulo : {"Problemas", "Votantes", "Notas", "Classificação"})
+        abas->addTab(new QWidget, QString::fromUtf8(titulo));
+    janela.setCentralWidget(abas);
+    janela.show();
+    QDialog dialogo(&janela);
     dialogo.resize(374, 183);
     auto *layout = new QVBoxLayout(&dialogo);
     layout->addWidget(new QLabel(QStringLiteral("Nome da escola:")));

@@ -33,7 +33,7 @@ QIcon amostra(ValorCor valor)
 
 } // namespace
 
-CaixaCor::CaixaCor(QWidget *pai) : QComboBox(pai)
+CaixaCor::CaixaCor(QWidget *pai) : CaixaItensFixos(pai)
 {
     setEditable(false);
     setMaxVisibleItems(20);

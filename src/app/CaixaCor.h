@@ -4,11 +4,10 @@
 // Portuguese names. A value that is not in the list (read from a file) is kept as it is and
 // shown as a custom entry, so it is written back unchanged.
 
+#include "app/CaixaItensFixos.h"
 #include "app/Cores.h"
 
-#include <QComboBox>
-
-class CaixaCor : public QComboBox {
+class CaixaCor : public CaixaItensFixos {
     Q_OBJECT
 public:
     explicit CaixaCor(QWidget *pai = nullptr);
@@ -18,6 +17,9 @@ public:
 
 Q_SIGNALS:
     void corAlterada(ValorCor valor); // the user chose another colour
+
+protected:
+    bool itensComuns() const override { return posicaoPersonalizada < 0; }
 
 private:
     void adicionarItem(ValorCor valor, const QString &nome);

@@ -8,12 +8,14 @@
 // A frame offers `posicao`, `definirPosicao(int)`, `destacar(bool)` and `focar()`.
 
 #include "app/CaixaRolagem.h"
+#include "app/Fila.h"
 #include "app/Lista.h"
 
 #include <QApplication>
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <span>
 
 template <typename Quadro, int N> class ListaDeQuadros : public Lista {
 public:
@@ -38,14 +40,10 @@ public:
     void atualizar(bool foco) override
     {
         caixa->rolarParaTopo();
-        int y = 0;
-        for (int i = 0; i < quantidade; ++i) {
-            Quadro *atual = quadros[static_cast<size_t>(i)];
-            atual->definirPosicao(i);
-            atual->move(0, y);
-            atual->show();
-            y += atual->height();
-        }
+        for (int i = 0; i < quantidade; ++i)
+            quadros[static_cast<size_t>(i)]->definirPosicao(i);
+        const int y = empilharQuadros(
+            std::span<Quadro *const>(quadros.data(), static_cast<size_t>(quantidade)));
         if (quantidade == 0)
             return;
         if (foco && selecionado >= 0)
@@ -76,23 +74,17 @@ protected:
     void descartarQuadro(int p)
     {
         Quadro *saindo = quadros[static_cast<size_t>(p)];
+        if (saindo == destacado)
+            destacado = nullptr;
         // Focus leaves the frame before it goes, so no other frame is entered half-way.
         if (saindo->isAncestorOf(QApplication::focusWidget()))
             caixa->setFocus();
         delete saindo;
-        --quantidade;
-        for (int i = p; i < quantidade; ++i)
-            quadros[static_cast<size_t>(i)] = quadros[static_cast<size_t>(i + 1)];
-        quadros[static_cast<size_t>(quantidade)] = nullptr;
+        retirarDaFila(quadros, quantidade, p);
     }
 
     // The last frame goes to place p (a removed item coming back); those from p on move down.
-    void moverUltimoPara(int p)
-    {
-        if (p >= 0 && p < quantidade)
-            std::rotate(quadros.begin() + p, quadros.begin() + quantidade - 1,
-                        quadros.begin() + quantidade);
-    }
+    void moverUltimoPara(int p) { ::moverUltimoPara(quadros, quantidade, p); }
 
     // The selection part of `selecionar`: false, doing nothing, when the list is empty; an
     // invalid position keeps the current selection.
@@ -105,10 +97,18 @@ protected:
         return true;
     }
 
+    // Only the frame that loses the highlight and the one that gains it change: a plan read
+    // selects each new frame in turn, and every palette change restyles the frame.
     void destacarSelecionado()
     {
-        for (int i = 0; i < quantidade; ++i)
-            quadros[static_cast<size_t>(i)]->destacar(i == selecionado);
+        Quadro *alvo = quadro(selecionado);
+        if (alvo == destacado)
+            return;
+        if (destacado)
+            destacado->destacar(false);
+        if (alvo)
+            alvo->destacar(true);
+        destacado = alvo;
     }
 
     CaixaRolagem *caixa;
@@ -118,5 +118,6 @@ protected:
     int selecionado = -1;
 
 private:
+    Quadro *destacado = nullptr; // frames are made without the highlight
     QString prefixoNomes;
 };

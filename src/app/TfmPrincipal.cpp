@@ -531,24 +531,27 @@ void TfmPrincipal::mItemAbrirClick()
     const TdmDados::Reserva reserva = dmDados->reservarPlano(nome);
     if (reserva == TdmDados::Reserva::cancelada)
         return;
-    controleProblemas->esvaziar();
-    controleVotantes->esvaziar();
-    esquecerRemocoes();
-    try {
-        if (reserva == TdmDados::Reserva::copia)
-            dmDados->abrirCopia(std::move(lido));
-        else
-            dmDados->carregar(nome, std::move(lido));
-        controleProblemas->atualizar(false);
-        controleVotantes->atualizar(false);
-        // The grades arrive after the rows and the category titles after the chooser was
-        // filled: without this, a grades or ranking tab on screen would show the plan half
-        // read (zero totals, the order of the list, a category's default title).
-        controleNotas->atualizar(false);
-    } catch (const ErroSorvane &) {
-        interacao().mensagem(Icone::Informacao, erroLeitura + nome);
-        limparDadosEscola();
-        fmDadosEscola->definirNomePlano(dmDados->nomeArquivoOuPadrao());
+    {
+        const ControleNotas::Adiamento adiamento; // one refresh shows the plan read
+        controleProblemas->esvaziar();
+        controleVotantes->esvaziar();
+        esquecerRemocoes();
+        try {
+            if (reserva == TdmDados::Reserva::copia)
+                dmDados->abrirCopia(std::move(lido));
+            else
+                dmDados->carregar(nome, std::move(lido));
+            controleProblemas->atualizar(false);
+            controleVotantes->atualizar(false);
+            // The grades arrive after the rows and the category titles after the chooser was
+            // filled: the refresh asked for here, run as the scope ends, keeps a grades or
+            // ranking tab on screen from showing the plan half read.
+            controleNotas->atualizar(false);
+        } catch (const ErroSorvane &) {
+            interacao().mensagem(Icone::Informacao, erroLeitura + nome);
+            limparDadosEscola();
+            fmDadosEscola->definirNomePlano(dmDados->nomeArquivoOuPadrao());
+        }
     }
     focarPagina();
 }

@@ -175,6 +175,7 @@ TdmDados::Reserva TdmDados::reservarPlano(const QString &nome)
 void TdmDados::lerPlano()
 {
     const Reconstrucao reconstrucao(reconstrucoes);
+    const ControleNotas::Adiamento adiamento;
     recuperacao->definirPlano(absolutoDoPlano());
     const ListaNos secoes = xmlDoc.secoes();
     fmPrincipal->lerEscola(secoes);
@@ -365,6 +366,7 @@ TdmDados::Gravacao TdmDados::gravar(const QString &pedido)
 void TdmDados::limpar(bool comItens)
 {
     const Reconstrucao reconstrucao(reconstrucoes);
+    const ControleNotas::Adiamento adiamento;
     controleProblemas->esvaziar();
     controleVotantes->esvaziar();
     if (!comItens)

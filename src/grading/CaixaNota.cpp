@@ -27,7 +27,7 @@ int notaDigitada(int anterior, int digito)
     return digito;
 }
 
-CaixaNota::CaixaNota(QWidget *pai) : QComboBox(pai) {}
+CaixaNota::CaixaNota(QWidget *pai) : CaixaItensFixos(pai) {}
 
 int CaixaNota::lerTecla(const QKeyEvent &evento)
 {

@@ -6,13 +6,13 @@
 // starts with what was typed, so "1" on a box showing 2,0 to 9,0 gave 10,0. What follows a decimal
 // separator is not part of a whole grade and is passed over ("7,0" gives 7,0).
 
-#include <QComboBox>
+#include "app/CaixaItensFixos.h"
 
 // The grade that `digito` typed after `anterior` (-1: nothing typed just before) stands for:
 // both together when they make a grade of 0 to 10, the digit alone otherwise.
 int notaDigitada(int anterior, int digito);
 
-class CaixaNota : public QComboBox {
+class CaixaNota : public CaixaItensFixos {
     Q_OBJECT
 public:
     explicit CaixaNota(QWidget *pai = nullptr);

@@ -1,6 +1,7 @@
 #include "grading/ControleNotas.h"
 
 #include "app/CaixaRolagem.h"
+#include "app/Fila.h"
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
@@ -18,7 +19,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <algorithm>
+#include <span>
+#include <utility>
 
 ControleNotas *controleNotas = nullptr;
 
@@ -63,29 +65,61 @@ ControleNotas::~ControleNotas() = default;
 
 TfrNotas *ControleNotas::linhaNotas(int i) const
 {
-    if (i < 0 || i >= quantidade)
-        return nullptr;
-    return linhasNotas[static_cast<size_t>(i)];
+    return i >= 0 && i < quantidade ? linhas[static_cast<size_t>(i)].notas : nullptr;
 }
 
 TfrClassificacao *ControleNotas::linhaClassificacao(int i) const
 {
-    if (i < 0 || i >= quantidade)
-        return nullptr;
-    return linhasClassificacao[static_cast<size_t>(i)];
+    return i >= 0 && i < quantidade ? linhas[static_cast<size_t>(i)].classificacao : nullptr;
 }
 
 float ControleNotas::totalProblema(int i) const
 {
-    if (i < 0 || i >= quantidade)
-        return 0.0f;
-    return totais[static_cast<size_t>(i)];
+    return i >= 0 && i < quantidade ? linhas[static_cast<size_t>(i)].total : 0.0f;
 }
 
 void ControleNotas::atualizar(bool)
 {
     atualizarNotas();
     classificar();
+}
+
+ControleNotas::Adiamento::Adiamento()
+{
+    if (controleNotas)
+        ++controleNotas->adiamentos;
+}
+
+ControleNotas::Adiamento::~Adiamento()
+{
+    if (controleNotas && --controleNotas->adiamentos == 0)
+        controleNotas->retomar();
+}
+
+// The chooser is filled before the header reads it, so the refresh starts from the category
+// asked for, as it would have after the refreshes that waited.
+void ControleNotas::retomar()
+{
+    const bool pendente = std::exchange(atualizacaoPendente, false);
+    const std::optional<int> pedida = std::exchange(categoriaPedida, std::nullopt);
+    if (pendente) {
+        preencherEscolha(pedida.value_or(cabecalhoNotas->cbCategoria->currentIndex()));
+        atualizarNotas();
+        classificar();
+    } else if (pedida) {
+        mostrarCategoria(*pedida);
+    }
+}
+
+void ControleNotas::preencherEscolha(int categoria)
+{
+    QComboBox *escolha = cabecalhoNotas->cbCategoria;
+    const QSignalBlocker bloqueio(escolha);
+    escolha->clear();
+    quantidadeCategorias = controleVotantes->total();
+    for (int c = 0; c < quantidadeCategorias; ++c)
+        escolha->addItem(controleVotantes->tituloCategoria(c));
+    escolha->setCurrentIndex(categoria >= 0 && categoria < quantidadeCategorias ? categoria : -1);
 }
 
 bool ControleNotas::adicionarLinha()
@@ -97,36 +131,28 @@ bool ControleNotas::adicionarLinha()
     ++contadorNomes;
     auto *classificacao = new TfrClassificacao(sbClassificacao->conteudo());
     classificacao->setObjectName(QStringLiteral("Classificacao%1").arg(contadorNomes));
-    linhasNotas[static_cast<size_t>(quantidade)] = notas;
-    linhasClassificacao[static_cast<size_t>(quantidade)] = classificacao;
-    totais[static_cast<size_t>(quantidade)] = 0.0f;
+    linhas[static_cast<size_t>(quantidade)] = {notas, classificacao, 0.0f};
     ++quantidade;
-    // The problem list selected its new problem before telling us of it.
-    selecionado = quantidade - 1;
     atualizarNotas();
     classificar();
     return true;
 }
 
-bool ControleNotas::removerLinha()
+int ControleNotas::linhaSelecionada() const
+{
+    return quantidade > 0 ? controleProblemas->posicaoSelecionada() : -1;
+}
+
+bool ControleNotas::removerLinha(int p)
 {
     if (quantidade == 0) {
         interacao().mensagem(Icone::Informacao, mensagemSelecione);
         return false;
     }
-    const int i = std::clamp(selecionado, 0, quantidade - 1);
-    delete linhasNotas[static_cast<size_t>(i)];
-    delete linhasClassificacao[static_cast<size_t>(i)];
-    --quantidade;
-    for (int k = i; k < quantidade; ++k) {
-        linhasNotas[static_cast<size_t>(k)] = linhasNotas[static_cast<size_t>(k + 1)];
-        linhasClassificacao[static_cast<size_t>(k)] =
-            linhasClassificacao[static_cast<size_t>(k + 1)];
-        totais[static_cast<size_t>(k)] = totais[static_cast<size_t>(k + 1)];
-    }
-    linhasNotas[static_cast<size_t>(quantidade)] = nullptr;
-    linhasClassificacao[static_cast<size_t>(quantidade)] = nullptr;
-    totais[static_cast<size_t>(quantidade)] = 0.0f;
+    const int i = std::clamp(p, 0, quantidade - 1);
+    delete linhas[static_cast<size_t>(i)].notas;
+    delete linhas[static_cast<size_t>(i)].classificacao;
+    retirarDaFila(linhas, quantidade, i);
     atualizarNotas();
     classificar();
     return true;
@@ -134,54 +160,37 @@ bool ControleNotas::removerLinha()
 
 void ControleNotas::moverUltimaLinhaPara(int p)
 {
-    if (p < 0 || p >= quantidade)
-        return;
-    const auto mover = [&](auto &linhas) {
-        std::rotate(linhas.begin() + p, linhas.begin() + quantidade - 1,
-                    linhas.begin() + quantidade);
-    };
-    mover(linhasNotas);
-    mover(linhasClassificacao);
-    mover(totais);
-}
-
-bool ControleNotas::selecionarLinha(int indice)
-{
-    if (quantidade == 0)
-        return false;
-    if (indice >= 0 && indice < quantidade)
-        selecionado = indice;
-    return true;
+    moverUltimoPara(linhas, quantidade, p);
 }
 
 void ControleNotas::atualizarNotas()
 {
+    if (adiamentos > 0) {
+        atualizacaoPendente = true;
+        return;
+    }
     sbNotas->rolarParaTopo();
     cabecalhoNotas->cbCategoriaChange();
-    int y = 0;
+    std::array<TfrNotas *, maximoLinhas> ordem{};
     for (int i = 0; i < quantidade; ++i) {
-        TfrNotas *linha = linhasNotas[static_cast<size_t>(i)];
+        TfrNotas *linha = linhas[static_cast<size_t>(i)].notas;
         linha->definirTitulo(controleProblemas->nomeProblema(i));
-        linha->move(0, y);
-        linha->show();
-        y += linha->height();
+        ordem[static_cast<size_t>(i)] = linha;
     }
-    sbNotas->definirAlturaConteudo(y);
+    sbNotas->definirAlturaConteudo(
+        empilharQuadros(std::span(ordem.data(), static_cast<size_t>(quantidade))));
 
-    QComboBox *escolha = cabecalhoNotas->cbCategoria;
-    const int k = escolha->currentIndex();
-    {
-        const QSignalBlocker bloqueio(escolha);
-        escolha->clear();
-        quantidadeCategorias = controleVotantes->total();
-        for (int c = 0; c < quantidadeCategorias; ++c)
-            escolha->addItem(controleVotantes->tituloCategoria(c));
-    }
+    const int k = cabecalhoNotas->cbCategoria->currentIndex();
+    preencherEscolha(-1);
     mostrarCategoria(k);
 }
 
 bool ControleNotas::mostrarCategoria(int categoria)
 {
+    if (adiamentos > 0) {
+        categoriaPedida = categoria;
+        return categoria >= 0 && categoria < controleVotantes->total();
+    }
     QComboBox *escolha = cabecalhoNotas->cbCategoria;
     const QSignalBlocker bloqueio(escolha);
     if (categoria < 0 || categoria >= quantidadeCategorias) {
@@ -190,14 +199,14 @@ bool ControleNotas::mostrarCategoria(int categoria)
     }
     escolha->setCurrentIndex(categoria);
     for (int i = 0; i < quantidade; ++i)
-        linhasNotas[static_cast<size_t>(i)]->exibirCategoria(categoria);
+        linhas[static_cast<size_t>(i)].notas->exibirCategoria(categoria);
     return true;
 }
 
 void ControleNotas::removerCategoria(int categoria)
 {
     for (int i = 0; i < quantidade; ++i) {
-        TfrNotas *linha = linhasNotas[static_cast<size_t>(i)];
+        TfrNotas *linha = linhas[static_cast<size_t>(i)].notas;
         linha->exibirCategoria(categoria);
         linha->descartarCategoriaAtual();
     }
@@ -207,44 +216,49 @@ void ControleNotas::removerCategoria(int categoria)
 void ControleNotas::inserirCategoria(int categoria, const QVector<TabelaNotas::Linha> &notas)
 {
     for (int i = 0; i < quantidade; ++i)
-        linhasNotas[static_cast<size_t>(i)]->tabela.inserirLinha(
+        linhas[static_cast<size_t>(i)].notas->tabela.inserirLinha(
             categoria, i < notas.size() ? notas.at(i) : TabelaNotas::Linha{});
 }
 
 void ControleNotas::classificar()
 {
+    if (adiamentos > 0) {
+        atualizacaoPendente = true;
+        return;
+    }
     sbClassificacao->rolarParaTopo();
     const int m = controleVotantes->total();
     cabecalhoRanking->atualizarColunas();
+    std::array<float, maximoLinhas> totais{};
     for (int i = 0; i < quantidade; ++i) {
-        TfrClassificacao *linha = linhasClassificacao[static_cast<size_t>(i)];
-        const TfrNotas *notas = linhasNotas[static_cast<size_t>(i)];
+        Linha &atual = linhas[static_cast<size_t>(i)];
+        TfrClassificacao *linha = atual.classificacao;
         linha->definirTitulo(controleProblemas->nomeProblema(i));
         float total = 0.0f;
         for (int c = 0; c < m; ++c) {
-            const float soma = notas->somaCategoria(c);
+            const float soma = atual.notas->somaCategoria(c);
             linha->definirValor(c + 1, soma);
             total = somarPontos(total, soma);
         }
+        atual.total = total;
         totais[static_cast<size_t>(i)] = total;
         linha->definirValor(0, total);
         linha->posicionarRotulos();
     }
-    int y = 0;
+    std::array<TfrClassificacao *, maximoLinhas> ordem{};
     int lugar = 0;
     QWidget *anterior = nullptr; // Tab goes through the rows in the order of the ranking
     for (const int p : ordemClassificacao(
              std::span<const float>(totais.data(), static_cast<size_t>(quantidade)))) {
-        TfrClassificacao *linha = linhasClassificacao[static_cast<size_t>(p)];
-        linha->move(0, y);
-        linha->show();
-        y += linha->height();
+        TfrClassificacao *linha = linhas[static_cast<size_t>(p)].classificacao;
+        ordem[static_cast<size_t>(lugar)] = linha;
         linha->definirLugar(++lugar);
         if (anterior)
             QWidget::setTabOrder(anterior, linha->btnProblema);
         anterior = linha->btnProblema;
     }
-    sbClassificacao->definirAlturaConteudo(y);
+    sbClassificacao->definirAlturaConteudo(
+        empilharQuadros(std::span(ordem.data(), static_cast<size_t>(lugar))));
 }
 
 void ControleNotas::gravarNotas(DocumentoXml &documento) const
@@ -257,8 +271,9 @@ void ControleNotas::gravarNotas(DocumentoXml &documento) const
     for (int i = 0; i < quantidade; ++i) {
         ElementoXml problema = notas.adicionarFilho(QStringLiteral("problema"));
         problema.definirAtributo(QStringLiteral("nome"), controleProblemas->nomeProblema(i));
-        linhasNotas[static_cast<size_t>(i)]->gravarLinha(problema);
-        linhasClassificacao[static_cast<size_t>(i)]->gravarAnalise(indicadores, causas, operacoes);
+        const Linha &atual = linhas[static_cast<size_t>(i)];
+        atual.notas->gravarLinha(problema);
+        atual.classificacao->gravarAnalise(indicadores, causas, operacoes);
     }
 }
 
@@ -268,7 +283,7 @@ void ControleNotas::lerNotas(const ListaNos &secoes)
         const ListaNos problemas = secoes.porNome(QStringLiteral("notas")).filhos();
         const int n = std::min(problemas.quantidade(), quantidade);
         for (int i = 0; i < n; ++i)
-            linhasNotas[static_cast<size_t>(i)]->lerLinha(problemas.item(i));
+            linhas[static_cast<size_t>(i)].notas->lerLinha(problemas.item(i));
     } catch (const ErroSorvane &) {
         interacao().mensagem(Icone::Aviso, avisoNotas);
     }
@@ -280,7 +295,7 @@ void ControleNotas::lerIndicadores(const ListaNos &secoes)
         const ListaNos problemas = secoes.porNome(QStringLiteral("indicadores")).filhos();
         const int n = std::min(problemas.quantidade(), quantidade);
         for (int i = 0; i < n; ++i)
-            linhasClassificacao[static_cast<size_t>(i)]->carregarIndicadores(problemas.item(i));
+            linhas[static_cast<size_t>(i)].classificacao->carregarIndicadores(problemas.item(i));
     } catch (const ErroSorvane &) {
         interacao().mensagem(Icone::Aviso, avisoIndicadores);
     }
@@ -301,7 +316,7 @@ void ControleNotas::lerCausas(const ListaNos &secoes)
     }
     const int n = std::min(causas.quantidade(), quantidade);
     for (int i = 0; i < n; ++i) {
-        TfrClassificacao &linha = *linhasClassificacao[static_cast<size_t>(i)];
+        TfrClassificacao &linha = *linhas[static_cast<size_t>(i)].classificacao;
         try {
             linha.carregarCausas(causas.item(i));
             linha.carregarOperacoes(i < operacoes.quantidade() ? operacoes.item(i).filhos()

@@ -9,6 +9,7 @@
 
 #include <QVector>
 #include <array>
+#include <optional>
 
 class CaixaRolagem;
 class DocumentoXml;
@@ -33,11 +34,13 @@ public:
     void atualizar(bool foco) override;
     int total() const override { return quantidade; }
 
+    // The rows of a problem added at the end of the list, or of the problem at place p removed
+    // (by default the problem selected, which is also the row selected).
     bool adicionarLinha();
-    bool removerLinha();
+    bool removerLinha(int p);
+    bool removerLinha() { return removerLinha(linhaSelecionada()); }
     void moverUltimaLinhaPara(int p); // a removed problem's rows come back at place p
-    bool selecionarLinha(int indice);
-    int linhaSelecionada() const { return selecionado; }
+    int linhaSelecionada() const;
 
     bool mostrarCategoria(int categoria);
     void removerCategoria(int categoria);
@@ -57,18 +60,38 @@ public:
     TfrCabecalhoVotacao *cabecalhoVotacao() const { return cabecalhoNotas; }
     TfrCabecalhoClassificacao *cabecalhoClassificacao() const { return cabecalhoRanking; }
 
+    // While a plan is emptied or read, the refreshes of the grades and the ranking that the
+    // lists ask for, and the category to show, wait; when the last of these scopes ends, one
+    // refresh shows the result. Reading the largest plan asked for 45.
+    class Adiamento {
+    public:
+        Adiamento();
+        ~Adiamento();
+        Adiamento(const Adiamento &) = delete;
+        Adiamento &operator=(const Adiamento &) = delete;
+    };
+
 private:
+    void retomar();
+    void preencherEscolha(int categoria);
+
     CaixaRolagem *sbNotas;
     CaixaRolagem *sbClassificacao;
     TfrCabecalhoVotacao *cabecalhoNotas = nullptr;
-    std::array<TfrNotas *, maximoLinhas> linhasNotas{};
     TfrCabecalhoClassificacao *cabecalhoRanking = nullptr;
-    std::array<TfrClassificacao *, maximoLinhas> linhasClassificacao{};
-    int quantidadeCategorias = 0;
+    // One problem's rows on both tabs, and its total from the last ranking pass.
+    struct Linha {
+        TfrNotas *notas = nullptr;
+        TfrClassificacao *classificacao = nullptr;
+        float total = 0.0f;
+    };
+    std::array<Linha, maximoLinhas> linhas{};
     int quantidade = 0;
-    int selecionado = -1;
+    int quantidadeCategorias = 0;
     int contadorNomes = 1;
-    std::array<float, maximoLinhas> totais{};
+    int adiamentos = 0;
+    bool atualizacaoPendente = false;
+    std::optional<int> categoriaPedida;
 };
 
 extern ControleNotas *controleNotas;

@@ -41,7 +41,7 @@ bool ControleProblemas::remover()
     }
     const int p = selecionado;
     descartarQuadro(p);
-    controleNotas->removerLinha();
+    controleNotas->removerLinha(p);
     if (quantidade > 0)
         selecionar(p < quantidade ? p : p - 1);
     return true;
@@ -61,7 +61,6 @@ bool ControleProblemas::selecionar(int indice)
 {
     if (!escolher(indice))
         return false;
-    controleNotas->selecionarLinha(indice);
     destacarSelecionado();
     return true;
 }

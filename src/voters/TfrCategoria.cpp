@@ -4,6 +4,7 @@
 
 #include "app/Acessibilidade.h"
 #include "app/CaixaCor.h"
+#include "app/CaixaItensFixos.h"
 #include "app/DelegadoTexto.h"
 #include "app/RodaComFoco.h"
 #include "grading/ControleNotas.h"
@@ -94,7 +95,7 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
 
     lblQuantidade = new QLabel(QStringLiteral("Quantidade:"), painel);
     lblQuantidade->setObjectName(QStringLiteral("lblQuantidade"));
-    cbQuantidade = new QComboBox(painel);
+    cbQuantidade = new CaixaItensFixos(painel);
     cbQuantidade->setObjectName(QStringLiteral("cbQuantidade"));
     cbQuantidade->setEditable(false);
     for (int n = 1; n <= maximoVotantes; ++n)

@@ -2,6 +2,7 @@
 #include "app/Cores.h"
 #include "support/Teste.h"
 
+#include <QComboBox>
 #include <QSignalSpy>
 
 // Colour values in the plan file's encoding and the chooser that shows them.
@@ -80,6 +81,40 @@ private Q_SLOTS:
         caixa.setCurrentIndex(caixa.findText(QStringLiteral("Vermelho")));
         QCOMPARE(alteracoes.count(), 1);
         QCOMPARE(alteracoes[0][0].value<ValorCor>(), 0x0000FF);
+    }
+
+    // The boxes share what the first one of a font measured; each must still get exactly what
+    // Qt measures for its own items and font.
+    void tamanhoComoODoQt_data()
+    {
+        QTest::addColumn<int>("pixels"); // 0: the application's font
+        QTest::addColumn<int>("personalizada");
+        QTest::newRow("fonte comum") << 0 << -1;
+        QTest::newRow("fonte maior") << 24 << -1;
+        QTest::newRow("fonte menor") << 9 << -1;
+        QTest::newRow("cor personalizada") << 0 << 0x010203;
+        QTest::newRow("personalizada e fonte maior") << 24 << 0x010203;
+    }
+
+    void tamanhoComoODoQt()
+    {
+        QFETCH(int, pixels);
+        QFETCH(int, personalizada);
+        CaixaCor primeira; // measures for the application's font
+        QVERIFY(primeira.sizeHint().isValid());
+        QFont fonte = QApplication::font();
+        if (pixels > 0)
+            fonte.setPixelSize(pixels);
+        CaixaCor caixa;
+        caixa.setFont(fonte);
+        if (personalizada >= 0)
+            caixa.definirCor(personalizada);
+        QComboBox referencia;
+        referencia.setFont(fonte);
+        for (int i = 0; i < caixa.count(); ++i)
+            referencia.addItem(caixa.itemIcon(i), caixa.itemText(i));
+        QCOMPARE(caixa.sizeHint(), referencia.sizeHint());
+        QCOMPARE(caixa.minimumSizeHint(), referencia.minimumSizeHint());
     }
 };
 
