@@ -151,9 +151,9 @@ TfmICProblema::TfmICProblema(QWidget *pai)
 
     // What this window removed comes back here too, as in the main window's Editar menu.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
-            [this] { Q_EMIT desfazerPedido(false); });
+            [this] { Q_EMIT desfazerPedido(false, -1); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this),
-            &QShortcut::activated, this, [this] { Q_EMIT desfazerPedido(true); });
+            &QShortcut::activated, this, [this] { Q_EMIT desfazerPedido(true, -1); });
 }
 
 TfmICProblema::~TfmICProblema() = default;
@@ -242,6 +242,8 @@ TfmOperacoes *TfmICProblema::ficha(int indice)
             avisarRemocao(AnaliseProblema::Remocao::Tipo::operacao, indice,
                           numOperacoes(indice) - 1);
         });
+        connect(fichas[i].get(), &TfmOperacoes::desfazerPedido, this,
+                [this, indice](bool refazer) { Q_EMIT desfazerPedido(refazer, indice); });
     }
     return fichas[i].get();
 }
@@ -408,6 +410,17 @@ void TfmICProblema::assumir(const AnaliseProblema &analise)
     assumirIndicadores(analise);
     assumirCausas(analise);
     definirRevisao(analise.revisao());
+}
+
+void TfmICProblema::definirOperacoes(int causa, const OperacoesCausa &operacoes)
+{
+    if (causa < 0 || causa >= quantidadeCausas)
+        return;
+    const auto i = static_cast<size_t>(causa);
+    if (fichas[i])
+        fichas[i]->assumir(operacoes);
+    else
+        operacoesPendentes[i] = operacoes;
 }
 
 void TfmICProblema::assumirIndicadores(const AnaliseProblema &analise)

@@ -34,6 +34,8 @@ public:
 
     AnaliseProblema analise() const;
     void assumir(const AnaliseProblema &analise); // replaces the sheets built so far
+    // One cause's operations, into its sheet if it is built; the sheet stays, even on screen.
+    void definirOperacoes(int causa, const OperacoesCausa &operacoes);
 
     void gravarIndicadores(ElementoXml secao) const;
     void gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const;
@@ -77,8 +79,9 @@ public Q_SLOTS:
 Q_SIGNALS:
     // Just before a remove button (here or on a sheet) takes something: what it takes.
     void removeu(const AnaliseProblema::Remocao &remocao);
-    // Ctrl+Z or Ctrl+Shift+Z pressed here, outside a cell being edited.
-    void desfazerPedido(bool refazer);
+    // Ctrl+Z or Ctrl+Shift+Z pressed here (ficha −1), outside a cell being edited, or on the
+    // sheet of cause ficha + 1.
+    void desfazerPedido(bool refazer, int ficha);
 
 private:
     void avisarRemocao(AnaliseProblema::Remocao::Tipo tipo, int causa, int indice);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -91,6 +92,10 @@ TfmOperacoes::TfmOperacoes(QWidget *pai)
     connect(btnAdicionar, &QPushButton::clicked, this, &TfmOperacoes::btnAdicionarClick);
     connect(btnRemover, &QPushButton::clicked, this, &TfmOperacoes::btnRemoverClick);
     connect(btnAceitar, &QPushButton::clicked, this, &QDialog::accept);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+            [this] { Q_EMIT desfazerPedido(false); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this),
+            &QShortcut::activated, this, [this] { Q_EMIT desfazerPedido(true); });
 }
 
 void TfmOperacoes::criarPaineis()

@@ -56,7 +56,8 @@ public Q_SLOTS:
     void FormShow();
 
 Q_SIGNALS:
-    void vaiRemover(); // the last operation is about to go
+    void vaiRemover();                 // the last operation is about to go
+    void desfazerPedido(bool refazer); // Ctrl+Z or Ctrl+Shift+Z outside the memos
 
 protected:
     void showEvent(QShowEvent *evento) override;

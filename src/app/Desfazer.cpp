@@ -79,6 +79,16 @@ bool restaurarCategoria(int c, const CategoriaRemovida &categoria)
     return true;
 }
 
+// An operation changes only its cause's sheet, which may be on screen; the rest rebuilds.
+void aplicar(TfrClassificacao &linha, const AnaliseProblema &analise,
+             const AnaliseProblema::Remocao &remocao)
+{
+    if (remocao.tipo == AnaliseProblema::Remocao::Tipo::operacao)
+        linha.definirOperacoes(remocao.causa, analise.operacoes(remocao.causa));
+    else
+        linha.definirAnalise(analise);
+}
+
 } // namespace
 
 Remocao removerProblema(int p)
@@ -106,10 +116,11 @@ bool restaurarRemocao(const Remocao &remocao)
     TfrClassificacao *linha = controleNotas->linhaClassificacao(remocao.posicao);
     if (!linha)
         return false;
+    const auto &removida = std::get<AnaliseProblema::Remocao>(remocao.item);
     AnaliseProblema analise = linha->analiseAtual();
-    if (!analise.restaurar(std::get<AnaliseProblema::Remocao>(remocao.item)))
+    if (!analise.restaurar(removida))
         return semLugar();
-    linha->definirAnalise(analise);
+    aplicar(*linha, analise, removida);
     return true;
 }
 
@@ -134,7 +145,7 @@ std::optional<Remocao> refazerRemocao(const Remocao &remocao)
     const auto removida = analise.remover(antes.tipo, antes.causa, antes.indice);
     if (!removida)
         return std::nullopt;
-    linha->definirAnalise(analise);
+    aplicar(*linha, analise, *removida);
     return Remocao{p, *removida};
 }
 
@@ -159,7 +170,7 @@ void registrarRemocaoNaAnalise(const TfrClassificacao *linha,
         fmPrincipal->registrarRemocao(Remocao{p, remocao});
 }
 
-void desfazerNaAnalise(const TfrClassificacao *linha, bool refazer)
+void desfazerNaAnalise(const TfrClassificacao *linha, bool refazer, int ficha)
 {
     if (!fmPrincipal)
         return;
@@ -167,8 +178,11 @@ void desfazerNaAnalise(const TfrClassificacao *linha, bool refazer)
     if (refazer ? !historico.podeRefazer() : !historico.podeDesfazer())
         return;
     const Remocao &proxima = refazer ? historico.aRefazer() : historico.aDesfazer();
-    if (!std::holds_alternative<AnaliseProblema::Remocao>(proxima.item) ||
-        proxima.posicao != posicaoDaLinha(linha))
+    const auto *analise = std::get_if<AnaliseProblema::Remocao>(&proxima.item);
+    if (!analise || proxima.posicao != posicaoDaLinha(linha))
+        return;
+    if (ficha >= 0 &&
+        (analise->tipo != AnaliseProblema::Remocao::Tipo::operacao || analise->causa != ficha))
         return;
     if (refazer)
         fmPrincipal->mItemRefazerClick();

@@ -23,6 +23,7 @@ std::optional<Remocao> refazerRemocao(const Remocao &remocao);
 // A ranking row's analysis window removed something.
 void registrarRemocaoNaAnalise(const TfrClassificacao *linha,
                                const AnaliseProblema::Remocao &remocao);
-// Ctrl+Z (or Ctrl+Shift+Z) in that window: only a removal from its own problem's analysis is
-// taken back (or made again) there, so nothing it shows, nor the window itself, goes under it.
-void desfazerNaAnalise(const TfrClassificacao *linha, bool refazer);
+// Ctrl+Z (or Ctrl+Shift+Z) in that window (ficha −1) or in its sheet of cause ficha + 1: only
+// a removal from that problem's analysis (from that sheet's operations) is taken back or made
+// again there, so nothing on screen, nor the window itself, goes under it.
+void desfazerNaAnalise(const TfrClassificacao *linha, bool refazer, int ficha);

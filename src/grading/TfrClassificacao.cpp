@@ -87,7 +87,7 @@ TfmICProblema *TfrClassificacao::janelaIC() const
                     registrarRemocaoNaAnalise(this, remocao);
                 });
         connect(janela, &TfmICProblema::desfazerPedido, janela,
-                [this](bool refazer) { desfazerNaAnalise(this, refazer); });
+                [this](bool refazer, int ficha) { desfazerNaAnalise(this, refazer, ficha); });
     }
     return janela;
 }
@@ -103,6 +103,14 @@ void TfrClassificacao::definirAnalise(const AnaliseProblema &nova)
         janela->assumir(nova);
     else
         analise = nova;
+}
+
+void TfrClassificacao::definirOperacoes(int causa, const OperacoesCausa &operacoes)
+{
+    if (janela)
+        janela->definirOperacoes(causa, operacoes);
+    else
+        analise.definirOperacoes(causa, operacoes);
 }
 
 void TfrClassificacao::carregarIndicadores(const ElementoXml &problema)

@@ -47,6 +47,7 @@ public:
     // The problem's analysis as it stands, and replaced whole (a removal taken back).
     AnaliseProblema analiseAtual() const;
     void definirAnalise(const AnaliseProblema &nova);
+    void definirOperacoes(int causa, const OperacoesCausa &operacoes); // sheets stay
 
     QFrame *painel = nullptr;
     QPushButton *btnProblema = nullptr;

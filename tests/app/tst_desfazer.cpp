@@ -156,33 +156,46 @@ private Q_SLOTS:
 
     void ctrlZNaJanelaDeAnalise_data()
     {
+        QTest::addColumn<bool>("naFicha");
         QTest::addColumn<bool>("daJanela");
-        QTest::newRow("indicador removido nela: volta") << true;
-        QTest::newRow("problema removido antes: fica para a janela principal") << false;
+        QTest::newRow("janela: o indicador removido nela volta") << false << true;
+        QTest::newRow("janela: um problema removido fica para a principal") << false << false;
+        QTest::newRow("ficha: a operação removida nela volta") << true << true;
+        QTest::newRow("ficha: um indicador removido fica para a janela") << true << false;
     }
 
-    // Ctrl+Z in a problem's indicators and causes window takes back only what it removed.
+    // Ctrl+Z in a problem's indicators and causes window, or in one of its operations sheets on
+    // screen, takes back only what that window or sheet removed, and the sheet stays.
     void ctrlZNaJanelaDeAnalise()
     {
+        QFETCH(bool, naFicha);
         QFETCH(bool, daJanela);
         Programa programa;
         QVERIFY(programa.iniciar(apoio::pressionarOk()));
         fmPrincipal->sbtnAdicionarClick();
         TfmICProblema *janela = controleNotas->linhaClassificacao(0)->janelaIC();
         janela->sbAdicionarIndicadorClick();
-        if (daJanela)
-            janela->sbRemoverIndicadorClick();
+        TfmOperacoes *ficha = janela->ficha(0);
+        ficha->btnAdicionarClick();
+        ficha->btnAdicionarClick();
+        if (!daJanela)
+            naFicha ? janela->sbRemoverIndicadorClick() : fmPrincipal->sbtnRemoverClick();
         else
-            fmPrincipal->sbtnRemoverClick();
+            naFicha ? ficha->btnRemoverClick() : janela->sbRemoverIndicadorClick();
         const int problemas = controleProblemas->total();
-        janela->show();
-        QApplication::setActiveWindow(janela);
-        QVERIFY(QTest::qWaitForWindowActive(janela));
-        QTest::keyClick(janela, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(janela->numIndicadores(), 2); // back, or never gone
+        QDialog *alvo = naFicha ? static_cast<QDialog *>(ficha) : janela;
+        alvo->show();
+        QApplication::setActiveWindow(alvo);
+        QVERIFY(QTest::qWaitForWindowActive(alvo));
+        QTest::keyClick(alvo, Qt::Key_Z, Qt::ControlModifier);
+        // Back, or never gone; and what was not theirs to take back stays gone.
+        QCOMPARE(janela->numIndicadores(), naFicha && !daJanela ? 1 : 2);
+        QCOMPARE(janela->numOperacoes(0), 2);
+        if (naFicha)
+            QCOMPARE(janela->ficha(0), ficha); // the sheet on screen was not rebuilt
         QCOMPARE(controleProblemas->total(), problemas);
         QCOMPARE(item("mItemDesfazer")->isEnabled(), !daJanela);
-        janela->hide();
+        alvo->hide();
     }
 
     void ctrlZDoCampoOuDaRemocao_data()
