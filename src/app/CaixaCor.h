@@ -18,9 +18,6 @@ public:
 Q_SIGNALS:
     void corAlterada(ValorCor valor); // the user chose another colour
 
-protected:
-    bool itensComuns() const override { return posicaoPersonalizada < 0; }
-
 private:
     void adicionarItem(ValorCor valor, const QString &nome);
     int posicaoPersonalizada = -1;

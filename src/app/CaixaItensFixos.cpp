@@ -40,8 +40,6 @@ QSize CaixaItensFixos::medir(Dica dica) const
     const auto propria = [this, dica] {
         return dica == Dica::tamanho ? QComboBox::sizeHint() : QComboBox::minimumSizeHint();
     };
-    if (!itensComuns())
-        return propria();
     const Chave chave{QString::fromLatin1(metaObject()->className()),
                       font().key(),
                       style()->name(),

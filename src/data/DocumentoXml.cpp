@@ -4,7 +4,8 @@
 #include "data/Gravacao.h"
 #include "data/Texto.h"
 
-#include <QCryptographicHash>
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -25,16 +26,30 @@ public:
     {
         const char *trecho = static_cast<const char *>(dados);
         const char *const fim = trecho + tamanho;
-        while (trecho < fim) {
-            const char *quebra = trecho;
-            while (quebra < fim && *quebra != '\n' && *quebra != '\r')
-                ++quebra;
+        // Found with memchr, which passes over the plain text many bytes at a time.
+        const char *lf = proximo(trecho, fim, '\n');
+        const char *cr = proximo(trecho, fim, '\r');
+        while (true) {
+            const char *const quebra = std::min(lf, cr);
             bytes.append(trecho, quebra - trecho);
             if (quebra == fim)
                 break;
-            bytes.append(*quebra == '\n' ? QByteArrayView("\r\n") : QByteArrayView("&#13;"));
+            if (quebra == lf) {
+                bytes.append("\r\n", 2);
+                lf = proximo(quebra + 1, fim, '\n');
+            } else {
+                bytes.append("&#13;", 5);
+                cr = proximo(quebra + 1, fim, '\r');
+            }
             trecho = quebra + 1;
         }
+    }
+
+private:
+    static const char *proximo(const char *de, const char *fim, char procurado)
+    {
+        const void *achado = std::memchr(de, procurado, static_cast<size_t>(fim - de));
+        return achado ? static_cast<const char *>(achado) : fim;
     }
 };
 
@@ -208,9 +223,16 @@ QByteArray DocumentoXml::salvar(const QString &arquivo) const
     return bytes;
 }
 
+// The bytes themselves, behind a mark that keeps an empty file apart from no file: a plan is
+// small, and comparing its bytes costs far less than any digest of them (SHA-256 of the largest
+// plan was a fifth of opening it and three quarters of saving it), and misses no change.
 QByteArray DocumentoXml::resumir(const QByteArray &bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    QByteArray resumo;
+    resumo.reserve(bytes.size() + 1);
+    resumo.append('\1');
+    resumo.append(bytes);
+    return resumo;
 }
 
 ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNomes)

@@ -27,7 +27,8 @@ public:
     QByteArray salvar(const QString &arquivo) const; // what was written; raises ErroXml
     QByteArray paraBytes() const;                    // the file's bytes
 
-    // A digest of a file's bytes, and that of the file this document was last loaded from.
+    // What tells a file's bytes from any others (two are equal exactly when the bytes are), and
+    // that of the file this document was last loaded from.
     static QByteArray resumir(const QByteArray &bytes);
     QByteArray resumoArquivo() const { return resumo; }
 
