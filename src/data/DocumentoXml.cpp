@@ -168,7 +168,7 @@ void DocumentoXml::carregar(const QString &arquivo)
     }
     try {
         carregarBytes(lido.bytes);
-        resumo = resumir(lido.bytes);
+        bytesLidos = lido.bytes;
     } catch (const ErroXml &erro) {
         throw ErroXml(QStringLiteral("Arquivo \"%1\": %2").arg(arquivo, erro.mensagem()));
     }
@@ -226,14 +226,6 @@ QByteArray DocumentoXml::salvar(const QString &arquivo) const
 // The bytes themselves, behind a mark that keeps an empty file apart from no file: a plan is
 // small, and comparing its bytes costs far less than any digest of them (SHA-256 of the largest
 // plan was a fifth of opening it and three quarters of saving it), and misses no change.
-QByteArray DocumentoXml::resumir(const QByteArray &bytes)
-{
-    QByteArray resumo;
-    resumo.reserve(bytes.size() + 1);
-    resumo.append('\1');
-    resumo.append(bytes);
-    return resumo;
-}
 
 ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNomes)
 {

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class DocumentoXml {
 public:
@@ -27,10 +28,8 @@ public:
     QByteArray salvar(const QString &arquivo) const; // what was written; raises ErroXml
     QByteArray paraBytes() const;                    // the file's bytes
 
-    // What tells a file's bytes from any others (two are equal exactly when the bytes are), and
-    // that of the file this document was last loaded from.
-    static QByteArray resumir(const QByteArray &bytes);
-    QByteArray resumoArquivo() const { return resumo; }
+    // The bytes of the file this document was last loaded from; none before any such load.
+    const std::optional<QByteArray> &bytesDoArquivo() const { return bytesLidos; }
 
     // Makes a new root element carrying the default namespace declaration, in a new tree: child
     // lists handed out earlier keep the old tree, which they share.
@@ -41,5 +40,5 @@ public:
 private:
     std::shared_ptr<pugi::xml_document> documento;
     bool estaAtivo = false;
-    QByteArray resumo;
+    std::optional<QByteArray> bytesLidos;
 };

@@ -33,11 +33,11 @@ const QString erroNaoEhPlano =
     QStringLiteral("Arquivo \"%1\": não é um plano escolar (o elemento principal é <%2>, e não "
                    "<%3>); ele não foi aberto.");
 
-// Empty when the file cannot be read (or is missing): nothing there to keep.
-QByteArray resumoDoArquivo(const QString &nome)
+// None when the file cannot be read (or is missing): nothing there to keep.
+std::optional<QByteArray> bytesDoArquivo(const QString &nome)
 {
     const ArquivoLido lido = lerArquivoComum(nome, DocumentoXml::tamanhoMaximoArquivo);
-    return lido.lido() ? DocumentoXml::resumir(lido.bytes) : QByteArray();
+    return lido.lido() ? std::optional<QByteArray>(lido.bytes) : std::nullopt;
 }
 
 // While it lives the screens are being rebuilt, and hold no plan worth a copy.
@@ -137,7 +137,7 @@ void TdmDados::carregar(const QString &nome, DocumentoXml lido)
 {
     xmlDoc = std::move(lido);
     arquivoPlano = nomeRelativo(nome, diretorioInicial);
-    resumoNoDisco = xmlDoc.resumoArquivo();
+    bytesNoDisco = xmlDoc.bytesDoArquivo();
     if (travaReservada && travaReservada->de(arquivoPlano))
         trava = std::move(travaReservada);
     else if (!trava || !trava->de(arquivoPlano))
@@ -151,7 +151,7 @@ void TdmDados::abrirCopia(DocumentoXml lido)
     xmlDoc = std::move(lido);
     travaReservada.reset();
     arquivoPlano.clear();
-    resumoNoDisco.clear();
+    bytesNoDisco.reset();
     trava.reset();
     lerPlano();
     fmPrincipal->esconderNomeArquivo();
@@ -271,7 +271,7 @@ bool TdmDados::abrirRecuperado(const CopiaRecuperacao::Pendente &pendente)
     } else {
         xmlDoc = std::move(recuperado);
         arquivoPlano = nomeRelativo(pendente.plano, diretorioInicial);
-        resumoNoDisco = resumoDoArquivo(arquivoPlano);
+        bytesNoDisco = bytesDoArquivo(arquivoPlano);
         trava = std::move(travaReservada);
         if (!trava)
             trava = std::make_unique<TravaPlano>(arquivoPlano);
@@ -286,7 +286,7 @@ void TdmDados::esquecerArquivo()
 {
     arquivoPlano.clear();
     recuperacao->definirPlano(QString());
-    resumoNoDisco.clear();
+    bytesNoDisco.reset();
     trava.reset();
     planoGravado = planoDasTelas();
 }
@@ -304,8 +304,8 @@ bool TdmDados::podeGravarSobre(const QString &nome, QString &destino)
 {
     destino = nome;
     while (temArquivo() && mesmoArquivo(destino, arquivoPlano)) {
-        const QByteArray agora = resumoDoArquivo(destino);
-        if (agora.isEmpty() || agora == resumoNoDisco)
+        const std::optional<QByteArray> agora = bytesDoArquivo(destino);
+        if (!agora || agora == bytesNoDisco)
             return true;
         switch (interacao().perguntar(
             perguntaAlteradoNoDisco.arg(QDir::toNativeSeparators(arquivoPlano)))) {
@@ -342,7 +342,7 @@ TdmDados::Gravacao TdmDados::gravar(const QString &pedido)
         arquivoPlano = nomeRelativo(nome, diretorioInicial);
         const QByteArray gravados = xmlDoc.salvar(arquivoPlano);
         planoGravado = gravados;
-        resumoNoDisco = DocumentoXml::resumir(gravados);
+        bytesNoDisco = gravados;
         if (nova)
             trava = std::move(nova);
         recuperacao->definirPlano(absolutoDoPlano());
@@ -354,7 +354,7 @@ TdmDados::Gravacao TdmDados::gravar(const QString &pedido)
         // The plan keeps the name it was to be saved under; the file there is what this program
         // last saw of it, so the next try asks nothing.
         if (nova)
-            resumoNoDisco = resumoDoArquivo(arquivoPlano);
+            bytesNoDisco = bytesDoArquivo(arquivoPlano);
         interacao().mensagem(Icone::Informacao,
                              mensagemErroGravacao + u'\n' + QString::fromUtf8(erro.what()));
         return Gravacao::falhou;

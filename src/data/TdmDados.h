@@ -7,7 +7,7 @@
 // and compared with what that load or save left, so no edit anywhere can slip past the check.
 //
 // It holds the open plan file's lock (TravaPlano), so two copies of the program never edit one
-// file, and it remembers a digest of the file's bytes as it last read or wrote them: a save over
+// file, and it remembers the file's bytes as it last read or wrote them: a save over
 // a file that another program has changed since asks first.
 
 #include "data/CopiaRecuperacao.h"
@@ -16,6 +16,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class TdmDados {
 public:
@@ -106,7 +107,7 @@ private:
     QByteArray planoGravado; // the plan as the last load or save left the screens
     bool configuracaoFalhou = false;
     bool cancelada = false;
-    QByteArray resumoNoDisco; // of the plan file's bytes as last read or written here
+    std::optional<QByteArray> bytesNoDisco; // the plan file as last read or written here
     std::unique_ptr<TravaPlano> trava;
     std::unique_ptr<TravaPlano> travaReservada; // taken for a plan about to be opened
     int reconstrucoes = 0; // the screens are being rebuilt: nothing to copy now
