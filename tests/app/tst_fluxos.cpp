@@ -16,6 +16,7 @@
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
 #include "support/Programa.h"
+#include "support/Quadros.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
 #include "support/integracao/PlanoCompleto.h"
@@ -512,6 +513,7 @@ private Q_SLOTS:
         QVERIFY(cabecalho->rotulosVotantes[3]->isHidden());
         for (int p = 0; p < 3; ++p)
             QCOMPARE(controleNotas->linhaNotas(p)->titulo(), plano::problemas.at(p));
+        apoio::montarQuadros(); // as the grades tab shows them
         QCOMPARE(controleNotas->linhaNotas(0)->caixasNotas[0]->currentText(),
                  QStringLiteral("10,0"));
         QCOMPARE(controleNotas->linhaNotas(0)->caixasNotas[1]->currentText(),

@@ -7,6 +7,7 @@
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
 #include "support/Programa.h"
+#include "support/Quadros.h"
 #include "support/Secoes.h"
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
@@ -295,6 +296,7 @@ private Q_SLOTS:
         fmDadosEscola->lerEscola(secoes);
         controleProblemas->lerProblemas(secoes);
         controleVotantes->lerCategorias(secoes);
+        apoio::montarQuadros();
         auto *campo = fmPrincipal->findChild<QLineEdit *>(edicao);
         campo = campo ? campo : fmDadosEscola->findChild<QLineEdit *>(edicao);
         QCOMPARE(campo->text(), lido);

@@ -2,6 +2,7 @@
 #include "grading/ControleNotas.h"
 #include "grading/TfrNotas.h"
 #include "support/Programa.h"
+#include "support/Quadros.h"
 #include "support/Teste.h"
 #include "support/voters/PlanoAmostra.h"
 #include "voters/ControleVotantes.h"
@@ -79,6 +80,7 @@ private Q_SLOTS:
             QCOMPARE(rotulo(k)->pos(), QPoint(262 + 56 * k, 14));
             QCOMPARE(rotulo(k)->width(), 48);
             // Each label stands over its grade box.
+            apoio::montarQuadros();
             auto *caixa = controleNotas->linhaNotas(0)->caixasNotas[static_cast<size_t>(k)];
             QVERIFY(!caixa->isHidden());
             QCOMPARE(caixa->x() + 6, rotulo(k)->x());
@@ -118,6 +120,7 @@ private Q_SLOTS:
         QCOMPARE(escolha()->currentIndex(), -1);
         QCOMPARE(visiveis(), 0);
         QCOMPARE(controleNotas->linhaNotas(0)->categoriaAtual(), 0);
+        apoio::montarQuadros();
         QVERIFY(!controleNotas->linhaNotas(0)->caixasNotas[2]->isHidden());
     }
 };
