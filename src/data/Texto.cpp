@@ -24,7 +24,7 @@ QString windows1252ParaTexto(const QByteArray &bytes)
         if (byte >= 0x80 && byte <= 0x9F)
             texto.append(QChar(faixa80a9F[byte - 0x80]));
         else
-            texto.append(QChar(byte));
+            texto.append(QLatin1Char(c));
     }
     return texto;
 }

@@ -4,6 +4,7 @@
 #include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/Componentes.h"
 #include "support/Programa.h"
 #include "support/SemPrivilegioDeArquivos.h"
 #include "support/Teste.h"
@@ -37,12 +38,6 @@ private:
         bool operator==(const Retrato &) const = default;
     };
 
-    static QLabel *rotuloCabecalho(const char *nome)
-    {
-        auto *painel = fmPrincipal->findChild<QFrame *>(QStringLiteral("painelPrincipal"));
-        return painel->findChild<QLabel *>(QString::fromLatin1(nome));
-    }
-
     static Retrato retratar()
     {
         Retrato r;
@@ -52,8 +47,8 @@ private:
         r.diretor = fmDadosEscola->nomeDiretor();
         r.nomePlano = fmDadosEscola->nomePlano();
         r.data = fmDadosEscola->dataPlano();
-        r.cabecalhoEscola = rotuloCabecalho("lblNomeEscola")->text();
-        r.cabecalhoDiretor = rotuloCabecalho("lblNomeDiretor")->text();
+        r.cabecalhoEscola = apoio::rotuloCabecalho("lblNomeEscola")->text();
+        r.cabecalhoDiretor = apoio::rotuloCabecalho("lblNomeDiretor")->text();
         r.cabecalhoArquivo = fmPrincipal->nomeArquivoMostrado();
         r.arquivoPlano = dmDados->arquivoPlano;
         return r;
@@ -195,8 +190,8 @@ private Q_SLOTS:
         QCOMPARE(programa->interacao.janelasModais, QStringList{QStringLiteral("fmDadosEscola")});
         // The dialog was closed without Ok: the new plan has no file, and the header shows
         // nothing of the old one.
-        QVERIFY(rotuloCabecalho("lblNomeEscola")->isHidden());
-        QVERIFY(rotuloCabecalho("lblNomePlanejamento")->isHidden());
+        QVERIFY(apoio::rotuloCabecalho("lblNomeEscola")->isHidden());
+        QVERIFY(apoio::rotuloCabecalho("lblNomePlanejamento")->isHidden());
         QCOMPARE(depois.arquivoPlano, QString());
         QVERIFY(!fmDadosEscola->parteDoPlanoHabilitada());
     }
@@ -223,7 +218,7 @@ private Q_SLOTS:
         if (!noDialogo.isEmpty())
             programa->interacao.modais.enqueue(apoio::pressionarOk({{}, {}, {}, noDialogo}));
         fmPrincipal->mItemNovoClick();
-        QCOMPARE(rotuloCabecalho("lblNomePlanejamento")->isHidden(), noDialogo.isEmpty());
+        QCOMPARE(apoio::rotuloCabecalho("lblNomePlanejamento")->isHidden(), noDialogo.isEmpty());
         programa->interacao.arquivos.enqueue(noDocumento);
         fmPrincipal->mItemGerarAtaClick();
         QCOMPARE(programa->interacao.janelasModais.contains(QStringLiteral("fmRelatorio")),

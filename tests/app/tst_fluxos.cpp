@@ -15,8 +15,8 @@
 #include "grading/TfrNotas.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/Componentes.h"
 #include "support/Programa.h"
-#include "support/Quadros.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
 #include "support/integracao/PlanoCompleto.h"
@@ -39,12 +39,6 @@ using usuario::Aba;
 namespace {
 
 const QString espaco = QStringLiteral(" ");
-
-QLabel *rotuloCabecalho(const char *nome)
-{
-    auto *painel = fmPrincipal->findChild<QFrame *>(QStringLiteral("painelPrincipal"));
-    return painel->findChild<QLabel *>(QString::fromLatin1(nome));
-}
 
 QStringList textosDasAbas(const QTabWidget *abas)
 {
@@ -74,8 +68,8 @@ private:
         QCOMPARE(fmDadosEscola->nomeEscola(), plano::escola);
         QCOMPARE(fmDadosEscola->nomeDiretor(), plano::diretor);
         QCOMPARE(fmDadosEscola->dataPlano(), QDate(2026, 12, 7));
-        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), plano::escola);
-        QCOMPARE(rotuloCabecalho("lblNomeDiretor")->text(), plano::diretor);
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeEscola")->text(), plano::escola);
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeDiretor")->text(), plano::diretor);
 
         QCOMPARE(controleProblemas->total(), 3);
         const ValorCor cores[] = {0x0000FF, -16777201, 0x800000};
@@ -258,7 +252,7 @@ private Q_SLOTS:
     {
         QCOMPARE(dmDados->arquivoPlano, plano::arquivo);
         QCOMPARE(fmPrincipal->nomeArquivoMostrado(), plano::arquivo);
-        QVERIFY(!rotuloCabecalho("lblNomeEscola")->isHidden());
+        QVERIFY(!apoio::rotuloCabecalho("lblNomeEscola")->isHidden());
         QCOMPARE(controleVotantes->quadro(0)->edIdentificador->text(), QStringLiteral("PRO"));
         verificarPlanoNaTela();
     }
@@ -416,7 +410,7 @@ private Q_SLOTS:
         });
         fmPrincipal->iItemInstituicaoClick();
         QVERIFY(parteDoPlanoDesabilitada);
-        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), novoNome);
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeEscola")->text(), novoNome);
         QCOMPARE(dmDados->arquivoPlano, plano::arquivo);
 
         // The next document carries the new name, and so does the plan file.
@@ -436,7 +430,7 @@ private Q_SLOTS:
             {QStringLiteral("Escola Nova"), {}, {}, QStringLiteral("nova.xml")}));
         fmPrincipal->mItemNovoClick();
 
-        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("Escola Nova"));
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("Escola Nova"));
         QCOMPARE(fmDadosEscola->nomeDiretor(), QString());
         QCOMPARE(controleProblemas->total(), 1);
         QCOMPARE(controleProblemas->nomeProblema(0), QStringLiteral("Problema"));

@@ -8,6 +8,7 @@
 #include "grading/TfrClassificacao.h"
 #include "grading/TfrNotas.h"
 #include "problems/ControleProblemas.h"
+#include "support/Componentes.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
@@ -27,12 +28,6 @@ class TesteInicializacao : public QObject {
 
 private:
     QString pastaInicial;
-
-    static QLabel *rotuloCabecalho(const char *nome)
-    {
-        auto *painel = fmPrincipal->findChild<QFrame *>(QStringLiteral("painelPrincipal"));
-        return painel->findChild<QLabel *>(QString::fromLatin1(nome));
-    }
 
     static QByteArray planoNovoEsperado()
     {
@@ -106,8 +101,8 @@ private Q_SLOTS:
         QCOMPARE(apoio::lerBytes(arquivo), planoNovoEsperado());
         QCOMPARE(dmDados->arquivoPlano, arquivo);
         QCOMPARE(fmPrincipal->nomeArquivoMostrado(), arquivo);
-        QVERIFY(!rotuloCabecalho("lblNomeEscola")->isHidden());
-        QVERIFY(!rotuloCabecalho("lblNomePlanejamento")->isHidden());
+        QVERIFY(!apoio::rotuloCabecalho("lblNomeEscola")->isHidden());
+        QVERIFY(!apoio::rotuloCabecalho("lblNomePlanejamento")->isHidden());
         QCOMPARE(controleProblemas->total(), 1);
         QCOMPARE(controleVotantes->total(), 1);
         QVERIFY(!fmDadosEscola->parteDoPlanoHabilitada());
@@ -178,8 +173,10 @@ private Q_SLOTS:
         QCOMPARE(fmDadosEscola->nomeEscola(), QStringLiteral("Escola do Arquivo"));
         QCOMPARE(fmDadosEscola->nomeDiretor(), QStringLiteral("Diretora do Arquivo"));
         QCOMPARE(fmDadosEscola->dataPlano(), QDate(2025, 3, 15));
-        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("Escola do Arquivo"));
-        QCOMPARE(rotuloCabecalho("lblNomeDiretor")->text(), QStringLiteral("Diretora do Arquivo"));
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeEscola")->text(),
+                 QStringLiteral("Escola do Arquivo"));
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeDiretor")->text(),
+                 QStringLiteral("Diretora do Arquivo"));
         QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("existente.xml"));
         QCOMPARE(controleProblemas->total(), 2);
         QCOMPARE(controleProblemas->nomeProblema(1), QStringLiteral("Dois"));
@@ -235,7 +232,7 @@ private Q_SLOTS:
         QVERIFY(programa.interacao.mensagens[0].texto.startsWith(TdmDados::mensagemErroGravacao));
         QVERIFY(!fmDadosEscola->parteDoPlanoHabilitada());
         QCOMPARE(controleProblemas->total(), 1);
-        QCOMPARE(rotuloCabecalho("lblNomePlanejamento")->text(), QStringLiteral("[]"));
+        QCOMPARE(apoio::rotuloCabecalho("lblNomePlanejamento")->text(), QStringLiteral("[]"));
     }
 
     void saidasDoProgramaGravamAConfiguracao_data()

@@ -6,8 +6,9 @@
 #include "data/Erros.h"
 #include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
+#include "support/Componentes.h"
+#include "support/PlanoAmostra.h"
 #include "support/Programa.h"
-#include "support/Secoes.h"
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
 
@@ -21,17 +22,14 @@
 #include <QToolButton>
 #include <QtTest/qtestspontaneevent.h>
 
+using apoio::achar;
+
 // The main window as the user first meets it, and how it routes its buttons and tabs.
 class TesteJanelaPrincipal : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<Programa> programa;
-
-    template <typename T> static T *achar(const char *nome)
-    {
-        return fmPrincipal->findChild<T *>(QString::fromLatin1(nome));
-    }
 
     static QStringList itensDoMenu(const char *nome)
     {
@@ -144,7 +142,7 @@ private Q_SLOTS:
         QFETCH(QString, diretor);
         fmPrincipal->mostrarEscola(QStringLiteral("antiga"));
         fmPrincipal->mostrarDiretor(QStringLiteral("antigo"));
-        fmPrincipal->lerEscola(apoio::secoesDe(corpo));
+        fmPrincipal->lerEscola(amostra::secoesDe(corpo));
         QCOMPARE(achar<QLabel>("lblNomeEscola")->text(), escola);
         QCOMPARE(achar<QLabel>("lblNomeDiretor")->text(), diretor);
         QVERIFY(programa->interacao.mensagens.isEmpty());

@@ -4,12 +4,12 @@
 #include "grading/ControleNotas.h"
 #include "grading/TfrClassificacao.h"
 #include "grading/TfrNotas.h"
+#include "support/Componentes.h"
 #include "support/PlanoMaximo.h"
 #include "support/Programa.h"
-#include "support/Quadros.h"
 #include "support/Teste.h"
-#include "voters/TfrCategoria.h"
 #include "voters/ControleVotantes.h"
+#include "voters/TfrCategoria.h"
 
 #include <QComboBox>
 #include <QFile>

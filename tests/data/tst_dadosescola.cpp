@@ -3,6 +3,7 @@
 #include "data/TdmDados.h"
 #include "data/TfmDadosEscola.h"
 #include "problems/ControleProblemas.h"
+#include "support/Componentes.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
@@ -25,12 +26,6 @@ private:
     std::unique_ptr<Programa> programa;
 
     static QString hoje() { return formatarData(QDate::currentDate()); }
-
-    static QLabel *rotuloCabecalho(const char *nome)
-    {
-        auto *painel = fmPrincipal->findChild<QFrame *>(QStringLiteral("painelPrincipal"));
-        return painel->findChild<QLabel *>(QString::fromLatin1(nome));
-    }
 
     static QByteArray planoComEscola(const char *escola)
     {
@@ -223,7 +218,7 @@ private Q_SLOTS:
         // Only a preview: no plan is current and nothing was laid out yet.
         QCOMPARE(dmDados->arquivoPlano, QString());
         QCOMPARE(controleProblemas->total(), 0);
-        QVERIFY(rotuloCabecalho("lblNomeEscola")->isHidden());
+        QVERIFY(apoio::rotuloCabecalho("lblNomeEscola")->isHidden());
         QVERIFY(programa->interacao.mensagens.isEmpty());
     }
 
@@ -281,8 +276,8 @@ private Q_SLOTS:
                                                                 QStringLiteral("x.xml")}));
         fmPrincipal->iItemInstituicaoClick();
         QCOMPARE(programa->interacao.janelasModais.last(), QStringLiteral("fmDadosEscola"));
-        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("Escola B"));
-        QCOMPARE(rotuloCabecalho("lblNomeDiretor")->text(), QStringLiteral("Diretora B"));
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("Escola B"));
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeDiretor")->text(), QStringLiteral("Diretora B"));
         QCOMPARE(dmDados->arquivoPlano, QStringLiteral("plano.xml"));
         QCOMPARE(apoio::lerBytes(QStringLiteral("plano.xml")), salvo);
         QVERIFY(!QFile::exists(QStringLiteral("x.xml")));
@@ -306,7 +301,7 @@ private Q_SLOTS:
         });
         fmPrincipal->iItemInstituicaoClick();
         QCOMPARE(fmDadosEscola->result(), int(QDialog::Rejected));
-        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("Escola A"));
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("Escola A"));
         // The next save writes what the header shows, not what was cancelled.
         dmDados->salvar(QStringLiteral("plano.xml"));
         QCOMPARE(apoio::lerBytes(QStringLiteral("plano.xml")), salvo);
@@ -344,8 +339,8 @@ private Q_SLOTS:
         fmPrincipal->mItemNovoClick();
         QCOMPARE(programa->interacao.mensagens.size(), 1);
         QCOMPARE(fmDadosEscola->nomeEscola(), QString());
-        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("[]"));
-        QVERIFY(rotuloCabecalho("lblNomeEscola")->isHidden());
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("[]"));
+        QVERIFY(apoio::rotuloCabecalho("lblNomeEscola")->isHidden());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "documents/TfmRelatorio.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/Componentes.h"
 #include "support/PlanoMaximo.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
@@ -406,8 +407,8 @@ private Q_SLOTS:
         dmDados->carregar(QStringLiteral("vazio.xml"));
         QCOMPARE(fmDadosEscola->nomeEscola(), QStringLiteral("Digitada"));
         QCOMPARE(fmDadosEscola->dataPlano(), QDate(2025, 4, 3));
-        QCOMPARE(rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("[]"));
-        QVERIFY(rotuloCabecalho("lblNomeEscola")->isHidden());
+        QCOMPARE(apoio::rotuloCabecalho("lblNomeEscola")->text(), QStringLiteral("[]"));
+        QVERIFY(apoio::rotuloCabecalho("lblNomeEscola")->isHidden());
         QCOMPARE(fmPrincipal->nomeArquivoMostrado(), QStringLiteral("vazio.xml"));
         QCOMPARE(dmDados->arquivoPlano, QStringLiteral("vazio.xml"));
         // The problem list answers a missing section with one default problem.
@@ -453,13 +454,6 @@ private Q_SLOTS:
     }
 
 private:
-    // The dialog, a child of the main window, has labels of the same names: look in the header.
-    static QLabel *rotuloCabecalho(const char *nome)
-    {
-        auto *painel = fmPrincipal->findChild<QFrame *>(QStringLiteral("painelPrincipal"));
-        return painel->findChild<QLabel *>(QString::fromLatin1(nome));
-    }
-
     static QString ArquivoIniTexto()
     {
         return QString::fromUtf8(apoio::lerBytes(QStringLiteral("config.ini")))

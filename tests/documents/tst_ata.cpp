@@ -1,9 +1,9 @@
 #include "documents/TextoAta.h"
 #include "documents/TfmRelatorio.h"
 #include "support/InteracaoRoteirizada.h"
+#include "support/PlanoAmostra.h"
 #include "support/Teste.h"
 #include "support/documents/FormatoTexto.h"
-#include "support/documents/PlanoAmostra.h"
 
 #include <QPushButton>
 #include <QTextDocument>

@@ -2,9 +2,9 @@
 #include "documents/TextoCedula.h"
 #include "documents/TfmCedula.h"
 #include "support/InteracaoRoteirizada.h"
+#include "support/PlanoAmostra.h"
 #include "support/Teste.h"
 #include "support/documents/FormatoTexto.h"
-#include "support/documents/PlanoAmostra.h"
 
 #include <QPushButton>
 #include <QTextDocument>

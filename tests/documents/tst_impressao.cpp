@@ -3,9 +3,9 @@
 #include "documents/TfmCedula.h"
 #include "documents/TfmRelatorio.h"
 #include "support/InteracaoRoteirizada.h"
+#include "support/PlanoAmostra.h"
 #include "support/Teste.h"
 #include "support/documents/LeitorPdf.h"
-#include "support/documents/PlanoAmostra.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "documents/DadosOrganograma.h"
 #include "documents/Organograma.h"
+#include "support/PlanoAmostra.h"
 #include "support/Teste.h"
-#include "support/organograma/PlanoOrganograma.h"
 
 #include <QPainter>
 
-using planoOrganograma::Causa;
-using planoOrganograma::Problema;
+using amostra::Causa;
+using amostra::Problema;
 
 // The chart's layout rules with known metrics, so that boxes, bars, labels and page breaks come
 // out in exact pixels; and the metrics and the painting of the picture.
@@ -54,8 +54,7 @@ private:
         problema.nome = QStringLiteral("Evasão");
         problema.cor = 0x0000FF;
         problema.indicadores = indicadores;
-        problema.causas = {
-            Causa{QStringLiteral("Transporte"), {planoOrganograma::operacao("t")}, {}}};
+        problema.causas = {Causa{QStringLiteral("Transporte"), {amostra::operacao("t")}, {}}};
         problema.revisao = QStringLiteral("rev");
         return problema;
     }
@@ -63,7 +62,7 @@ private:
     LeiauteOrganograma montar(const QVector<Problema> &problemas, int problema = 0,
                               const MedidasOrganograma &medidas = medidasConhecidas())
     {
-        const DocumentoXml documento = planoOrganograma::montar(problemas);
+        const DocumentoXml documento = amostra::planoComAnalise(problemas);
         return leiauteOrganograma::montar(DadosOrganograma::ler(documento.secoes(), problema, 0),
                                           QStringLiteral("plano.xml"), medidas, linhas);
     }
@@ -180,7 +179,7 @@ private Q_SLOTS:
         Problema problema = problemaCurto();
         problema.causas[0].operacoes.clear();
         for (int i = 0; i < operacoes; ++i)
-            problema.causas[0].operacoes.append(planoOrganograma::operacao("t"));
+            problema.causas[0].operacoes.append(amostra::operacao("t"));
         if (linhasAltas > 0)
             problema.causas[0].operacoes[1][5] = QStringLiteral("aaaa ").repeated(linhasAltas);
         const PaginaOrganograma pagina = montar({problema}).paginas.first();
@@ -345,7 +344,7 @@ private Q_SLOTS:
     void problemaForaDaListaNaoTemPaginas()
     {
         QFETCH(int, problema);
-        const DocumentoXml documento = planoOrganograma::montar({problemaCurto()});
+        const DocumentoXml documento = amostra::planoComAnalise({problemaCurto()});
         Organograma desenho;
         desenho.medidasTela({QSize(800, 600), 96, 0, QSize()});
         desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
@@ -371,7 +370,7 @@ private Q_SLOTS:
     {
         Problema problema = problemaCurto();
         problema.causas.clear();
-        const DocumentoXml documento = planoOrganograma::montar({problema});
+        const DocumentoXml documento = amostra::planoComAnalise({problema});
         Organograma desenho;
         desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
         desenho.medidasTela({QSize(800, 600), 96, 0, QSize()});
@@ -470,7 +469,7 @@ private Q_SLOTS:
         Problema problema = problemaCurto();
         problema.revisao =
             QStringLiteral("Reunião com as famílias — “busca ativa”; ônibus! ").repeated(6);
-        const DocumentoXml documento = planoOrganograma::montar({problema});
+        const DocumentoXml documento = amostra::planoComAnalise({problema});
         Organograma desenho;
         desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
         QList<QStringList> textos;
@@ -489,7 +488,7 @@ private Q_SLOTS:
     {
         Organograma desenho;
         desenho.medidasTela({QSize(800, 600), 96, 0, QSize()});
-        const DocumentoXml documento = planoOrganograma::montar({problemaCurto()});
+        const DocumentoXml documento = amostra::planoComAnalise({problemaCurto()});
         desenho.definirPlano(documento.secoes(), QStringLiteral("plano.xml"));
         desenho.montar(0, 0);
         desenho.pintarPagina(1);

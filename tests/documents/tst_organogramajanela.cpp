@@ -2,8 +2,8 @@
 #include "documents/ServicoImpressao.h"
 #include "documents/TfmDiagrama.h"
 #include "support/InteracaoRoteirizada.h"
+#include "support/PlanoAmostra.h"
 #include "support/Teste.h"
-#include "support/organograma/PlanoOrganograma.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,8 +19,8 @@
 #include <QStandardPaths>
 #include <QtMath>
 
-using planoOrganograma::Causa;
-using planoOrganograma::Problema;
+using amostra::Causa;
+using amostra::Problema;
 
 // The chart window: choosers, paging, printing and PDF, with plans built in memory.
 class TesteOrganogramaJanela : public QObject {
@@ -60,7 +60,7 @@ private:
         novo.cor = 0x0000FF;
         novo.indicadores = {QStringLiteral("indicador")};
         for (const QString &causa : causas) {
-            QStringList op = planoOrganograma::operacao(causa + QStringLiteral(" "));
+            QStringList op = amostra::operacao(causa + QStringLiteral(" "));
             for (QString &texto : op)
                 texto += QStringLiteral(" texto").repeated(repeticoes);
             novo.causas.append(Causa{causa, {op}, {}});
@@ -84,7 +84,7 @@ private:
 
     void montar(const QVector<Problema> &problemas)
     {
-        documento = planoOrganograma::montar(problemas);
+        documento = amostra::planoComAnalise(problemas);
         janela->montarOrganograma(documento.secoes(), QStringLiteral("plano.xml"));
     }
 
@@ -409,7 +409,7 @@ private Q_SLOTS:
             problema.causas[0].operacoes << QStringList{campo(), campo(), campo(), campo(),
                                                         campo(), campo(), campo(), campo()};
         problema.revisao = campo();
-        documento = planoOrganograma::montar({problema});
+        documento = amostra::planoComAnalise({problema});
         // Each field's words, in the order drawn: all of them, once each, in order.
         auto emOrdem = [&palavras](const QString &texto) {
             static const QRegularExpression palavra(QStringLiteral("c\\d\\dp\\d\\d"));

@@ -8,11 +8,10 @@
 #include "grading/TfrNotas.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/Componentes.h"
+#include "support/PlanoAmostra.h"
 #include "support/Programa.h"
-#include "support/Quadros.h"
-#include "support/Secoes.h"
 #include "support/Teste.h"
-#include "support/voters/PlanoAmostra.h"
 #include "voters/ControleVotantes.h"
 
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include <memory>
 
 using namespace amostra;
+using apoio::achar;
 
 // The ranking tab: totals and subtotals, their text and places, the order of the rows, the
 // header's columns, and the button that opens each problem's indicators and causes.
@@ -207,7 +207,7 @@ private Q_SLOTS:
             "<causas><problema><causa operacoes=\"1\">causa lida</causa></problema></causas>"
             "<operacoes><problema><op1c1>" +
             campos + "</op1c1><revisao>revisão lida</revisao></problema></operacoes>";
-        const ListaNos secoes = apoio::secoesDe(corpo);
+        const ListaNos secoes = amostra::secoesDe(corpo);
         controleNotas->lerIndicadores(secoes);
         controleNotas->lerCausas(secoes);
         QCOMPARE(linha->janelaConstruida(), janelaAntes);

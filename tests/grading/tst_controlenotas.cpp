@@ -4,11 +4,10 @@
 #include "grading/TfrNotas.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/Componentes.h"
+#include "support/PlanoAmostra.h"
 #include "support/Programa.h"
-#include "support/Quadros.h"
-#include "support/Secoes.h"
 #include "support/Teste.h"
-#include "support/voters/PlanoAmostra.h"
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCategoria.h"
 
@@ -24,6 +23,7 @@
 #include <memory>
 
 using namespace amostra;
+using apoio::achar;
 
 // The grade matrix: rows in step with the problems, grades that follow category removals and
 // voter counts, the grade boxes, and the `notas` section with its readers' warnings.
@@ -413,7 +413,7 @@ private Q_SLOTS:
         adicionarProblema(QStringLiteral("A"));
         adicionarProblema(QStringLiteral("B"));
         adicionarCategoria(QStringLiteral("Pais"), QStringLiteral("PAI"), azul, {"1", "2", "3"});
-        controleNotas->lerNotas(apoio::secoesDe(notas + "<indicadores/><causas/><operacoes/>"));
+        controleNotas->lerNotas(amostra::secoesDe(notas + "<indicadores/><causas/><operacoes/>"));
         for (int p = 0; p < 2; ++p) {
             for (int v = 0; v < 3; ++v)
                 QCOMPARE(nota(p, 0, v), esperado.at(p * 3 + v));
@@ -452,7 +452,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, secoes);
         QFETCH(QStringList, avisos);
         adicionarProblema(QStringLiteral("A"));
-        const ListaNos lidas = apoio::secoesDe(secoes);
+        const ListaNos lidas = amostra::secoesDe(secoes);
         controleNotas->lerIndicadores(lidas);
         controleNotas->lerCausas(lidas);
         QCOMPARE(mensagens(), avisos);

@@ -6,9 +6,9 @@
 #include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/Componentes.h"
+#include "support/PlanoAmostra.h"
 #include "support/Programa.h"
-#include "support/Quadros.h"
-#include "support/Secoes.h"
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
 
@@ -242,7 +242,7 @@ private Q_SLOTS:
         QFETCH(QStringList, nomes);
         QFETCH(QList<int>, cores);
         QFETCH(int, mensagens);
-        controleProblemas->lerProblemas(apoio::secoesDe(corpo));
+        controleProblemas->lerProblemas(amostra::secoesDe(corpo));
         QCOMPARE(controleProblemas->total(), static_cast<int>(nomes.size()));
         QCOMPARE(controleNotas->total(), static_cast<int>(nomes.size()));
         for (int i = 0; i < nomes.size(); ++i) {
@@ -255,7 +255,7 @@ private Q_SLOTS:
     void nomeLongoDoArquivoFicaInteiroEVoltaInteiro()
     {
         const QString longo(300, u'x');
-        controleProblemas->lerProblemas(apoio::secoesDe(
+        controleProblemas->lerProblemas(amostra::secoesDe(
             "<problemas><problema nome=\"" + longo.toUtf8() + "\" cor=\"0\"/></problemas>"));
         QCOMPARE(controleProblemas->nomeProblema(0), longo);
         QVERIFY(secaoGravada().contains("nome=\"" + longo.toUtf8() + "\""));
@@ -289,10 +289,10 @@ private Q_SLOTS:
         const QString lido = QStringLiteral("pai") + QString(200, u'x');
         const QByteArray t = lido.toUtf8();
         const ListaNos secoes =
-            apoio::secoesDe("<escola nome=\"" + t + "\" diretor=\"" + t +
-                            "\" data=\"\"/><problemas><problema nome=\"" + t +
-                            "\" cor=\"0\"/></problemas><categorias><categoria titulo=\"" + t +
-                            "\" id=\"" + t + "\" cor=\"0\"/></categorias>");
+            amostra::secoesDe("<escola nome=\"" + t + "\" diretor=\"" + t +
+                              "\" data=\"\"/><problemas><problema nome=\"" + t +
+                              "\" cor=\"0\"/></problemas><categorias><categoria titulo=\"" + t +
+                              "\" id=\"" + t + "\" cor=\"0\"/></categorias>");
         fmDadosEscola->lerEscola(secoes);
         controleProblemas->lerProblemas(secoes);
         controleVotantes->lerCategorias(secoes);
@@ -321,9 +321,9 @@ private Q_SLOTS:
     void corLidaPintaONomeEFicaNoSeletor()
     {
         QFETCH(int, cor);
-        controleProblemas->lerProblemas(apoio::secoesDe("<problemas><problema nome=\"A\" cor=\"" +
-                                                        QByteArray::number(cor) +
-                                                        "\"/></problemas>"));
+        controleProblemas->lerProblemas(amostra::secoesDe("<problemas><problema nome=\"A\" cor=\"" +
+                                                          QByteArray::number(cor) +
+                                                          "\"/></problemas>"));
         const TfrProblema *quadro = controleProblemas->quadro(0);
         QCOMPARE(quadro->cBoxCorProblema->corSelecionada(), cor);
         QCOMPARE(quadro->edProblema->palette().color(QPalette::Text), paraQColor(cor));

@@ -1,10 +1,10 @@
 #include "app/TfmPrincipal.h"
 #include "grading/ControleNotas.h"
 #include "grading/TfrNotas.h"
+#include "support/Componentes.h"
+#include "support/PlanoAmostra.h"
 #include "support/Programa.h"
-#include "support/Quadros.h"
 #include "support/Teste.h"
-#include "support/voters/PlanoAmostra.h"
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCabecalhoVotacao.h"
 #include "voters/TfrCategoria.h"
@@ -15,6 +15,7 @@
 #include <memory>
 
 using namespace amostra;
+using apoio::achar;
 
 // The header of the grades tab: its chooser follows the categories, and its voter labels
 // stand over the grade boxes of the chosen category.

@@ -1,11 +1,10 @@
 #include "app/CaixaCor.h"
 #include "app/TfmPrincipal.h"
 #include "grading/ControleNotas.h"
+#include "support/Componentes.h"
+#include "support/PlanoAmostra.h"
 #include "support/Programa.h"
-#include "support/Quadros.h"
-#include "support/Secoes.h"
 #include "support/Teste.h"
-#include "support/voters/PlanoAmostra.h"
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCategoria.h"
 
@@ -18,6 +17,7 @@
 #include <memory>
 
 using namespace amostra;
+using apoio::achar;
 
 // The voter categories: limits and messages, folding, quantity, identifier and title rules,
 // the answers by position, and the `categorias` section with its readers' fallbacks.
@@ -146,8 +146,8 @@ private Q_SLOTS:
         fmPrincipal->pcControlePaginas->setCurrentIndex(1);
         QVERIFY(QTest::qWaitForWindowActive(fmPrincipal));
         controleVotantes->lerCategorias(
-            apoio::secoesDe("<categorias><categoria titulo=\"" + titulo.toHtmlEscaped().toUtf8() +
-                            "\" id=\"pAi\" cor=\"0\"><votante/></categoria></categorias>"));
+            amostra::secoesDe("<categorias><categoria titulo=\"" + titulo.toHtmlEscaped().toUtf8() +
+                              "\" id=\"pAi\" cor=\"0\"><votante/></categoria></categorias>"));
         controleVotantes->atualizar(true);
         TfrCategoria *quadro = controleVotantes->quadro(0);
         if (!lido) {
@@ -318,7 +318,7 @@ private Q_SLOTS:
         QFETCH(QStringList, ids);
         QFETCH(QVector<int>, votantes);
         QFETCH(int, avisos);
-        controleVotantes->lerCategorias(apoio::secoesDe(secao));
+        controleVotantes->lerCategorias(amostra::secoesDe(secao));
         QCOMPARE(controleVotantes->total(), titulos.size());
         for (int c = 0; c < titulos.size(); ++c) {
             QCOMPARE(controleVotantes->tituloCategoria(c), titulos.at(c));
