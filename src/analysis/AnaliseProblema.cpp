@@ -3,6 +3,7 @@
 #include "data/ElementoXml.h"
 #include "data/Erros.h"
 #include "data/ListaNos.h"
+#include "data/NomesPlano.h"
 
 #include <algorithm>
 
@@ -100,7 +101,7 @@ void AnaliseProblema::carregarOperacoes(const ListaNos &filhos)
 int AnaliseProblema::operacoesAnunciadas(const ElementoXml &causa)
 {
     try {
-        const int contagem = causa.atributo(QStringLiteral("operacoes")).inteiro();
+        const int contagem = causa.atributo(nomesPlano::atributoOperacoes).inteiro();
         return contagem < 0 ? contagemIlegivel : contagem;
     } catch (const ErroSorvane &) {
         return contagemIlegivel;
@@ -133,22 +134,22 @@ QVector<AnaliseProblema::Faixa> AnaliseProblema::localizarOperacoes(const QList<
 
 void AnaliseProblema::gravarIndicadores(ElementoXml secao) const
 {
-    ElementoXml problema = secao.adicionarFilho(QStringLiteral("problema"));
+    ElementoXml problema = secao.adicionarFilho(nomesPlano::problema);
     for (const QString &indicador : textosIndicadores)
-        problema.adicionarFilho(QStringLiteral("indicador")).definirTexto(indicador);
+        problema.adicionarFilho(nomesPlano::indicador).definirTexto(indicador);
 }
 
 void AnaliseProblema::gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const
 {
-    ElementoXml problemaCausas = secaoCausas.adicionarFilho(QStringLiteral("problema"));
-    ElementoXml problemaOperacoes = secaoOperacoes.adicionarFilho(QStringLiteral("problema"));
+    ElementoXml problemaCausas = secaoCausas.adicionarFilho(nomesPlano::problema);
+    ElementoXml problemaOperacoes = secaoOperacoes.adicionarFilho(nomesPlano::problema);
     for (int k = 1; k <= textosCausas.size(); ++k) {
-        ElementoXml elemento = problemaCausas.adicionarFilho(QStringLiteral("causa"));
+        ElementoXml elemento = problemaCausas.adicionarFilho(nomesPlano::causa);
         elemento.definirTexto(textosCausas.at(k - 1));
         const int n = operacoesCausas[static_cast<size_t>(k - 1)].gravar(problemaOperacoes, k);
-        elemento.definirAtributo(QStringLiteral("operacoes"), QString::number(n));
+        elemento.definirAtributo(nomesPlano::atributoOperacoes, QString::number(n));
     }
-    problemaOperacoes.adicionarFilho(QStringLiteral("revisao")).definirTexto(textoRevisao);
+    problemaOperacoes.adicionarFilho(nomesPlano::revisao).definirTexto(textoRevisao);
 }
 
 namespace {

@@ -2,24 +2,20 @@
 
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
+#include "data/NomesPlano.h"
 
 #include <algorithm>
 
-namespace {
-
-constexpr std::array<const char *, OperacoesCausa::numCampos> elementos = {
-    "quem", "oque", "fisico", "humano", "financeiro", "prazo", "resultado", "avaliacao"};
-
-} // namespace
+static_assert(nomesPlano::camposOperacao.size() == OperacoesCausa::numCampos);
 
 QString OperacoesCausa::nomeElemento(int campo)
 {
-    return QString::fromLatin1(elementos.at(static_cast<size_t>(campo)));
+    return nomesPlano::camposOperacao.at(static_cast<size_t>(campo));
 }
 
 QString OperacoesCausa::nomeOperacao(int causa, int operacao)
 {
-    return QStringLiteral("op%1c%2").arg(causa).arg(operacao);
+    return nomesPlano::modeloOperacao.arg(causa).arg(operacao);
 }
 
 void OperacoesCausa::adicionar()

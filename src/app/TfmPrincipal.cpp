@@ -9,6 +9,7 @@
 #include "app/Versao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
+#include "data/NomesPlano.h"
 #include "data/TdmDados.h"
 #include "data/TfmDadosEscola.h"
 #include "documents/ServicoImpressao.h"
@@ -313,9 +314,9 @@ QString TfmPrincipal::nomeArquivoMostrado() const
 void TfmPrincipal::lerEscola(const ListaNos &secoes)
 {
     try {
-        const ElementoXml escola = secoes.porNome(QStringLiteral("escola"));
-        mostrarEscola(escola.atributo(QStringLiteral("nome")).texto());
-        mostrarDiretor(escola.atributo(QStringLiteral("diretor")).texto());
+        const ElementoXml escola = secoes.porNome(nomesPlano::secaoEscola);
+        mostrarEscola(escola.atributo(nomesPlano::atributoNome).texto());
+        mostrarDiretor(escola.atributo(nomesPlano::atributoDiretor).texto());
     } catch (const ErroSorvane &) {
         // A missing element or attribute stops here; the labels not reached keep their text.
     }

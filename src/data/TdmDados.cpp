@@ -5,6 +5,7 @@
 #include "data/ArquivoIni.h"
 #include "data/Caminhos.h"
 #include "data/Erros.h"
+#include "data/NomesPlano.h"
 #include "data/Regional.h"
 #include "data/Texto.h"
 #include "data/TfmDadosEscola.h"
@@ -24,8 +25,6 @@ TdmDados *dmDados = nullptr;
 
 namespace {
 
-const QString raizPlano = QStringLiteral("planejamento");
-const QString espacoNomesPlano = QStringLiteral("xmlns");
 const QString erroConfiguracao =
     QStringLiteral("Não foi possível gravar o nome do plano atual em \"%1\": %2");
 const QString recusaPlanoEmUso = QStringLiteral("%1\nEscolha outro nome para salvar o plano.");
@@ -110,11 +109,12 @@ DocumentoXml TdmDados::lerArquivoPlano(const QString &nome)
     // hand without the namespace have always opened too.
     const ElementoXml raiz = documento.raiz();
     const QString espaco = raiz.espacoNomes();
-    if (raiz.nomeLocal() != raizPlano || (!espaco.isEmpty() && espaco != espacoNomesPlano)) {
+    if (raiz.nomeLocal() != nomesPlano::raiz ||
+        (!espaco.isEmpty() && espaco != nomesPlano::espacoNomes)) {
         const QString lida = espaco.isEmpty()
                                  ? raiz.nome()
                                  : QStringLiteral("%1 xmlns=\"%2\"").arg(raiz.nome(), espaco);
-        throw ErroXml(erroNaoEhPlano.arg(nome, lida, raizPlano));
+        throw ErroXml(erroNaoEhPlano.arg(nome, lida, nomesPlano::raiz));
     }
     return documento;
 }
@@ -123,7 +123,7 @@ void TdmDados::carregar(const QString &nome)
 {
     if (!arquivoExiste(nome)) {
         xmlDoc.ativar();
-        xmlDoc.criarRaiz(raizPlano, espacoNomesPlano);
+        xmlDoc.criarRaiz(nomesPlano::raiz, nomesPlano::espacoNomes);
         lerPlano();
         return;
     }
@@ -207,7 +207,7 @@ void TdmDados::montarPlano(DocumentoXml &documento)
 {
     // A fresh tree each time, so that section lists handed out earlier keep theirs.
     documento.ativar();
-    documento.criarRaiz(raizPlano, espacoNomesPlano);
+    documento.criarRaiz(nomesPlano::raiz, nomesPlano::espacoNomes);
     fmDadosEscola->gravarEscola(documento);
     gravarListas(documento);
 }

@@ -6,6 +6,7 @@
 #include "app/TfmPrincipal.h"
 #include "data/Caminhos.h"
 #include "data/Erros.h"
+#include "data/NomesPlano.h"
 #include "data/Regional.h"
 #include "data/TdmDados.h"
 
@@ -28,10 +29,6 @@ TfmDadosEscola *fmDadosEscola = nullptr;
 
 namespace {
 
-const QString secaoEscola = QStringLiteral("escola");
-const QString atributoNome = QStringLiteral("nome");
-const QString atributoDiretor = QStringLiteral("diretor");
-const QString atributoData = QStringLiteral("data");
 const QDate primeiraData(100, 1, 1);
 const QDate ultimaData(9999, 12, 31);
 
@@ -241,19 +238,19 @@ bool TfmDadosEscola::parteDoPlanoHabilitada() const
 
 void TfmDadosEscola::gravarEscola(DocumentoXml &documento) const
 {
-    ElementoXml escola = documento.raiz().adicionarFilho(secaoEscola);
-    escola.definirAtributo(atributoNome, nomeEscola());
-    escola.definirAtributo(atributoDiretor, nomeDiretor());
-    escola.definirAtributo(atributoData, formatarData(dataPlano()));
+    ElementoXml escola = documento.raiz().adicionarFilho(nomesPlano::secaoEscola);
+    escola.definirAtributo(nomesPlano::atributoNome, nomeEscola());
+    escola.definirAtributo(nomesPlano::atributoDiretor, nomeDiretor());
+    escola.definirAtributo(nomesPlano::atributoData, formatarData(dataPlano()));
 }
 
 void TfmDadosEscola::lerEscola(const ListaNos &secoes)
 {
     try {
-        const ElementoXml escola = secoes.porNome(secaoEscola);
-        definirEscola(escola.atributo(atributoNome).texto());
-        definirDiretor(escola.atributo(atributoDiretor).texto());
-        definirData(escola.atributo(atributoData).texto());
+        const ElementoXml escola = secoes.porNome(nomesPlano::secaoEscola);
+        definirEscola(escola.atributo(nomesPlano::atributoNome).texto());
+        definirDiretor(escola.atributo(nomesPlano::atributoDiretor).texto());
+        definirData(escola.atributo(nomesPlano::atributoData).texto());
     } catch (const ErroSorvane &) {
         // A missing element or attribute stops here; the fields not reached keep their text.
     }

@@ -3,6 +3,7 @@
 #include "analysis/AnaliseProblema.h"
 #include "data/Erros.h"
 #include "data/ListaNos.h"
+#include "data/NomesPlano.h"
 
 #include <algorithm>
 
@@ -81,26 +82,26 @@ QVector<QStringList> operacoesDaCausa(const ElementoXml &causas, const ListaNos 
 DadosOrganograma DadosOrganograma::ler(const ListaNos &secoes, int indiceProblema, int indiceCausa)
 {
     DadosOrganograma dados;
-    dados.data = textoAtributo(secao(secoes, QStringLiteral("escola")), QStringLiteral("data"));
+    dados.data = textoAtributo(secao(secoes, nomesPlano::secaoEscola), nomesPlano::atributoData);
 
-    const ElementoXml problemas = secao(secoes, QStringLiteral("problemas"));
+    const ElementoXml problemas = secao(secoes, nomesPlano::secaoProblemas);
     dados.quantidadeProblemas = problemas.filhos().quantidade();
     const ElementoXml problema = filho(problemas, indiceProblema);
     dados.existeProblema = problema.valido();
     if (!dados.existeProblema)
         return dados;
-    dados.nomeProblema = textoAtributo(problema, QStringLiteral("nome"));
-    dados.cor = inteiroAtributo(problema, QStringLiteral("cor"), corPreta);
+    dados.nomeProblema = textoAtributo(problema, nomesPlano::atributoNome);
+    dados.cor = inteiroAtributo(problema, nomesPlano::atributoCor, corPreta);
 
     dados.indicadores =
-        textosFilhos(problemaDaSecao(secoes, QStringLiteral("indicadores"), indiceProblema));
+        textosFilhos(problemaDaSecao(secoes, nomesPlano::secaoIndicadores, indiceProblema));
 
-    const ElementoXml causas = problemaDaSecao(secoes, QStringLiteral("causas"), indiceProblema);
+    const ElementoXml causas = problemaDaSecao(secoes, nomesPlano::secaoCausas, indiceProblema);
     dados.indiceCausa = indiceCausa;
     dados.causa = filho(causas, indiceCausa).texto();
 
     const ElementoXml operacoes =
-        problemaDaSecao(secoes, QStringLiteral("operacoes"), indiceProblema);
+        problemaDaSecao(secoes, nomesPlano::secaoOperacoes, indiceProblema);
     const ListaNos filhosOperacoes = operacoes.filhos();
     if (filhosOperacoes.quantidade() > 0)
         dados.revisao = filhosOperacoes.item(filhosOperacoes.quantidade() - 1).texto();
@@ -112,12 +113,12 @@ DadosOrganograma DadosOrganograma::ler(const ListaNos &secoes, int indiceProblem
 QStringList DadosOrganograma::nomesProblemas(const ListaNos &secoes)
 {
     QStringList nomes;
-    for (const ElementoXml &problema : secao(secoes, QStringLiteral("problemas")).filhos())
-        nomes.append(textoAtributo(problema, QStringLiteral("nome")));
+    for (const ElementoXml &problema : secao(secoes, nomesPlano::secaoProblemas).filhos())
+        nomes.append(textoAtributo(problema, nomesPlano::atributoNome));
     return nomes;
 }
 
 QStringList DadosOrganograma::textosCausas(const ListaNos &secoes, int indiceProblema)
 {
-    return textosFilhos(problemaDaSecao(secoes, QStringLiteral("causas"), indiceProblema));
+    return textosFilhos(problemaDaSecao(secoes, nomesPlano::secaoCausas, indiceProblema));
 }

@@ -1,6 +1,7 @@
 #include "documents/TextoAta.h"
 
 #include "data/ListaNos.h"
+#include "data/NomesPlano.h"
 #include "documents/LeituraSecoes.h"
 #include "documents/RedatorRico.h"
 
@@ -26,29 +27,27 @@ double somarPontos(double total, double nota)
     return soma;
 }
 
-QString atributo(const ElementoXml &elemento, const char *nome)
-{
-    return atributoOuVazio(elemento, QString::fromLatin1(nome));
-}
-
 void escreverEscola(RedatorRico &redator, const ListaNos &secoes)
 {
-    const ElementoXml escola = secaoOuNada(secoes, QStringLiteral("escola"));
-    redator.adicionarLinha(QStringLiteral("Escola:") + atributo(escola, "nome"));
-    redator.adicionarLinha(QStringLiteral("Diretor: ") + atributo(escola, "diretor"));
-    redator.adicionarLinha(QStringLiteral("Data do plano: ") + atributo(escola, "data"));
+    const ElementoXml escola = secaoOuNada(secoes, nomesPlano::secaoEscola);
+    redator.adicionarLinha(QStringLiteral("Escola:") +
+                           atributoOuVazio(escola, nomesPlano::atributoNome));
+    redator.adicionarLinha(QStringLiteral("Diretor: ") +
+                           atributoOuVazio(escola, nomesPlano::atributoDiretor));
+    redator.adicionarLinha(QStringLiteral("Data do plano: ") +
+                           atributoOuVazio(escola, nomesPlano::atributoData));
     redator.adicionarLinha(linhaVazia);
 }
 
 void escreverProblemas(RedatorRico &redator, const ElementoXml &problemas)
 {
     redator.adicionarLinha(QStringLiteral("Total de problemas apontados: ") +
-                           atributo(problemas, "total"));
+                           atributoOuVazio(problemas, nomesPlano::atributoTotal));
     redator.adicionarLinha(linhaEspaco);
     int numero = 1;
     for (const ElementoXml &problema : problemas.filhos()) {
         redator.adicionarLinha(QStringLiteral("Problema %1: ").arg(numero++) +
-                               atributo(problema, "nome"));
+                               atributoOuVazio(problema, nomesPlano::atributoNome));
         redator.adicionarLinha(QStringLiteral("Descrição: ") + problema.texto());
         redator.adicionarLinha(linhaVazia);
     }
@@ -61,10 +60,10 @@ void escreverVotantes(RedatorRico &redator, const ListaNos &categorias)
     redator.adicionarLinha(QStringLiteral("Votantes:"));
     int numero = 1;
     for (const ElementoXml &categoria : categorias) {
-        const QString id = atributo(categoria, "id");
+        const QString id = atributoOuVazio(categoria, nomesPlano::atributoId);
         redator.adicionarLinha(QStringLiteral("%1. ").arg(numero++) +
-                               atributo(categoria, "titulo") + QStringLiteral("  ( ") + id +
-                               QStringLiteral(" )"));
+                               atributoOuVazio(categoria, nomesPlano::atributoTitulo) +
+                               QStringLiteral("  ( ") + id + QStringLiteral(" )"));
         int posicao = 1;
         for (const ElementoXml &votante : categoria.filhos())
             redator.adicionarLinha(id + QString::number(posicao++) + QStringLiteral(": ") +
@@ -87,16 +86,17 @@ void escreverNotas(RedatorRico &redator, const ListaNos &problemas, const ListaN
     for (int i = 0; i < problemas.quantidade(); ++i) {
         redator.acrescentarNegrito();
         redator.adicionarLinha(QStringLiteral("Problema %1: ").arg(i + 1) +
-                               atributo(problemas.item(i), "nome"));
+                               atributoOuVazio(problemas.item(i), nomesPlano::atributoNome));
         double total = 0;
         // A problem without its child under the grades gets no category blocks and a total
         // of 0; a category block without its category gets no identifier.
         const ListaNos blocos = filhoOuNada(notas, i).filhos();
         for (int j = 0; j < blocos.quantidade(); ++j) {
             const ElementoXml bloco = blocos.item(j);
-            const QString id = atributo(filhoOuNada(categorias, j), "id");
+            const QString id = atributoOuVazio(filhoOuNada(categorias, j), nomesPlano::atributoId);
             redator.acrescentarItalico();
-            redator.adicionarLinha(atributo(bloco, "nome") + QStringLiteral(" :"));
+            redator.adicionarLinha(atributoOuVazio(bloco, nomesPlano::atributoNome) +
+                                   QStringLiteral(" :"));
             int posicao = 1;
             for (const ElementoXml &nota : bloco.filhos()) {
                 const QString texto = nota.texto();
@@ -156,13 +156,13 @@ void montar(QTextDocument &documento, const ListaNos &secoes)
     redator.alinhar(Qt::AlignLeft);
     redator.acrescentarNegrito();
 
-    const ElementoXml problemas = secaoOuNada(secoes, QStringLiteral("problemas"));
-    const ListaNos categorias = secaoOuNada(secoes, QStringLiteral("categorias")).filhos();
+    const ElementoXml problemas = secaoOuNada(secoes, nomesPlano::secaoProblemas);
+    const ListaNos categorias = secaoOuNada(secoes, nomesPlano::secaoCategorias).filhos();
     escreverEscola(redator, secoes);
     escreverProblemas(redator, problemas);
     escreverVotantes(redator, categorias);
-    escreverNotas(redator, problemas.filhos(),
-                  secaoOuNada(secoes, QStringLiteral("notas")).filhos(), categorias);
+    escreverNotas(redator, problemas.filhos(), secaoOuNada(secoes, nomesPlano::secaoNotas).filhos(),
+                  categorias);
 }
 
 } // namespace textoAta

@@ -1,6 +1,7 @@
 #include "documents/TextoCedula.h"
 
 #include "data/ListaNos.h"
+#include "data/NomesPlano.h"
 #include "data/Regional.h"
 #include "documents/LeituraSecoes.h"
 #include "documents/RedatorRico.h"
@@ -99,18 +100,18 @@ void montar(QTextDocument &documento, const ListaNos &secoes, const QDate &hoje)
     QTextOption opcao = documento.defaultTextOption();
     opcao.setTabStopDistance(distanciaTabulacao());
     documento.setDefaultTextOption(opcao);
-    const ListaNos categorias = secaoOuNada(secoes, QStringLiteral("categorias")).filhos();
+    const ListaNos categorias = secaoOuNada(secoes, nomesPlano::secaoCategorias).filhos();
     // Every ballot lists the same problems.
     QList<LinhaProblema> linhasProblemas;
     int numero = 1;
-    for (const ElementoXml &problema : secaoOuNada(secoes, QStringLiteral("problemas")).filhos()) {
-        const QString nome = atributoOuVazio(problema, QStringLiteral("nome"));
+    for (const ElementoXml &problema : secaoOuNada(secoes, nomesPlano::secaoProblemas).filhos()) {
+        const QString nome = atributoOuVazio(problema, nomesPlano::atributoNome);
         linhasProblemas.append({linhaProblema(numero, nome), linhaProblemaNoPapel(numero, nome)});
         ++numero;
     }
     const QString data = formatarData(hoje);
     for (const ElementoXml &categoria : categorias) {
-        const QString tituloCategoria = atributoOuVazio(categoria, QStringLiteral("titulo"));
+        const QString tituloCategoria = atributoOuVazio(categoria, nomesPlano::atributoTitulo);
         for (const ElementoXml &votante : categoria.filhos()) {
             escreverCedula(redator,
                            QStringLiteral("Data: ") + data + QStringLiteral("\t\tCategoria :") +

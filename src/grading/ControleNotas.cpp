@@ -5,6 +5,7 @@
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
+#include "data/NomesPlano.h"
 #include "grading/OrdemClassificacao.h"
 #include "grading/TabelaNotas.h"
 #include "grading/TfrCabecalhoClassificacao.h"
@@ -269,13 +270,13 @@ void ControleNotas::classificar()
 void ControleNotas::gravarNotas(DocumentoXml &documento) const
 {
     ElementoXml raiz = documento.raiz();
-    ElementoXml notas = raiz.adicionarFilho(QStringLiteral("notas"));
-    ElementoXml indicadores = raiz.adicionarFilho(QStringLiteral("indicadores"));
-    ElementoXml causas = raiz.adicionarFilho(QStringLiteral("causas"));
-    ElementoXml operacoes = raiz.adicionarFilho(QStringLiteral("operacoes"));
+    ElementoXml notas = raiz.adicionarFilho(nomesPlano::secaoNotas);
+    ElementoXml indicadores = raiz.adicionarFilho(nomesPlano::secaoIndicadores);
+    ElementoXml causas = raiz.adicionarFilho(nomesPlano::secaoCausas);
+    ElementoXml operacoes = raiz.adicionarFilho(nomesPlano::secaoOperacoes);
     for (int i = 0; i < quantidade; ++i) {
-        ElementoXml problema = notas.adicionarFilho(QStringLiteral("problema"));
-        problema.definirAtributo(QStringLiteral("nome"), controleProblemas->nomeProblema(i));
+        ElementoXml problema = notas.adicionarFilho(nomesPlano::problema);
+        problema.definirAtributo(nomesPlano::atributoNome, controleProblemas->nomeProblema(i));
         const Linha &atual = linhas[static_cast<size_t>(i)];
         atual.notas->gravarLinha(problema);
         atual.classificacao->gravarAnalise(indicadores, causas, operacoes);
@@ -285,7 +286,7 @@ void ControleNotas::gravarNotas(DocumentoXml &documento) const
 void ControleNotas::lerNotas(const ListaNos &secoes)
 {
     try {
-        const ListaNos problemas = secoes.porNome(QStringLiteral("notas")).filhos();
+        const ListaNos problemas = secoes.porNome(nomesPlano::secaoNotas).filhos();
         const int n = std::min(problemas.quantidade(), quantidade);
         for (int i = 0; i < n; ++i)
             linhas[static_cast<size_t>(i)].notas->lerLinha(problemas.item(i));
@@ -297,7 +298,7 @@ void ControleNotas::lerNotas(const ListaNos &secoes)
 void ControleNotas::lerIndicadores(const ListaNos &secoes)
 {
     try {
-        const ListaNos problemas = secoes.porNome(QStringLiteral("indicadores")).filhos();
+        const ListaNos problemas = secoes.porNome(nomesPlano::secaoIndicadores).filhos();
         const int n = std::min(problemas.quantidade(), quantidade);
         for (int i = 0; i < n; ++i)
             linhas[static_cast<size_t>(i)].classificacao->carregarIndicadores(problemas.item(i));
@@ -314,8 +315,8 @@ void ControleNotas::lerCausas(const ListaNos &secoes)
     ListaNos operacoes;
     bool danificada = false;
     try {
-        causas = secoes.porNome(QStringLiteral("causas")).filhos();
-        operacoes = secoes.porNome(QStringLiteral("operacoes")).filhos();
+        causas = secoes.porNome(nomesPlano::secaoCausas).filhos();
+        operacoes = secoes.porNome(nomesPlano::secaoOperacoes).filhos();
     } catch (const ErroSorvane &) {
         danificada = true;
     }

@@ -3,6 +3,7 @@
 #include "app/Acessibilidade.h"
 #include "app/Painel.h"
 #include "app/RodaComFoco.h"
+#include "data/NomesPlano.h"
 #include "grading/CaixaNota.h"
 #include "grading/ControleNotas.h"
 
@@ -198,11 +199,11 @@ void TfrNotas::gravarLinha(ElementoXml problema) const
     problema.filhos().removerTodos();
     const int categorias = controleVotantes->total();
     for (int c = 0; c < categorias; ++c) {
-        ElementoXml categoria = problema.adicionarFilho(QStringLiteral("categoria"));
-        categoria.definirAtributo(QStringLiteral("nome"), controleVotantes->tituloCategoria(c));
+        ElementoXml categoria = problema.adicionarFilho(nomesPlano::categoria);
+        categoria.definirAtributo(nomesPlano::atributoNome, controleVotantes->tituloCategoria(c));
         const int n = controleVotantes->quantidadeVotantes(c);
         for (int v = 0; v < n; ++v)
-            categoria.adicionarFilho(QStringLiteral("nota"))
+            categoria.adicionarFilho(nomesPlano::nota)
                 .definirTexto(formatarNota(tabela.nota(c, v)));
     }
 }

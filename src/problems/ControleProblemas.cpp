@@ -3,6 +3,7 @@
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
+#include "data/NomesPlano.h"
 #include "grading/ControleNotas.h"
 
 ControleProblemas *controleProblemas = nullptr;
@@ -67,14 +68,14 @@ bool ControleProblemas::selecionar(int indice)
 
 void ControleProblemas::gravarProblemas(DocumentoXml &documento) const
 {
-    ElementoXml secao = documento.raiz().adicionarFilho(QStringLiteral("problemas"));
-    secao.definirAtributo(QStringLiteral("maximo"), QString::number(maximo));
-    secao.definirAtributo(QStringLiteral("total"), QString::number(quantidade));
+    ElementoXml secao = documento.raiz().adicionarFilho(nomesPlano::secaoProblemas);
+    secao.definirAtributo(nomesPlano::atributoMaximo, QString::number(maximo));
+    secao.definirAtributo(nomesPlano::atributoTotal, QString::number(quantidade));
     for (int i = 0; i < quantidade; ++i) {
         const TfrProblema *atual = quadros[static_cast<size_t>(i)];
-        ElementoXml problema = secao.adicionarFilho(QStringLiteral("problema"));
-        problema.definirAtributo(QStringLiteral("nome"), atual->nome());
-        problema.definirAtributo(QStringLiteral("cor"), QString::number(atual->corProblema()));
+        ElementoXml problema = secao.adicionarFilho(nomesPlano::problema);
+        problema.definirAtributo(nomesPlano::atributoNome, atual->nome());
+        problema.definirAtributo(nomesPlano::atributoCor, QString::number(atual->corProblema()));
         problema.definirTexto(descricaoFixa);
     }
 }
@@ -82,15 +83,15 @@ void ControleProblemas::gravarProblemas(DocumentoXml &documento) const
 void ControleProblemas::lerProblemas(const ListaNos &secoes)
 {
     try {
-        const ListaNos filhos = secoes.porNome(QStringLiteral("problemas")).filhos();
+        const ListaNos filhos = secoes.porNome(nomesPlano::secaoProblemas).filhos();
         int k = 0;
         for (const ElementoXml &filho : filhos) {
             // An eleventh problem is refused with the list's message, and reading ends.
             if (!adicionar())
                 return;
             TfrProblema *atual = quadros[static_cast<size_t>(k)];
-            atual->definirNome(filho.atributo(QStringLiteral("nome")).texto());
-            atual->definirCor(filho.atributo(QStringLiteral("cor")).inteiro());
+            atual->definirNome(filho.atributo(nomesPlano::atributoNome).texto());
+            atual->definirCor(filho.atributo(nomesPlano::atributoCor).inteiro());
             ++k;
         }
     } catch (const ErroSorvane &) {

@@ -3,6 +3,7 @@
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
+#include "data/NomesPlano.h"
 #include "grading/ControleNotas.h"
 
 #include <QLineEdit>
@@ -77,33 +78,33 @@ bool ControleVotantes::selecionar(int indice)
 
 void ControleVotantes::gravarCategorias(DocumentoXml &documento) const
 {
-    ElementoXml secao = documento.raiz().adicionarFilho(QStringLiteral("categorias"));
-    secao.definirAtributo(QStringLiteral("maximo"), QString::number(maximo));
-    secao.definirAtributo(QStringLiteral("total"), QString::number(quantidade));
+    ElementoXml secao = documento.raiz().adicionarFilho(nomesPlano::secaoCategorias);
+    secao.definirAtributo(nomesPlano::atributoMaximo, QString::number(maximo));
+    secao.definirAtributo(nomesPlano::atributoTotal, QString::number(quantidade));
     for (int c = 0; c < quantidade; ++c) {
         const TfrCategoria *atual = quadros[static_cast<size_t>(c)];
-        ElementoXml categoria = secao.adicionarFilho(QStringLiteral("categoria"));
-        categoria.definirAtributo(QStringLiteral("titulo"), atual->titulo());
-        categoria.definirAtributo(QStringLiteral("id"), atual->identificador());
-        categoria.definirAtributo(QStringLiteral("cor"), QString::number(atual->corCategoria()));
+        ElementoXml categoria = secao.adicionarFilho(nomesPlano::categoria);
+        categoria.definirAtributo(nomesPlano::atributoTitulo, atual->titulo());
+        categoria.definirAtributo(nomesPlano::atributoId, atual->identificador());
+        categoria.definirAtributo(nomesPlano::atributoCor, QString::number(atual->corCategoria()));
         for (int j = 0; j < atual->quantidadeVotantes; ++j)
-            categoria.adicionarFilho(QStringLiteral("votante")).definirTexto(atual->nomeVotante(j));
+            categoria.adicionarFilho(nomesPlano::votante).definirTexto(atual->nomeVotante(j));
     }
 }
 
 void ControleVotantes::lerCategorias(const ListaNos &secoes)
 {
     try {
-        const ListaNos filhos = secoes.porNome(QStringLiteral("categorias")).filhos();
+        const ListaNos filhos = secoes.porNome(nomesPlano::secaoCategorias).filhos();
         int k = 0;
         for (const ElementoXml &filho : filhos) {
             // A thirteenth category is refused with the list's message, and reading ends.
             if (!adicionar())
                 return;
             TfrCategoria *atual = quadros[static_cast<size_t>(k)];
-            atual->definirTitulo(filho.atributo(QStringLiteral("titulo")).texto());
-            atual->definirIdentificador(filho.atributo(QStringLiteral("id")).texto());
-            atual->definirCor(filho.atributo(QStringLiteral("cor")).inteiro());
+            atual->definirTitulo(filho.atributo(nomesPlano::atributoTitulo).texto());
+            atual->definirIdentificador(filho.atributo(nomesPlano::atributoId).texto());
+            atual->definirCor(filho.atributo(nomesPlano::atributoCor).inteiro());
             // A category holds twelve voters at most; further ones are not read.
             const ListaNos votantes = filho.filhos();
             const int n = std::min(votantes.quantidade(), TfrCategoria::maximoVotantes);
