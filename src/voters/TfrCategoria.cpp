@@ -129,8 +129,6 @@ void TfrCategoria::criarControles()
             .arg(clBoxVotantes->currentText());
     });
 
-    criarGrade();
-
     auto *linha = new QHBoxLayout;
     linha->setSpacing(margem);
     linha->addWidget(lblCategoria);
@@ -147,13 +145,13 @@ void TfrCategoria::criarControles()
     coluna->setContentsMargins(margem, 4, margem, 4);
     coluna->setSpacing(4);
     coluna->addLayout(linha);
-    coluna->addWidget(sgVotantes, 1);
 
-    for (QWidget *filho :
-         std::initializer_list<QWidget *>{painel, edCategoria, sbBtnNomes, cbQuantidade,
-                                          edIdentificador, clBoxVotantes, sgVotantes}) {
+    for (QWidget *filho : std::initializer_list<QWidget *>{
+             painel, edCategoria, sbBtnNomes, cbQuantidade, edIdentificador, clBoxVotantes}) {
         filho->installEventFilter(this);
     }
+    if (nomesVisiveis)
+        criarGrade();
     connect(sbBtnNomes, &QToolButton::clicked, this, &TfrCategoria::painelDblClick);
     connect(cbQuantidade, &QComboBox::activated, this, &TfrCategoria::cbQuantidadeChange);
     connect(clBoxVotantes, &CaixaCor::corAlterada, this, &TfrCategoria::clBoxVotantesChange);
@@ -164,6 +162,8 @@ void TfrCategoria::criarControles()
     nomearControles();
 }
 
+// Built when the names are first shown: most categories never show them, and the grid was
+// most of what a category frame cost.
 void TfrCategoria::criarGrade()
 {
     // The fixed row and column are the grid's headers; rows beyond the number of voters are
@@ -190,7 +190,13 @@ void TfrCategoria::criarGrade()
     sgVotantes->setTabKeyNavigation(false);
     for (int j = 0; j < maximoVotantes; ++j)
         sgVotantes->setItem(j, 0, new QTableWidgetItem(nomes[static_cast<size_t>(j)]));
-    sgVotantes->setVisible(nomesVisiveis);
+    for (int j = 0; j < maximoVotantes; ++j)
+        sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
+    static_cast<QVBoxLayout *>(painel->layout())->addWidget(sgVotantes, 1);
+    // Made after the other controls, it still comes after the colour when Tab goes round.
+    QWidget::setTabOrder(clBoxVotantes, sgVotantes);
+    sgVotantes->installEventFilter(this);
+    nomearGrade();
     connect(linhas, &QHeaderView::sectionMoved, this, &TfrCategoria::linhaMovida);
     connect(sgVotantes, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem *celula) {
         if (celula->row() >= 0 && celula->row() < maximoVotantes)
@@ -254,8 +260,10 @@ void TfrCategoria::mostrarQuantidade()
         const QSignalBlocker bloqueio(cbQuantidade);
         cbQuantidade->setCurrentIndex(quantidadeVotantes - 1);
     }
-    for (int j = 0; j < maximoVotantes; ++j)
-        sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
+    if (sgVotantes) {
+        for (int j = 0; j < maximoVotantes; ++j)
+            sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
+    }
 }
 
 QString TfrCategoria::nomeVotante(int j) const
@@ -288,7 +296,13 @@ void TfrCategoria::nomearControles()
     nomear(edIdentificador, QStringLiteral("Identificador da categoria ") + numero);
     nomear(sbBtnNomes, QStringLiteral("Mostrar os nomes dos votantes da categoria ") + numero,
            sbBtnNomes->toolTip());
-    nomear(sgVotantes, QStringLiteral("Nomes dos votantes da categoria ") + numero);
+    if (sgVotantes)
+        nomearGrade();
+}
+
+void TfrCategoria::nomearGrade()
+{
+    nomear(sgVotantes, QStringLiteral("Nomes dos votantes da categoria %1").arg(posicao + 1));
 }
 
 // The title takes the focus when it comes from outside (a category added, one removed), so the
@@ -331,6 +345,8 @@ void TfrCategoria::painelClick()
 void TfrCategoria::painelDblClick()
 {
     montar();
+    if (!sgVotantes)
+        criarGrade();
     nomesVisiveis = !nomesVisiveis;
     sbBtnNomes->setChecked(nomesVisiveis);
     sgVotantes->setVisible(nomesVisiveis);

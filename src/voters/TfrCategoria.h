@@ -75,6 +75,7 @@ private:
     void mostrarDestaque();
     void mostrarCorDoTitulo();
     void nomearControles();
+    void nomearGrade();
 
     QString textoTitulo;
     QString textoIdentificador;

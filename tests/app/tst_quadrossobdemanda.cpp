@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <memory>
 
 // The frames of the tabs not shown are built only when first needed: a plan opened and saved
@@ -42,7 +43,9 @@ private:
     static void verificarControles()
     {
         for (int c = 0; c < controleVotantes->total(); ++c) {
-            const TfrCategoria *quadro = controleVotantes->quadro(c);
+            TfrCategoria *quadro = controleVotantes->quadro(c);
+            QVERIFY(!quadro->sgVotantes); // until the names are first shown
+            quadro->sbBtnNomes->click();
             QCOMPARE(quadro->edCategoria->text(), quadro->titulo());
             QCOMPARE(quadro->edIdentificador->text(), quadro->identificador());
             QCOMPARE(quadro->cbQuantidade->currentIndex(), quadro->quantidadeVotantes - 1);
