@@ -32,8 +32,8 @@ inline const QString revisao = QStringLiteral("revisao");
 // An operation's element, "op<causa>c<operacao>" counted from 1, and its fields in file order.
 inline const QString modeloOperacao = QStringLiteral("op%1c%2");
 inline const std::array<QString, 8> camposOperacao = {
-    QStringLiteral("quem"),       QStringLiteral("oque"),  QStringLiteral("fisico"),
-    QStringLiteral("humano"),     QStringLiteral("financeiro"), QStringLiteral("prazo"),
+    QStringLiteral("quem"),      QStringLiteral("oque"),       QStringLiteral("fisico"),
+    QStringLiteral("humano"),    QStringLiteral("financeiro"), QStringLiteral("prazo"),
     QStringLiteral("resultado"), QStringLiteral("avaliacao")};
 
 inline const QString atributoNome = QStringLiteral("nome");

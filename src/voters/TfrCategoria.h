@@ -6,7 +6,7 @@
 // keeps its quotes and apostrophes ("Sant'Ana"): the plan file's writer escapes them.
 
 #include "app/Cores.h"
-#include "app/EditLimitado.h"
+#include "widgets/EditLimitado.h"
 
 #include <QFrame>
 
