@@ -2,9 +2,6 @@
 
 #include "analysis/TfmOperacoes.h"
 #include "app/Interacao.h"
-#include "data/ElementoXml.h"
-#include "data/Erros.h"
-#include "data/ListaNos.h"
 #include "widgets/Acessibilidade.h"
 #include "widgets/AjusteTela.h"
 #include "widgets/DelegadoTexto.h"
@@ -442,54 +439,4 @@ void TfmICProblema::assumirCausas(const AnaliseProblema &analise)
         definirCausa(quantidadeCausas, texto);
     }
     descartarFichasAlemDasCausas();
-}
-
-void TfmICProblema::assumirOperacoes(const AnaliseProblema &analise)
-{
-    definirRevisao(analise.revisao());
-    for (int c = 0; c < quantidadeCausas; ++c) {
-        const auto i = static_cast<size_t>(c);
-        if (fichas[i])
-            fichas[i]->assumir(analise.operacoes(c));
-        else
-            operacoesPendentes[i] = analise.operacoes(c);
-    }
-}
-
-void TfmICProblema::gravarIndicadores(ElementoXml secao) const
-{
-    analise().gravarIndicadores(secao);
-}
-
-void TfmICProblema::gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const
-{
-    analise().gravarCausas(secaoCausas, secaoOperacoes);
-}
-
-void TfmICProblema::carregarIndicadores(const ElementoXml &problema)
-{
-    AnaliseProblema lida;
-    lida.carregarIndicadores(problema);
-    assumirIndicadores(lida);
-}
-
-void TfmICProblema::carregarCausas(const ElementoXml &problema)
-{
-    AnaliseProblema lida;
-    lida.carregarCausas(problema);
-    assumirCausas(lida);
-    causasLidas = lida;
-}
-
-void TfmICProblema::carregarOperacoes(const ListaNos &filhos)
-{
-    AnaliseProblema lida = causasLidas ? *causasLidas : analise();
-    causasLidas.reset();
-    try {
-        lida.carregarOperacoes(filhos);
-    } catch (const ErroSorvane &) {
-        assumirOperacoes(lida); // what was read before the damage stays
-        throw;
-    }
-    assumirOperacoes(lida);
 }

@@ -9,10 +9,7 @@
 #include <QDialog>
 #include <array>
 #include <memory>
-#include <optional>
 
-class ElementoXml;
-class ListaNos;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -36,12 +33,6 @@ public:
     void assumir(const AnaliseProblema &analise); // replaces the sheets built so far
     // One cause's operations, into its sheet if it is built; the sheet stays, even on screen.
     void definirOperacoes(int causa, const OperacoesCausa &operacoes);
-
-    void gravarIndicadores(ElementoXml secao) const;
-    void gravarCausas(ElementoXml secaoCausas, ElementoXml secaoOperacoes) const;
-    void carregarIndicadores(const ElementoXml &problema);
-    void carregarCausas(const ElementoXml &problema);
-    void carregarOperacoes(const ListaNos &filhos); // raises when something announced is missing
 
     int numIndicadores() const { return quantidadeIndicadores; }
     int numCausas() const { return quantidadeCausas; }
@@ -90,7 +81,6 @@ private:
     void descartarFichasAlemDasCausas();
     void assumirIndicadores(const AnaliseProblema &analise);
     void assumirCausas(const AnaliseProblema &analise);
-    void assumirOperacoes(const AnaliseProblema &analise); // keeps the sheets built
 
     int quantidadeIndicadores = 0;
     int quantidadeCausas = 0;
@@ -98,7 +88,4 @@ private:
     std::array<std::unique_ptr<TfmOperacoes>, maximoCausas> fichas;
     std::array<OperacoesCausa, maximoCausas> operacoesPendentes;
     QString revisao;
-    // The causes as last read, until their operations are: the counts they announced place
-    // each cause's operations.
-    std::optional<AnaliseProblema> causasLidas;
 };

@@ -248,18 +248,23 @@ void ControleNotas::classificar()
     }
     std::array<TfrClassificacao *, maximoLinhas> ordem{};
     int lugar = 0;
-    QWidget *anterior = nullptr; // Tab goes through the rows in the order of the ranking
     for (const int p : ordemClassificacao(
              std::span<const float>(totais.data(), static_cast<size_t>(quantidade)))) {
         TfrClassificacao *linha = linhas[static_cast<size_t>(p)].classificacao;
         ordem[static_cast<size_t>(lugar)] = linha;
         linha->definirLugar(++lugar);
+    }
+    const std::span linhasEmOrdem(ordem.data(), static_cast<size_t>(lugar));
+    // Shown, the rows of a tab on screen build their buttons, which then take their turns.
+    sbClassificacao->definirAlturaConteudo(empilharQuadros(linhasEmOrdem));
+    QWidget *anterior = nullptr; // Tab goes through the rows in the order of the ranking
+    for (TfrClassificacao *linha : linhasEmOrdem) {
+        if (!linha->montado())
+            continue;
         if (anterior)
             QWidget::setTabOrder(anterior, linha->btnProblema);
         anterior = linha->btnProblema;
     }
-    sbClassificacao->definirAlturaConteudo(
-        empilharQuadros(std::span(ordem.data(), static_cast<size_t>(lugar))));
 }
 
 void ControleNotas::gravarNotas(DocumentoXml &documento) const

@@ -26,11 +26,14 @@ constexpr int alturaFonte = 13;
 
 } // namespace
 
-TfrClassificacao::TfrClassificacao(QWidget *pai) : QFrame(pai)
+TfrClassificacao::TfrClassificacao(QWidget *pai) : QuadroSobDemanda(pai)
 {
     setFixedHeight(altura);
     setMinimumWidth(larguraPainel);
+}
 
+void TfrClassificacao::criarControles()
+{
     painel = criarPainelQuePreenche(this);
 
     btnProblema = new QPushButton(QStringLiteral("Título do Problema"), painel);
@@ -44,12 +47,17 @@ TfrClassificacao::TfrClassificacao(QWidget *pai) : QFrame(pai)
     connect(btnProblema, &QPushButton::clicked, this, &TfrClassificacao::btnProblemaClick);
 
     for (int k = 0; k < colunas; ++k) {
-        auto *rotulo = new QLabel(formatarUmaDecimal(0.0), painel);
+        auto *rotulo = new QLabel(painel);
         rotulo->setObjectName(QStringLiteral("rotuloValor%1").arg(k));
-        rotulo->move(esquerdaRotulo + passoColuna * k, topoRotulo);
         rotulo->setVisible(false);
         rotulosValores[static_cast<size_t>(k)] = rotulo;
+        definirValor(k, valores[static_cast<size_t>(k)]);
     }
+    if (tituloDefinido)
+        mostrarTitulo();
+    posicionarRotulos();
+    if (lugarNaClassificacao > 0)
+        mostrarLugar();
 }
 
 TfrClassificacao::~TfrClassificacao()
@@ -64,14 +72,20 @@ void TfrClassificacao::definirTitulo(const QString &texto)
         return;
     tituloDefinido = true;
     tituloProblema = texto;
+    if (janela)
+        janela->setWindowTitle(texto);
+    if (btnProblema)
+        mostrarTitulo();
+}
+
+void TfrClassificacao::mostrarTitulo()
+{
     // A long name ends in an ellipsis; an ampersand is shown as written, not taken as a
     // keyboard shortcut.
     const int espaco = larguraBotao - 2 * margemBotao;
-    QString legenda = btnProblema->fontMetrics().elidedText(texto, Qt::ElideRight, espaco);
+    QString legenda = btnProblema->fontMetrics().elidedText(tituloProblema, Qt::ElideRight, espaco);
     legenda.replace(u'&', QStringLiteral("&&"));
     btnProblema->setText(legenda);
-    if (janela)
-        janela->setWindowTitle(texto);
 }
 
 TfmICProblema *TfrClassificacao::janelaIC() const
@@ -113,47 +127,65 @@ void TfrClassificacao::definirOperacoes(int causa, const OperacoesCausa &operaco
         analise.definirOperacoes(causa, operacoes);
 }
 
-void TfrClassificacao::carregarIndicadores(const ElementoXml &problema)
+// What is read goes into the row's analysis, the one home of the problem's analysis until the
+// window is built; a window already built gives its analysis first and takes the result.
+void TfrClassificacao::recolherDaJanela()
 {
     if (janela)
-        janela->carregarIndicadores(problema);
-    else
-        analise.carregarIndicadores(problema);
+        analise = janela->analise();
+}
+
+void TfrClassificacao::entregarAJanela()
+{
+    if (janela)
+        janela->assumir(analise);
+}
+
+void TfrClassificacao::carregarIndicadores(const ElementoXml &problema)
+{
+    recolherDaJanela();
+    analise.carregarIndicadores(problema);
+    entregarAJanela();
 }
 
 void TfrClassificacao::carregarCausas(const ElementoXml &problema)
 {
-    if (janela)
-        janela->carregarCausas(problema);
-    else
-        analise.carregarCausas(problema);
+    recolherDaJanela();
+    analise.carregarCausas(problema);
+    entregarAJanela();
 }
 
+// After carregarCausas, whose counts, kept in the analysis, place the operations.
 void TfrClassificacao::carregarOperacoes(const ListaNos &filhos)
 {
-    if (janela)
-        janela->carregarOperacoes(filhos);
-    else
+    try {
         analise.carregarOperacoes(filhos);
+    } catch (...) {
+        entregarAJanela(); // what was read before the damage stays
+        throw;
+    }
+    entregarAJanela();
 }
 
 void TfrClassificacao::gravarAnalise(ElementoXml indicadores, ElementoXml causas,
                                      ElementoXml operacoes) const
 {
-    auto gravar = [&](const AnaliseProblema &atual) {
-        atual.gravarIndicadores(indicadores);
-        atual.gravarCausas(causas, operacoes);
-    };
-    if (janela)
-        gravar(janela->analise());
-    else
-        gravar(analise);
+    const AnaliseProblema atual = analiseAtual();
+    atual.gravarIndicadores(indicadores);
+    atual.gravarCausas(causas, operacoes);
 }
 
 // "1º lugar: Evasão escolar, 28,0 pontos", as the row's values show them; the points of each
 // category, under their titles, in the description. The name holds the whole title, which the
 // button may cut.
 void TfrClassificacao::definirLugar(int lugar)
+{
+    lugarNaClassificacao = lugar;
+    if (btnProblema)
+        mostrarLugar();
+}
+
+void TfrClassificacao::mostrarLugar()
 {
     QStringList somas;
     const int m = std::min(controleVotantes->total(), colunas - 1);
@@ -162,7 +194,7 @@ void TfrClassificacao::definirLugar(int lugar)
                      rotulosValores[static_cast<size_t>(c + 1)]->text());
     nomear(btnProblema,
            QStringLiteral("%1º lugar: %2, %3 pontos")
-               .arg(lugar)
+               .arg(lugarNaClassificacao)
                .arg(tituloProblema, rotulosValores[0]->text()),
            somas.join(QStringLiteral("; ")) + QStringLiteral(". ") + btnProblema->toolTip());
 }
@@ -171,6 +203,9 @@ void TfrClassificacao::definirValor(int coluna, float valor)
 {
     if (coluna < 0 || coluna >= colunas)
         return;
+    valores[static_cast<size_t>(coluna)] = valor;
+    if (!painel)
+        return;
     QLabel *rotulo = rotulosValores[static_cast<size_t>(coluna)];
     rotulo->setText(formatarUmaDecimal(static_cast<double>(valor)));
     rotulo->adjustSize();
@@ -178,6 +213,8 @@ void TfrClassificacao::definirValor(int coluna, float valor)
 
 void TfrClassificacao::posicionarRotulos()
 {
+    if (!painel)
+        return;
     const int m = std::min(controleVotantes->total(), colunas - 1);
     for (int k = m + 1; k < colunas; ++k)
         rotulosValores[static_cast<size_t>(k)]->setVisible(false);

@@ -3,11 +3,12 @@
 // The ranking line of one problem: a button bearing the problem's name, which opens the
 // problem's indicators and causes window, the problem's total and its points per category.
 // The row owns that window (a window of the application, hidden between showings). The window
-// is built when it is first needed; until then the row keeps the problem's analysis as data.
+// is built when it is first needed, and the row's own controls when it is first shown; until
+// then the row keeps the problem's analysis and its values as data.
 
 #include "analysis/AnaliseProblema.h"
+#include "app/QuadroSobDemanda.h"
 
-#include <QFrame>
 #include <array>
 
 class ElementoXml;
@@ -16,7 +17,7 @@ class QLabel;
 class QPushButton;
 class TfmICProblema;
 
-class TfrClassificacao : public QFrame {
+class TfrClassificacao : public QuadroSobDemanda {
     Q_OBJECT
 public:
     static constexpr int altura = 48;
@@ -38,8 +39,8 @@ public:
     TfmICProblema *janelaIC() const; // built from the analysis on first use
     bool janelaConstruida() const { return janela != nullptr; }
 
-    // The problem's part of the indicators, causes and operations sections, from the window
-    // once it exists, from the analysis kept before.
+    // The problem's part of the indicators, causes and operations sections: read into the
+    // row's analysis, written from the window once it exists.
     void carregarIndicadores(const ElementoXml &problema);
     void carregarCausas(const ElementoXml &problema);
     void carregarOperacoes(const ListaNos &filhos); // raises when something announced is missing
@@ -56,9 +57,19 @@ public:
 public Q_SLOTS:
     void btnProblemaClick();
 
+protected:
+    void criarControles() override;
+
 private:
+    void recolherDaJanela();
+    void entregarAJanela();
+    void mostrarTitulo();
+    void mostrarLugar();
+
     QString tituloProblema;
     bool tituloDefinido = false;
+    std::array<float, colunas> valores{};
+    int lugarNaClassificacao = 0;
     AnaliseProblema analise;
     mutable TfmICProblema *janela = nullptr;
 };

@@ -49,14 +49,18 @@ QFont fonteQueCabe(QFont fonte, const QComboBox &caixa, const QString &texto)
 
 } // namespace
 
-TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
+TfrNotas::TfrNotas(QWidget *pai) : QuadroSobDemanda(pai)
 {
     setFixedHeight(altura);
     setMinimumWidth(larguraPainel);
+}
 
+void TfrNotas::criarControles()
+{
     painel = criarPainelQuePreenche(this);
 
-    lblTituloProblema = new QLabel(QStringLiteral("Titulo:"), painel);
+    lblTituloProblema =
+        new QLabel(tituloDefinido ? tituloProblema : QStringLiteral("Titulo:"), painel);
     lblTituloProblema->setObjectName(QStringLiteral("lblTituloProblema"));
     lblTituloProblema->setTextFormat(Qt::PlainText);
     QFont fonte = font();
@@ -96,12 +100,16 @@ TfrNotas::TfrNotas(QWidget *pai) : QFrame(pai)
         nomearSobDemanda(caixa, [this, v] { return nomeDaCaixa(v); });
         caixasNotas[static_cast<size_t>(v)] = caixa;
     }
+    mostrarCategoria();
 }
 
 void TfrNotas::definirTitulo(const QString &texto)
 {
     const bool mudou = texto != tituloProblema;
     tituloProblema = texto;
+    tituloDefinido = true;
+    if (!lblTituloProblema)
+        return;
     lblTituloProblema->setText(texto);
     lblTituloProblema->adjustSize(); // never past the maximum width: longer names are cut
     if (mudou)
@@ -145,6 +153,15 @@ void TfrNotas::exibirCategoria(int categoria)
     if (categoria < 0 || categoria >= TabelaNotas::maximoCategorias)
         return;
     atual = categoria;
+    if (lblTituloProblema)
+        mostrarCategoria();
+}
+
+void TfrNotas::mostrarCategoria()
+{
+    if (atual < 0)
+        return;
+    const int categoria = atual;
     const int n = controleVotantes->quantidadeVotantes(categoria);
     for (int v = n; v < maximoVotantes; ++v)
         caixasNotas[static_cast<size_t>(v)]->setVisible(false);

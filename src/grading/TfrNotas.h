@@ -2,18 +2,18 @@
 
 // The line of one problem on the "Notas" tab: the problem's name and, for the category chosen
 // in the header, one grade box per voter of that category, under the header's voter columns.
-// It owns the problem's grade table and is the only place where grades are entered.
+// It owns the problem's grade table and is the only place where grades are entered; its boxes
+// are built when the line is first shown.
 
+#include "app/QuadroSobDemanda.h"
 #include "grading/TabelaNotas.h"
-
-#include <QFrame>
 #include <array>
 
 class ElementoXml;
 class QComboBox;
 class QLabel;
 
-class TfrNotas : public QFrame {
+class TfrNotas : public QuadroSobDemanda {
     Q_OBJECT
 public:
     static constexpr int altura = 48;
@@ -50,12 +50,17 @@ public:
 public Q_SLOTS:
     void ComboBoxChange(QComboBox *caixa);
 
+protected:
+    void criarControles() override;
+
 private:
+    void mostrarCategoria();
     // "Nota de Carla (PRO1, Professores) para Evasão escolar": the voter's name, or the label
     // of a voter without one.
     QString nomeDaCaixa(int votante) const;
     void avisarNomesDasCaixas() const;
 
     QString tituloProblema;
+    bool tituloDefinido = false;
     int atual = -1;
 };

@@ -69,11 +69,14 @@ QIcon iconeNomes(QStyle *estilo)
 
 } // namespace
 
-TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
+TfrCategoria::TfrCategoria(QWidget *pai) : QuadroSobDemanda(pai), textoTitulo(tituloInicial)
 {
     setFixedHeight(alturaFechada);
     setMinimumWidth(larguraMinima);
+}
 
+void TfrCategoria::criarControles()
+{
     painel = criarPainelQuePreenche(this);
     painel->setAutoFillBackground(true);
     painel->setFocusPolicy(Qt::ClickFocus);
@@ -82,7 +85,9 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     lblCategoria->setObjectName(QStringLiteral("lblCategoria"));
     edCategoria = new EditLimitado(limiteTitulo, painel);
     edCategoria->setObjectName(QStringLiteral("edCategoria"));
-    edCategoria->definirTexto(tituloInicial);
+    edCategoria->definirTexto(textoTitulo);
+    connect(edCategoria, &QLineEdit::textChanged, this,
+            [this](const QString &texto) { textoTitulo = texto; });
     lblCategoria->setBuddy(edCategoria);
 
     sbBtnNomes = new QToolButton(painel);
@@ -92,6 +97,7 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     sbBtnNomes->setAutoRaise(true);
     // Pressed while the names are shown, which a screen reader says.
     sbBtnNomes->setCheckable(true);
+    sbBtnNomes->setChecked(nomesVisiveis);
 
     lblQuantidade = new QLabel(QStringLiteral("Quantidade:"), painel);
     lblQuantidade->setObjectName(QStringLiteral("lblQuantidade"));
@@ -100,7 +106,6 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     cbQuantidade->setEditable(false);
     for (int n = 1; n <= maximoVotantes; ++n)
         cbQuantidade->addItem(QString::number(n));
-    cbQuantidade->setCurrentIndex(0);
     rodaSoComFoco(cbQuantidade);
     lblQuantidade->setBuddy(cbQuantidade);
 
@@ -111,6 +116,9 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     edIdentificador->usarMaiusculas();
     edIdentificador->setFixedWidth(edIdentificador->fontMetrics().horizontalAdvance(u'W') * 4 +
                                    2 * margem);
+    edIdentificador->definirTexto(textoIdentificador);
+    connect(edIdentificador, &QLineEdit::textChanged, this,
+            [this](const QString &texto) { textoIdentificador = texto; });
     lblIdentificador->setBuddy(edIdentificador);
 
     clBoxVotantes = new CaixaCor(painel);
@@ -149,9 +157,11 @@ TfrCategoria::TfrCategoria(QWidget *pai) : QFrame(pai)
     connect(sbBtnNomes, &QToolButton::clicked, this, &TfrCategoria::painelDblClick);
     connect(cbQuantidade, &QComboBox::activated, this, &TfrCategoria::cbQuantidadeChange);
     connect(clBoxVotantes, &CaixaCor::corAlterada, this, &TfrCategoria::clBoxVotantesChange);
-    destacar(false);
-    definirCor(corPreta);
-    definirPosicao(0);
+    mostrarQuantidade();
+    mostrarDestaque();
+    clBoxVotantes->definirCor(cor);
+    mostrarCorDoTitulo();
+    nomearControles();
 }
 
 void TfrCategoria::criarGrade()
@@ -178,12 +188,14 @@ void TfrCategoria::criarGrade()
     sgVotantes->setFixedHeight(alturaNomes - 8);
     sgVotantes->setEditTriggers(QAbstractItemView::AllEditTriggers);
     sgVotantes->setTabKeyNavigation(false);
-    for (int j = 0; j < maximoVotantes; ++j) {
-        sgVotantes->setItem(j, 0, new QTableWidgetItem);
-        sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
-    }
-    sgVotantes->setVisible(false);
+    for (int j = 0; j < maximoVotantes; ++j)
+        sgVotantes->setItem(j, 0, new QTableWidgetItem(nomes[static_cast<size_t>(j)]));
+    sgVotantes->setVisible(nomesVisiveis);
     connect(linhas, &QHeaderView::sectionMoved, this, &TfrCategoria::linhaMovida);
+    connect(sgVotantes, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem *celula) {
+        if (celula->row() >= 0 && celula->row() < maximoVotantes)
+            nomes[static_cast<size_t>(celula->row())] = celula->text();
+    });
 }
 
 void TfrCategoria::linhaMovida()
@@ -191,50 +203,53 @@ void TfrCategoria::linhaMovida()
     // A dragged row carries its name to the new place; the numbers stay where they are, as
     // grades belong to voter positions.
     QHeaderView *linhas = sgVotantes->verticalHeader();
-    QStringList nomes;
+    QStringList movidos;
     for (int visual = 0; visual < maximoVotantes; ++visual) {
         const int logica = linhas->logicalIndex(visual);
         if (!sgVotantes->isRowHidden(logica))
-            nomes.append(nomeVotante(logica));
+            movidos.append(nomeVotante(logica));
     }
     {
         const QSignalBlocker bloqueio(linhas);
         for (int logica = 0; logica < maximoVotantes; ++logica)
             linhas->moveSection(linhas->visualIndex(logica), logica);
     }
-    for (int j = 0; j < nomes.size(); ++j)
-        definirNomeVotante(j, nomes.at(j));
-}
-
-QString TfrCategoria::titulo() const
-{
-    return edCategoria->text();
+    for (int j = 0; j < movidos.size(); ++j)
+        definirNomeVotante(j, movidos.at(j));
 }
 
 void TfrCategoria::definirTitulo(const QString &texto)
 {
-    edCategoria->definirTexto(texto);
-}
-
-QString TfrCategoria::identificador() const
-{
-    return edIdentificador->text();
+    textoTitulo = texto;
+    if (edCategoria)
+        edCategoria->definirTexto(texto);
 }
 
 void TfrCategoria::definirIdentificador(const QString &texto)
 {
-    edIdentificador->definirTexto(texto);
+    textoIdentificador = texto;
+    if (edIdentificador)
+        edIdentificador->definirTexto(texto);
 }
 
 void TfrCategoria::definirCor(ValorCor valor)
 {
+    cor = valor;
+    if (!clBoxVotantes)
+        return;
     clBoxVotantes->definirCor(valor);
-    clBoxVotantesChange(valor);
+    mostrarCorDoTitulo();
 }
 
 void TfrCategoria::definirQuantidade(int quantidade)
 {
     quantidadeVotantes = std::clamp(quantidade, 0, maximoVotantes);
+    if (cbQuantidade)
+        mostrarQuantidade();
+}
+
+void TfrCategoria::mostrarQuantidade()
+{
     {
         const QSignalBlocker bloqueio(cbQuantidade);
         cbQuantidade->setCurrentIndex(quantidadeVotantes - 1);
@@ -245,20 +260,28 @@ void TfrCategoria::definirQuantidade(int quantidade)
 
 QString TfrCategoria::nomeVotante(int j) const
 {
-    const QTableWidgetItem *celula = sgVotantes->item(j, 0);
-    return celula ? celula->text() : QString();
+    return j >= 0 && j < maximoVotantes ? nomes[static_cast<size_t>(j)] : QString();
 }
 
 void TfrCategoria::definirNomeVotante(int j, const QString &nome)
 {
-    if (QTableWidgetItem *celula = sgVotantes->item(j, 0))
-        celula->setText(nome);
+    if (j < 0 || j >= maximoVotantes)
+        return;
+    nomes[static_cast<size_t>(j)] = nome;
+    if (sgVotantes)
+        sgVotantes->item(j, 0)->setText(nome);
 }
 
 void TfrCategoria::definirPosicao(int valor)
 {
     posicao = valor;
-    const QString numero = QString::number(valor + 1);
+    if (painel)
+        nomearControles();
+}
+
+void TfrCategoria::nomearControles()
+{
+    const QString numero = QString::number(posicao + 1);
     nomear(painel, QStringLiteral("Categoria ") + numero);
     nomear(edCategoria, QStringLiteral("Título da categoria ") + numero);
     nomear(cbQuantidade, QStringLiteral("Número de votantes da categoria ") + numero);
@@ -272,11 +295,19 @@ void TfrCategoria::definirPosicao(int valor)
 // user goes on in the category; a focus already inside (the names button) stays where it is.
 void TfrCategoria::focar()
 {
+    montar();
     if (!isAncestorOf(QApplication::focusWidget()))
         edCategoria->setFocus();
 }
 
-void TfrCategoria::destacar(bool selecionado)
+void TfrCategoria::destacar(bool valor)
+{
+    selecionado = valor;
+    if (painel)
+        mostrarDestaque();
+}
+
+void TfrCategoria::mostrarDestaque()
 {
     painel->setLineWidth(selecionado ? larguraBordaSelecionada : larguraBordaNormal);
     QPalette paleta = painel->palette();
@@ -299,6 +330,7 @@ void TfrCategoria::painelClick()
 
 void TfrCategoria::painelDblClick()
 {
+    montar();
     nomesVisiveis = !nomesVisiveis;
     sbBtnNomes->setChecked(nomesVisiveis);
     sgVotantes->setVisible(nomesVisiveis);
@@ -317,8 +349,13 @@ void TfrCategoria::cbQuantidadeChange()
 void TfrCategoria::clBoxVotantesChange(ValorCor valor)
 {
     cor = valor;
+    mostrarCorDoTitulo();
+}
+
+void TfrCategoria::mostrarCorDoTitulo()
+{
     QPalette paleta = edCategoria->palette();
-    paleta.setColor(QPalette::Text, paraQColor(valor));
+    paleta.setColor(QPalette::Text, paraQColor(cor));
     edCategoria->setPalette(paleta);
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 
 // One voter category of the "Votantes" tab: title, number of voters, identifier, colour and
-// the grid of the voters' names, which can be shown or folded. The title, the identifier and
-// the names are never copied: they are always the current texts of their controls. A title
-// keeps its quotes and apostrophes ("Sant'Ana"): the plan file's writer escapes them.
+// the grid of the voters' names, which can be shown or folded. The category is held as data,
+// which its controls, once built, show and follow as the user edits them. A title keeps its
+// quotes and apostrophes ("Sant'Ana"): the plan file's writer escapes them.
 
 #include "app/Cores.h"
+#include "app/QuadroSobDemanda.h"
 #include "widgets/EditLimitado.h"
 
-#include <QFrame>
+#include <array>
 
 class CaixaCor;
 class QComboBox;
@@ -16,7 +17,7 @@ class QLabel;
 class QTableWidget;
 class QToolButton;
 
-class TfrCategoria : public QFrame {
+class TfrCategoria : public QuadroSobDemanda {
     Q_OBJECT
 public:
     static constexpr int alturaFechada = 39;
@@ -27,9 +28,9 @@ public:
 
     explicit TfrCategoria(QWidget *pai = nullptr);
 
-    QString titulo() const;
+    QString titulo() const { return textoTitulo; }
     void definirTitulo(const QString &texto);
-    QString identificador() const;
+    QString identificador() const { return textoIdentificador; }
     void definirIdentificador(const QString &texto);
     ValorCor corCategoria() const { return cor; }
     void definirCor(ValorCor valor); // the chooser and the title's colour follow
@@ -65,10 +66,19 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
+    void criarControles() override;
 
 private:
     void criarGrade();
     void linhaMovida();
+    void mostrarQuantidade();
+    void mostrarDestaque();
+    void mostrarCorDoTitulo();
+    void nomearControles();
 
+    QString textoTitulo;
+    QString textoIdentificador;
+    std::array<QString, maximoVotantes> nomes;
     ValorCor cor = corPreta;
+    bool selecionado = false;
 };

@@ -501,7 +501,9 @@ private Q_SLOTS:
         janela.definirIndicador(1, QStringLiteral("antigo"));
         DocumentoXml documento;
         documento.carregarBytes(problema);
-        janela.carregarIndicadores(documento.raiz());
+        AnaliseProblema lida = janela.analise();
+        lida.carregarIndicadores(documento.raiz());
+        janela.assumir(lida);
         QStringList lidos;
         for (int k = 1; k <= janela.numIndicadores(); ++k)
             lidos.append(janela.indicador(k));

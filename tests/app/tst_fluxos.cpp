@@ -507,6 +507,7 @@ private Q_SLOTS:
         QVERIFY(cabecalho->rotulosVotantes[3]->isHidden());
         for (int p = 0; p < 3; ++p)
             QCOMPARE(controleNotas->linhaNotas(p)->titulo(), plano::problemas.at(p));
+        apoio::montarQuadros(); // as the grades tab shows them
         QCOMPARE(controleNotas->linhaNotas(0)->caixasNotas[0]->currentText(),
                  QStringLiteral("10,0"));
         QCOMPARE(controleNotas->linhaNotas(0)->caixasNotas[1]->currentText(),

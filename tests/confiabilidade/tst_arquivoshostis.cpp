@@ -14,6 +14,7 @@
 #include "grading/TfrClassificacao.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/Componentes.h"
 #include "support/PlanoMaximo.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
@@ -500,6 +501,7 @@ private Q_SLOTS:
         QVERIFY2(std::isfinite(total), qPrintable(QString::number(total)));
         if (!lidas)
             QCOMPARE(total, 0.0f);
+        apoio::montarQuadros(); // as the ranking tab shows them
         const TfrClassificacao *linha = controleNotas->linhaClassificacao(0);
         for (int k = 0; k < 2; ++k) {
             const auto *rotulo = linha->findChild<QLabel *>(QStringLiteral("rotuloValor%1").arg(k));

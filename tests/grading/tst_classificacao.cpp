@@ -32,12 +32,14 @@ private:
 
     static QLabel *valor(int p, int k)
     {
+        apoio::montarQuadros(); // as the ranking tab shows them
         return controleNotas->linhaClassificacao(p)->findChild<QLabel *>(
             QStringLiteral("rotuloValor%1").arg(k));
     }
     static QLabel *coluna(int k) { return achar<QLabel>(QStringLiteral("rotuloColuna%1").arg(k)); }
     static void mostrarClassificacao()
     {
+        apoio::montarQuadros();
         fmPrincipal->pcControlePaginas->setCurrentIndex(0);
         fmPrincipal->pcControlePaginas->setCurrentIndex(3);
     }

@@ -122,6 +122,7 @@ private Q_SLOTS:
         adicionarCategoria(QStringLiteral("Pais"), QStringLiteral("PAI"), azul, {"a", "b"});
         adicionarCategoria(QStringLiteral("Professores"), QStringLiteral("PRO"), vermelho,
                            {"c", "d", "e"});
+        apoio::montarQuadros();
         TfrNotas *linha = controleNotas->linhaNotas(0);
         controleNotas->mostrarCategoria(1);
         for (int v = 0; v < 12; ++v) {
@@ -193,6 +194,7 @@ private Q_SLOTS:
         adicionarProblema(QStringLiteral("Evasão"));
         adicionarCategoria(QStringLiteral("Pais"), QStringLiteral("PAI"), azul, {"a"});
         darNota(0, 0, 0, inicial);
+        apoio::montarQuadros();
         QComboBox *caixa = controleNotas->linhaNotas(0)->caixasNotas[0];
         if (listaAberta)
             caixa->showPopup();
@@ -227,6 +229,7 @@ private Q_SLOTS:
     {
         QFETCH(qreal, razao);
         adicionarProblema(QStringLiteral("Evasão"));
+        apoio::montarQuadros();
         QComboBox *caixa = controleNotas->linhaNotas(0)->caixasNotas[0];
         QStyleOptionComboBox opcao;
         opcao.initFrom(caixa);
@@ -276,6 +279,7 @@ private Q_SLOTS:
         }
         adicionarCategoria(QStringLiteral("Nova"), QStringLiteral("NOV"), azul, {"x", "y"});
         controleNotas->mostrarCategoria(3);
+        apoio::montarQuadros();
         QCOMPARE(controleNotas->linhaNotas(1)->caixasNotas[1]->currentText(),
                  QStringLiteral("0,0"));
         QCOMPARE(controleNotas->linhaClassificacao(1)

@@ -4,6 +4,7 @@
 #include "grading/ControleNotas.h"
 #include "problems/ControleProblemas.h"
 #include "problems/TfrProblema.h"
+#include "support/Componentes.h"
 #include "support/PlanoAmostra.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
@@ -295,6 +296,7 @@ private Q_SLOTS:
         fmDadosEscola->lerEscola(secoes);
         controleProblemas->lerProblemas(secoes);
         controleVotantes->lerCategorias(secoes);
+        apoio::montarQuadros();
         auto *campo = fmPrincipal->findChild<QLineEdit *>(edicao);
         campo = campo ? campo : fmDadosEscola->findChild<QLineEdit *>(edicao);
         QCOMPARE(campo->text(), lido);

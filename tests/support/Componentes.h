@@ -2,6 +2,7 @@
 
 // The running program's widgets, found by the object names the windows give them.
 
+#include "app/QuadroSobDemanda.h"
 #include "app/TfmPrincipal.h"
 
 #include <QFrame>
@@ -25,6 +26,13 @@ template <typename T> T *achar(const char *nome)
 inline QLabel *rotuloCabecalho(const char *nome)
 {
     return achar<QFrame>("painelPrincipal")->findChild<QLabel *>(QString::fromLatin1(nome));
+}
+
+// The list frames' controls built, as showing their tabs builds them.
+inline void montarQuadros()
+{
+    for (QuadroSobDemanda *quadro : fmPrincipal->findChildren<QuadroSobDemanda *>())
+        quadro->montar();
 }
 
 } // namespace apoio

@@ -184,6 +184,7 @@ TfrCategoria *adicionarCategoria(const QString &titulo, const QString &id, Valor
     controleVotantes->adicionar();
     const int c = controleVotantes->total() - 1;
     TfrCategoria *quadro = controleVotantes->quadro(c);
+    quadro->montar(); // typed as on its tab
     quadro->edCategoria->setText(titulo);
     quadro->edIdentificador->setText(id);
     quadro->definirCor(cor);
@@ -196,6 +197,7 @@ TfrCategoria *adicionarCategoria(const QString &titulo, const QString &id, Valor
 void escolherQuantidade(int categoria, int votantes)
 {
     TfrCategoria *quadro = controleVotantes->quadro(categoria);
+    quadro->montar();
     quadro->cbQuantidade->setCurrentIndex(votantes - 1);
     Q_EMIT quadro->cbQuantidade->activated(votantes - 1);
 }
@@ -203,6 +205,7 @@ void escolherQuantidade(int categoria, int votantes)
 void darNota(int p, int c, int v, int nota)
 {
     controleNotas->mostrarCategoria(c);
+    controleNotas->linhaNotas(p)->montar();
     auto *caixa =
         controleNotas->linhaNotas(p)->findChild<QComboBox *>(QStringLiteral("cbNota%1").arg(v));
     caixa->setCurrentIndex(nota);

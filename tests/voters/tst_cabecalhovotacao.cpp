@@ -81,6 +81,7 @@ private Q_SLOTS:
             QCOMPARE(rotulo(k)->pos(), QPoint(262 + 56 * k, 14));
             QCOMPARE(rotulo(k)->width(), 48);
             // Each label stands over its grade box.
+            apoio::montarQuadros();
             auto *caixa = controleNotas->linhaNotas(0)->caixasNotas[static_cast<size_t>(k)];
             QVERIFY(!caixa->isHidden());
             QCOMPARE(caixa->x() + 6, rotulo(k)->x());
@@ -120,6 +121,7 @@ private Q_SLOTS:
         QCOMPARE(escolha()->currentIndex(), -1);
         QCOMPARE(visiveis(), 0);
         QCOMPARE(controleNotas->linhaNotas(0)->categoriaAtual(), 0);
+        apoio::montarQuadros();
         QVERIFY(!controleNotas->linhaNotas(0)->caixasNotas[2]->isHidden());
     }
 };

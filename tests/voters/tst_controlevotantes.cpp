@@ -77,6 +77,7 @@ private Q_SLOTS:
         QCOMPARE(topos(), (QVector<int>{0, 39, 78}));
 
         TfrCategoria *primeira = controleVotantes->quadro(0);
+        apoio::montarQuadros();
         QTest::mouseDClick(primeira->painel, Qt::LeftButton, {}, QPoint(4, 4));
         QVERIFY(primeira->nomesVisiveis);
         QVERIFY(!primeira->sgVotantes->isHidden());
@@ -105,6 +106,7 @@ private Q_SLOTS:
         // The grades tab offers three boxes for the category at once.
         adicionarProblema(QStringLiteral("Evasão"));
         controleNotas->mostrarCategoria(0);
+        apoio::montarQuadros();
         QCOMPARE(achar<QComboBox>(QStringLiteral("cbNota2"))->isHidden(), false);
         QCOMPARE(achar<QComboBox>(QStringLiteral("cbNota3"))->isHidden(), true);
     }
@@ -264,6 +266,7 @@ private Q_SLOTS:
         outra.criarRaiz(QStringLiteral("planejamento"), QStringLiteral("xmlns"));
         controleVotantes->gravarCategorias(outra);
         QCOMPARE(outra.paraBytes(), antes);
+        apoio::montarQuadros();
         QCOMPARE(controleVotantes->quadro(0)->cbQuantidade->currentText(), QStringLiteral("3"));
         QVERIFY(mensagens().isEmpty());
     }
@@ -325,6 +328,7 @@ private Q_SLOTS:
         QCOMPARE(mensagens().size(), avisos);
         if (votantes.first() == 0) {
             // No voters: no choice in the quantity box, and none written back.
+            apoio::montarQuadros();
             QCOMPARE(controleVotantes->quadro(0)->cbQuantidade->currentIndex(), -1);
             DocumentoXml saida;
             saida.criarRaiz(QStringLiteral("planejamento"), QStringLiteral("xmlns"));

@@ -20,8 +20,9 @@ QByteArray gravar(const std::vector<const TfmICProblema *> &janelas)
     DocumentoXml documento = documentoVazio();
     const ListaNos secoes = documento.secoes();
     for (const TfmICProblema *janela : janelas) {
-        janela->gravarIndicadores(secoes.porNome(QStringLiteral("indicadores")));
-        janela->gravarCausas(secoes.porNome(QStringLiteral("causas")),
+        const AnaliseProblema analise = janela->analise();
+        analise.gravarIndicadores(secoes.porNome(QStringLiteral("indicadores")));
+        analise.gravarCausas(secoes.porNome(QStringLiteral("causas")),
                              secoes.porNome(QStringLiteral("operacoes")));
     }
     return documento.paraBytes();
@@ -33,15 +34,27 @@ bool ler(const QByteArray &bytes, const std::vector<TfmICProblema *> &janelas)
     documento.carregarBytes(bytes);
     const ListaNos secoes = documento.secoes();
     const ListaNos indicadores = secoes.porNome(QStringLiteral("indicadores")).filhos();
-    for (int i = 0; i < indicadores.quantidade() && i < static_cast<int>(janelas.size()); ++i)
-        janelas[static_cast<size_t>(i)]->carregarIndicadores(indicadores.item(i));
+    // As a ranking row does: read into the analysis, which the window then takes whole.
+    for (int i = 0; i < indicadores.quantidade() && i < static_cast<int>(janelas.size()); ++i) {
+        TfmICProblema *janela = janelas[static_cast<size_t>(i)];
+        AnaliseProblema lida = janela->analise();
+        lida.carregarIndicadores(indicadores.item(i));
+        janela->assumir(lida);
+    }
     try {
         const ListaNos causas = secoes.porNome(QStringLiteral("causas")).filhos();
         const ListaNos operacoes = secoes.porNome(QStringLiteral("operacoes")).filhos();
         for (int i = 0; i < causas.quantidade() && i < static_cast<int>(janelas.size()); ++i) {
             TfmICProblema *janela = janelas[static_cast<size_t>(i)];
-            janela->carregarCausas(causas.item(i));
-            janela->carregarOperacoes(operacoes.item(i).filhos());
+            AnaliseProblema lida = janela->analise();
+            lida.carregarCausas(causas.item(i));
+            try {
+                lida.carregarOperacoes(operacoes.item(i).filhos());
+            } catch (const ErroSorvane &) {
+                janela->assumir(lida); // what was read before the damage stays
+                throw;
+            }
+            janela->assumir(lida);
         }
     } catch (const ErroSorvane &) {
         return false;
