@@ -1,7 +1,7 @@
 #include "Pisos.h"
 
-#include "app/CaixaRolagem.h"
 #include "problems/TfrProblema.h"
+#include "widgets/CaixaRolagem.h"
 
 #include <QCoreApplication>
 #include <QFile>

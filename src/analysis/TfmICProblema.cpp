@@ -1,12 +1,12 @@
 #include "analysis/TfmICProblema.h"
 
 #include "analysis/TfmOperacoes.h"
-#include "app/Acessibilidade.h"
-#include "app/AjusteTela.h"
-#include "app/DelegadoTexto.h"
-#include "app/GradeNavegavel.h"
-#include "app/IconeSinal.h"
 #include "app/Interacao.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/AjusteTela.h"
+#include "widgets/DelegadoTexto.h"
+#include "widgets/GradeNavegavel.h"
+#include "widgets/IconeSinal.h"
 
 #include <QHeaderView>
 #include <QLabel>

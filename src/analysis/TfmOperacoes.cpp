@@ -1,12 +1,12 @@
 #include "analysis/TfmOperacoes.h"
 
-#include "analysis/Leiaute.h"
-#include "analysis/MemoLimitado.h"
 #include "analysis/TfrOperacao.h"
-#include "app/Acessibilidade.h"
-#include "app/AjusteTela.h"
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/AjusteTela.h"
+#include "widgets/Leiaute.h"
+#include "widgets/MemoLimitado.h"
 
 #include <QLabel>
 #include <QPushButton>

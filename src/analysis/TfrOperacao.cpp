@@ -1,8 +1,8 @@
 #include "analysis/TfrOperacao.h"
 
-#include "analysis/Leiaute.h"
-#include "analysis/MemoLimitado.h"
-#include "app/Acessibilidade.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/Leiaute.h"
+#include "widgets/MemoLimitado.h"
 
 #include <QHash>
 #include <QLabel>

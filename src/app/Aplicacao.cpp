@@ -1,9 +1,9 @@
 #include "app/Aplicacao.h"
 
-#include "app/Acessibilidade.h"
-#include "app/IconeSobDemanda.h"
 #include "app/Interacao.h"
 #include "app/Versao.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/IconeSobDemanda.h"
 
 #include <QIcon>
 #include <QLibraryInfo>

@@ -7,9 +7,9 @@
 //
 // A frame offers `posicao`, `definirPosicao(int)`, `destacar(bool)` and `focar()`.
 
-#include "app/CaixaRolagem.h"
 #include "app/Fila.h"
 #include "app/Lista.h"
+#include "widgets/CaixaRolagem.h"
 
 #include <QApplication>
 #include <QString>

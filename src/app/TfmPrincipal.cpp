@@ -1,10 +1,6 @@
 #include "app/TfmPrincipal.h"
 
-#include "app/Acessibilidade.h"
-#include "app/AjusteTela.h"
-#include "app/CaixaRolagem.h"
 #include "app/Desfazer.h"
-#include "app/IconeSinal.h"
 #include "app/Interacao.h"
 #include "app/Versao.h"
 #include "data/DocumentoXml.h"
@@ -21,6 +17,10 @@
 #include "help/TfmSobre.h"
 #include "problems/ControleProblemas.h"
 #include "voters/ControleVotantes.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/AjusteTela.h"
+#include "widgets/CaixaRolagem.h"
+#include "widgets/IconeSinal.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,7 +1,5 @@
 #include "data/TfmDadosEscola.h"
 
-#include "app/Acessibilidade.h"
-#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "app/TfmPrincipal.h"
 #include "data/Caminhos.h"
@@ -9,6 +7,8 @@
 #include "data/NomesPlano.h"
 #include "data/Regional.h"
 #include "data/TdmDados.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/AjusteTela.h"
 
 #include <QDateEdit>
 #include <QDir>

@@ -6,8 +6,8 @@
 // the plan-name part is disabled. Cancel puts every field back as it was when the dialog
 // opened, so the fields never hold what the header does not show.
 
-#include "app/EditLimitado.h"
 #include "data/DocumentoXml.h"
+#include "widgets/EditLimitado.h"
 
 #include <QDialog>
 

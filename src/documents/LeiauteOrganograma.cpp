@@ -197,7 +197,7 @@ public:
     LeiauteOrganograma resultado() { return std::move(leiaute); }
 
 private:
-    void novaPagina();
+    void novaPagina(bool comTitulo);
     void colocarPedaco(const Bloco &bloco, const Pedaco &pedaco);
     int colocarColuna(const Bloco &bloco, const Coluna &coluna, const Pedaco &pedaco);
     void colocarBarras(const Bloco &bloco, const QVector<int> &bases, int base);
@@ -225,17 +225,15 @@ void Montagem::colocarTitulo(const QStringList &linhasTitulo)
     const int linhas = std::max(1, static_cast<int>(titulo.size()));
     // The title and one empty line; a title of several lines pushes the chart down.
     leiaute.inicioDoGrafico = m.margem + 2 * alturaTexto + (linhas - 1) * passo;
-    leiaute.paginas.append(PaginaOrganograma{});
-    for (int i = 0; i < titulo.size(); ++i)
-        texto(m.margem, m.margem + i * passo, titulo[i]);
-    y = leiaute.inicioDoGrafico;
+    novaPagina(true);
 }
 
-void Montagem::novaPagina()
+// On screen every page repeats the title; on paper only the first has it.
+void Montagem::novaPagina(bool comTitulo)
 {
     leiaute.paginas.append(PaginaOrganograma{});
     y = m.margem;
-    if (m.tela) {
+    if (comTitulo) {
         for (int i = 0; i < titulo.size(); ++i)
             texto(m.margem, m.margem + i * passo, titulo[i]);
         y = leiaute.inicioDoGrafico;
@@ -261,7 +259,7 @@ void Montagem::colocar(const Bloco &bloco)
     for (int primeira = 0;;) {
         const std::optional<Pedaco> cabe = proximoPedaco(bloco, primeira);
         if (!cabe) { // not here: at the top of the next page
-            novaPagina();
+            novaPagina(m.tela);
             continue;
         }
         const Pedaco &pedaco = *cabe;
@@ -273,7 +271,7 @@ void Montagem::colocar(const Bloco &bloco)
         if (pedaco.fim)
             return;
         primeira += pedaco.linhas;
-        novaPagina();
+        novaPagina(m.tela);
     }
 }
 

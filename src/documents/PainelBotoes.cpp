@@ -1,6 +1,6 @@
 #include "documents/PainelBotoes.h"
 
-#include "app/AjusteTela.h"
+#include "widgets/AjusteTela.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

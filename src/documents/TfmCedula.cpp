@@ -1,11 +1,11 @@
 #include "documents/TfmCedula.h"
 
-#include "app/Acessibilidade.h"
 #include "data/ListaNos.h"
 #include "documents/PainelBotoes.h"
 #include "documents/RedatorRico.h"
 #include "documents/ServicoImpressao.h"
 #include "documents/TextoCedula.h"
+#include "widgets/Acessibilidade.h"
 
 #include <QPushButton>
 #include <QTextEdit>

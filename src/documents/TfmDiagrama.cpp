@@ -1,11 +1,11 @@
 #include "documents/TfmDiagrama.h"
 
-#include "app/Acessibilidade.h"
-#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "data/ListaNos.h"
 #include "documents/DadosOrganograma.h"
 #include "documents/ServicoImpressao.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/AjusteTela.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -6,7 +6,7 @@
 // starts with what was typed, so "1" on a box showing 2,0 to 9,0 gave 10,0. What follows a decimal
 // separator is not part of a whole grade and is passed over ("7,0" gives 7,0).
 
-#include "app/CaixaItensFixos.h"
+#include "widgets/CaixaItensFixos.h"
 
 // The grade that `digito` typed after `anterior` (-1: nothing typed just before) stands for:
 // both together when they make a grade of 0 to 10, the digit alone otherwise.

@@ -1,6 +1,5 @@
 #include "grading/ControleNotas.h"
 
-#include "app/CaixaRolagem.h"
 #include "app/Fila.h"
 #include "app/Interacao.h"
 #include "data/DocumentoXml.h"
@@ -14,6 +13,7 @@
 #include "problems/ControleProblemas.h"
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCabecalhoVotacao.h"
+#include "widgets/CaixaRolagem.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

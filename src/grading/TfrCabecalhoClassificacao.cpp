@@ -1,6 +1,6 @@
 #include "grading/TfrCabecalhoClassificacao.h"
 
-#include "app/Painel.h"
+#include "widgets/Painel.h"
 
 #include "voters/ControleVotantes.h"
 

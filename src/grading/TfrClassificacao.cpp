@@ -1,15 +1,15 @@
 #include "grading/TfrClassificacao.h"
 
-#include "app/Painel.h"
+#include "widgets/Painel.h"
 
 #include "analysis/TfmICProblema.h"
-#include "app/Acessibilidade.h"
 #include "app/Desfazer.h"
 #include "app/Interacao.h"
 #include "data/ElementoXml.h"
 #include "data/ListaNos.h"
 #include "data/Regional.h"
 #include "voters/ControleVotantes.h"
+#include "widgets/Acessibilidade.h"
 
 #include <QLabel>
 #include <QPushButton>

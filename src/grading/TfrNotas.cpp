@@ -1,11 +1,11 @@
 #include "grading/TfrNotas.h"
 
-#include "app/Acessibilidade.h"
-#include "app/Painel.h"
-#include "app/RodaComFoco.h"
 #include "data/NomesPlano.h"
 #include "grading/CaixaNota.h"
 #include "grading/ControleNotas.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/Painel.h"
+#include "widgets/RodaComFoco.h"
 
 #include "data/ElementoXml.h"
 #include "data/Erros.h"

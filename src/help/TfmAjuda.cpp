@@ -1,9 +1,9 @@
 #include "help/TfmAjuda.h"
 
-#include "app/Acessibilidade.h"
-#include "app/AjusteTela.h"
 #include "app/Interacao.h"
 #include "help/ArquivoAjuda.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/AjusteTela.h"
 
 #include <QFont>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #include "help/TfmSobre.h"
 
-#include "app/Acessibilidade.h"
-#include "app/AjusteTela.h"
 #include "app/Versao.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/AjusteTela.h"
 
 #include <QFrame>
 #include <QLabel>

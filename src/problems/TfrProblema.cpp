@@ -1,10 +1,10 @@
 #include "problems/TfrProblema.h"
 
-#include "app/Painel.h"
+#include "widgets/Painel.h"
 
-#include "app/Acessibilidade.h"
-#include "app/CaixaCor.h"
 #include "problems/ControleProblemas.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/CaixaCor.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

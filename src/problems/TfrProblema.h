@@ -4,7 +4,7 @@
 // it is always the current text of edProblema.
 
 #include "app/Cores.h"
-#include "app/EditLimitado.h"
+#include "widgets/EditLimitado.h"
 
 #include <QFrame>
 

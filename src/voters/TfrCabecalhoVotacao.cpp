@@ -1,6 +1,6 @@
 #include "voters/TfrCabecalhoVotacao.h"
 
-#include "app/Painel.h"
+#include "widgets/Painel.h"
 
 #include "grading/ControleNotas.h"
 #include "voters/ControleVotantes.h"

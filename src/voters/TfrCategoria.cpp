@@ -1,14 +1,14 @@
 #include "voters/TfrCategoria.h"
 
-#include "app/Painel.h"
+#include "widgets/Painel.h"
 
-#include "app/Acessibilidade.h"
-#include "app/CaixaCor.h"
-#include "app/CaixaItensFixos.h"
-#include "app/DelegadoTexto.h"
-#include "app/RodaComFoco.h"
 #include "grading/ControleNotas.h"
 #include "voters/ControleVotantes.h"
+#include "widgets/Acessibilidade.h"
+#include "widgets/CaixaCor.h"
+#include "widgets/CaixaItensFixos.h"
+#include "widgets/DelegadoTexto.h"
+#include "widgets/RodaComFoco.h"
 
 #include <QApplication>
 #include <QComboBox>

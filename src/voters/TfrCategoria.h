@@ -6,8 +6,8 @@
 // quotes and apostrophes ("Sant'Ana"): the plan file's writer escapes them.
 
 #include "app/Cores.h"
-#include "app/EditLimitado.h"
 #include "app/QuadroSobDemanda.h"
+#include "widgets/EditLimitado.h"
 
 #include <array>
 

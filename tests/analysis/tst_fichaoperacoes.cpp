@@ -1,9 +1,9 @@
-#include "analysis/MemoLimitado.h"
 #include "analysis/TfmOperacoes.h"
 #include "analysis/TfrOperacao.h"
 #include "data/DocumentoXml.h"
 #include "data/Erros.h"
 #include "support/Teste.h"
+#include "widgets/MemoLimitado.h"
 
 #include <QPushButton>
 #include <QTabWidget>

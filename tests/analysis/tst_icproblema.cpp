@@ -1,10 +1,10 @@
-#include "analysis/MemoLimitado.h"
 #include "analysis/TfmICProblema.h"
 #include "analysis/TfmOperacoes.h"
 #include "analysis/TfrOperacao.h"
 #include "support/InteracaoRoteirizada.h"
 #include "support/Teste.h"
 #include "support/analysis/SecoesAnalise.h"
+#include "widgets/MemoLimitado.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,5 @@
 #include "app/TfmPrincipal.h"
+#include "support/Componentes.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
@@ -23,11 +24,6 @@ private:
         janela->show();
         QApplication::setActiveWindow(janela);
         return QTest::qWaitForWindowActive(janela);
-    }
-
-    static QAction *itemDoMenu(const QString &nome)
-    {
-        return fmPrincipal->findChild<QAction *>(nome);
     }
 
 private Q_SLOTS:
@@ -79,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(QString::fromUtf8(guia.readAll()).contains(mostrado + QStringLiteral("   ")));
 
         if (documento.isEmpty()) {
-            QAction *item = itemDoMenu(alvo);
+            QAction *item = apoio::achar<QAction>(alvo);
             QVERIFY(item);
             QCOMPARE(item->shortcut().toString(QKeySequence::NativeText), mostrado);
             QSignalSpy disparos(item, &QAction::triggered);
@@ -102,7 +98,7 @@ private Q_SLOTS:
             }
             return int(QDialog::Rejected);
         });
-        QAction *item = itemDoMenu(documento);
+        QAction *item = apoio::achar<QAction>(documento);
         QVERIFY(item);
         item->trigger();
         QCOMPARE(cliques, 1);

@@ -1,6 +1,6 @@
-#include "app/CaixaCor.h"
 #include "app/Cores.h"
 #include "support/Teste.h"
+#include "widgets/CaixaCor.h"
 
 #include <QComboBox>
 #include <QSignalSpy>

@@ -6,6 +6,7 @@
 #include "grading/ControleNotas.h"
 #include "grading/TfrClassificacao.h"
 #include "problems/ControleProblemas.h"
+#include "support/Componentes.h"
 #include "support/PlanoMaximo.h"
 #include "support/Programa.h"
 #include "support/Teste.h"
@@ -21,11 +22,6 @@ class TesteDesfazer : public QObject {
     Q_OBJECT
 
 private:
-    static QAction *item(const char *nome)
-    {
-        return fmPrincipal->findChild<QAction *>(QString::fromLatin1(nome));
-    }
-
     static QByteArray salvar()
     {
         dmDados->salvar(dmDados->arquivoPlano);
@@ -99,8 +95,8 @@ private Q_SLOTS:
         Programa programa;
         QVERIFY(programa.iniciar(apoio::pressionarOk({{}, {}, {}, QStringLiteral("plano.xml")})));
         const QByteArray antes = salvar();
-        QAction *desfazer = item("mItemDesfazer");
-        QAction *refazer = item("mItemRefazer");
+        QAction *desfazer = apoio::achar<QAction>("mItemDesfazer");
+        QAction *refazer = apoio::achar<QAction>("mItemRefazer");
         QVERIFY(desfazer && refazer && !desfazer->isEnabled());
 
         for (int i = 0; i < vezes; ++i)
@@ -146,12 +142,12 @@ private Q_SLOTS:
         else
             fmPrincipal->sbtnAdicionarClick();
         const QByteArray cheio = salvar();
-        item("mItemDesfazer")->trigger();
+        apoio::achar<QAction>("mItemDesfazer")->trigger();
         QCOMPARE(salvar(), cheio);
         QCOMPARE(programa.interacao.textosMensagens(),
                  QStringList{QStringLiteral("Não é possível desfazer a remoção: a lista já está "
                                             "completa.")});
-        QVERIFY(item("mItemDesfazer")->isEnabled());
+        QVERIFY(apoio::achar<QAction>("mItemDesfazer")->isEnabled());
     }
 
     void ctrlZNaJanelaDeAnalise_data()
@@ -194,7 +190,7 @@ private Q_SLOTS:
         if (naFicha)
             QCOMPARE(janela->ficha(0), ficha); // the sheet on screen was not rebuilt
         QCOMPARE(controleProblemas->total(), problemas);
-        QCOMPARE(item("mItemDesfazer")->isEnabled(), !daJanela);
+        QCOMPARE(apoio::achar<QAction>("mItemDesfazer")->isEnabled(), !daJanela);
         alvo->hide();
     }
 
@@ -218,7 +214,7 @@ private Q_SLOTS:
         fmPrincipal->sbtnAdicionarClick();
         fmPrincipal->sbtnRemoverClick();
         if (refazer)
-            item("mItemDesfazer")->trigger();
+            apoio::achar<QAction>("mItemDesfazer")->trigger();
         const int problemas = controleProblemas->total();
         fmPrincipal->show();
         QApplication::setActiveWindow(fmPrincipal);

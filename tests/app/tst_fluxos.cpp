@@ -1,8 +1,6 @@
-#include "analysis/MemoLimitado.h"
 #include "analysis/TfmICProblema.h"
 #include "analysis/TfmOperacoes.h"
 #include "analysis/TfrOperacao.h"
-#include "app/CaixaCor.h"
 #include "app/TfmPrincipal.h"
 #include "data/Regional.h"
 #include "data/TdmDados.h"
@@ -24,6 +22,8 @@
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCabecalhoVotacao.h"
 #include "voters/TfrCategoria.h"
+#include "widgets/CaixaCor.h"
+#include "widgets/MemoLimitado.h"
 
 #include <QComboBox>
 #include <QDir>

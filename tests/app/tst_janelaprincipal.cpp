@@ -1,4 +1,3 @@
-#include "app/CaixaRolagem.h"
 #include "app/Lista.h"
 #include "app/TfmPrincipal.h"
 #include "app/Versao.h"
@@ -11,6 +10,7 @@
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
+#include "widgets/CaixaRolagem.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,3 @@
-#include "app/CaixaCor.h"
 #include "data/Regional.h"
 #include "data/TdmDados.h"
 #include "grading/ControleNotas.h"
@@ -10,6 +9,7 @@
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCategoria.h"
+#include "widgets/CaixaCor.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,7 +1,6 @@
 #include "analysis/TfmICProblema.h"
 #include "analysis/TfmOperacoes.h"
 #include "analysis/TfrOperacao.h"
-#include "app/CaixaRolagem.h"
 #include "app/TfmPrincipal.h"
 #include "grading/ControleNotas.h"
 #include "grading/TfrClassificacao.h"
@@ -13,6 +12,7 @@
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
+#include "widgets/CaixaRolagem.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+#include "app/Versao.h"
 #include "support/Teste.h"
 
 #include <QCoreApplication>
@@ -144,6 +145,33 @@ private Q_SLOTS:
             emPacote(QStringLiteral("usr/share/metainfo/org.example.sorvane.metainfo.xml")));
         QVERIFY(metadados.open(QIODevice::ReadOnly));
         QVERIFY(metadados.readAll().contains("<mediatype>" + tipo.toUtf8() + "</mediatype>"));
+    }
+
+    // Only project(VERSION) is edited for a new version; the software centres' newest release
+    // (listed first) and the changelog's newest entry are written by hand beside it, with their
+    // dates, and must name the same version.
+    void versaoDoProjeto_data()
+    {
+        QTest::addColumn<QString>("arquivo");
+        QTest::addColumn<QString>("padrao");
+        QTest::newRow("metadados")
+            << QStringLiteral("usr/share/metainfo/org.example.sorvane.metainfo.xml")
+            << QStringLiteral("<release version=\"([^\"]*)\"");
+        QTest::newRow("changelog") << QStringLiteral("usr/share/doc/sorvane/changelog.gz")
+                                   << QStringLiteral("^sorvane \\(([^)]*)\\)");
+    }
+
+    void versaoDoProjeto()
+    {
+        QFETCH(QString, arquivo);
+        QFETCH(QString, padrao);
+        // gzip -dcf passes a file that is not compressed through unchanged.
+        const Resultado texto =
+            rodar(QStringLiteral("gzip"), {QStringLiteral("-dcf"), emPacote(arquivo)});
+        QVERIFY2(texto.ok, qPrintable(texto.saida));
+        const QRegularExpressionMatch versao = QRegularExpression(padrao).match(texto.saida);
+        QVERIFY2(versao.hasMatch(), qPrintable(arquivo));
+        QCOMPARE(versao.captured(1), QStringLiteral(SORVANE_VERSAO));
     }
 
     // The menu entry starts a program the package installs, with an icon it installs; the

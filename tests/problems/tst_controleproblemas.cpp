@@ -1,5 +1,3 @@
-#include "app/CaixaCor.h"
-#include "app/CaixaRolagem.h"
 #include "app/TfmPrincipal.h"
 #include "data/DocumentoXml.h"
 #include "data/TfmDadosEscola.h"
@@ -11,6 +9,8 @@
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
+#include "widgets/CaixaCor.h"
+#include "widgets/CaixaRolagem.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,3 @@
-#include "app/CaixaCor.h"
 #include "app/TfmPrincipal.h"
 #include "grading/ControleNotas.h"
 #include "support/Componentes.h"
@@ -7,6 +6,7 @@
 #include "support/Teste.h"
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCategoria.h"
+#include "widgets/CaixaCor.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,12 +1,12 @@
 #include "support/integracao/PlanoCompleto.h"
 
-#include "analysis/MemoLimitado.h"
 #include "analysis/TfmICProblema.h"
 #include "analysis/TfmOperacoes.h"
 #include "analysis/TfrOperacao.h"
 #include "app/Inicializacao.h"
 #include "support/data/ApoioPlano.h"
 #include "support/integracao/Usuario.h"
+#include "widgets/MemoLimitado.h"
 
 #include <QPushButton>
 #include <QToolButton>

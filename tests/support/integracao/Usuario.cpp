@@ -2,7 +2,6 @@
 
 #include "analysis/TfmICProblema.h"
 #include "analysis/TfmOperacoes.h"
-#include "app/CaixaCor.h"
 #include "app/TfmPrincipal.h"
 #include "grading/ControleNotas.h"
 #include "grading/TfrClassificacao.h"
@@ -12,6 +11,7 @@
 #include "voters/ControleVotantes.h"
 #include "voters/TfrCabecalhoVotacao.h"
 #include "voters/TfrCategoria.h"
+#include "widgets/CaixaCor.h"
 
 #include <QComboBox>
 #include <QLabel>

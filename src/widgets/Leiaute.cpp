@@ -1,4 +1,4 @@
-#include "analysis/Leiaute.h"
+#include "widgets/Leiaute.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,5 @@
 #include "analysis/TfmICProblema.h"
 #include "analysis/TfmOperacoes.h"
-#include "app/AjusteTela.h"
 #include "app/TfmPrincipal.h"
 #include "data/ListaNos.h"
 #include "data/TdmDados.h"
@@ -13,6 +12,7 @@
 #include "support/Programa.h"
 #include "support/Teste.h"
 #include "support/data/ApoioPlano.h"
+#include "widgets/AjusteTela.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

@@ -1,4 +1,4 @@
-#include "app/IconeSobDemanda.h"
+#include "widgets/IconeSobDemanda.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/IconeSinal.h"
+#include "widgets/IconeSinal.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "app/CaixaCor.h"
+#include "widgets/CaixaCor.h"
 
-#include "app/RodaComFoco.h"
+#include "widgets/RodaComFoco.h"
 
 #include <QHash>
 #include <QPainter>

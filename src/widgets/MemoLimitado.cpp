@@ -1,4 +1,4 @@
-#include "analysis/MemoLimitado.h"
+#include "widgets/MemoLimitado.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

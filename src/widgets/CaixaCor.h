@@ -4,8 +4,8 @@
 // Portuguese names. A value that is not in the list (read from a file) is kept as it is and
 // shown as a custom entry, so it is written back unchanged.
 
-#include "app/CaixaItensFixos.h"
 #include "app/Cores.h"
+#include "widgets/CaixaItensFixos.h"
 
 class CaixaCor : public CaixaItensFixos {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "app/RodaComFoco.h"
+#include "widgets/RodaComFoco.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "app/CaixaItensFixos.h"
+#include "widgets/CaixaItensFixos.h"
 
 #include <QEvent>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "app/Acessibilidade.h"
+#include "widgets/Acessibilidade.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

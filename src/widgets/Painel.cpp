@@ -1,4 +1,4 @@
-#include "app/Painel.h"
+#include "widgets/Painel.h"
 
 #include <QFrame>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/GradeNavegavel.h"
+#include "widgets/GradeNavegavel.h"
 
 #include <QKeyEvent>
 

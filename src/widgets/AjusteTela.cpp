@@ -1,4 +1,4 @@
-#include "app/AjusteTela.h"
+#include "widgets/AjusteTela.h"
 
 #include <QApplication>
 #include <QEvent>

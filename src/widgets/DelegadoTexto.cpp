@@ -1,4 +1,4 @@
-#include "app/DelegadoTexto.h"
+#include "widgets/DelegadoTexto.h"
 
 #include <QLineEdit>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "app/IconeSobDemanda.h"
 #include "support/Desenho.h"
 #include "support/Teste.h"
+#include "widgets/IconeSobDemanda.h"
 
 #include <QIcon>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "analysis/MemoLimitado.h"
 #include "support/Teste.h"
+#include "widgets/MemoLimitado.h"
 
 #include <QClipboard>
 

@@ -1,4 +1,4 @@
-#include "app/EditLimitado.h"
+#include "widgets/EditLimitado.h"
 
 #include <QKeyEvent>
 #include <QValidator>

@@ -1,4 +1,4 @@
-#include "app/CaixaRolagem.h"
+#include "widgets/CaixaRolagem.h"
 
 #include <QApplication>
 #include <QScrollBar>
