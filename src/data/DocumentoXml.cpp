@@ -223,10 +223,6 @@ QByteArray DocumentoXml::salvar(const QString &arquivo) const
     return bytes;
 }
 
-// The bytes themselves, behind a mark that keeps an empty file apart from no file: a plan is
-// small, and comparing its bytes costs far less than any digest of them (SHA-256 of the largest
-// plan was a fifth of opening it and three quarters of saving it), and misses no change.
-
 ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNomes)
 {
     auto novo = std::make_shared<pugi::xml_document>();
