@@ -190,8 +190,7 @@ void TfrCategoria::criarGrade()
     sgVotantes->setTabKeyNavigation(false);
     for (int j = 0; j < maximoVotantes; ++j)
         sgVotantes->setItem(j, 0, new QTableWidgetItem(nomes[static_cast<size_t>(j)]));
-    for (int j = 0; j < maximoVotantes; ++j)
-        sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
+    mostrarLinhasDosNomes();
     static_cast<QVBoxLayout *>(painel->layout())->addWidget(sgVotantes, 1);
     // Made after the other controls, it still comes after the colour when Tab goes round.
     QWidget::setTabOrder(clBoxVotantes, sgVotantes);
@@ -260,10 +259,16 @@ void TfrCategoria::mostrarQuantidade()
         const QSignalBlocker bloqueio(cbQuantidade);
         cbQuantidade->setCurrentIndex(quantidadeVotantes - 1);
     }
-    if (sgVotantes) {
-        for (int j = 0; j < maximoVotantes; ++j)
-            sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
-    }
+    if (sgVotantes)
+        mostrarLinhasDosNomes();
+}
+
+// Rows beyond the number of voters are hidden, not dropped: names typed there come back when
+// the number grows again.
+void TfrCategoria::mostrarLinhasDosNomes()
+{
+    for (int j = 0; j < maximoVotantes; ++j)
+        sgVotantes->setRowHidden(j, j >= quantidadeVotantes);
 }
 
 QString TfrCategoria::nomeVotante(int j) const

@@ -72,6 +72,7 @@ private:
     void criarGrade();
     void linhaMovida();
     void mostrarQuantidade();
+    void mostrarLinhasDosNomes();
     void mostrarDestaque();
     void mostrarCorDoTitulo();
     void nomearControles();
