@@ -1,6 +1,9 @@
 #include "app/QuadroSobDemanda.h"
 
+#include "app/Aplicacao.h"
+
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -18,12 +21,24 @@ bool montagemMarcada = false;
 
 void montarProximo();
 
+// Building a frame's controls changes nothing the plan holds, so these calls need not wait for
+// what must come before an edit.
+QObject *contextoDaMontagem()
+{
+    static QPointer<QObject> contexto;
+    if (!contexto) {
+        contexto = new QObject(QCoreApplication::instance());
+        Aplicacao::declararSoExibicao(contexto);
+    }
+    return contexto;
+}
+
 void marcarMontagem()
 {
     if (montagemMarcada || fila().empty() || !QCoreApplication::instance())
         return;
     montagemMarcada = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), montarProximo);
+    QTimer::singleShot(0, contextoDaMontagem(), montarProximo);
 }
 
 void montarProximo()

@@ -538,6 +538,10 @@ void TfmPrincipal::mItemAbrirClick()
         controleProblemas->esvaziar();
         controleVotantes->esvaziar();
         esquecerRemocoes();
+        // The focus went with the old plan; the new one only receives it (focarPagina), which
+        // lets its baseline wait until the screens are drawn.
+        if (QWidget *foco = QApplication::focusWidget())
+            foco->clearFocus();
         try {
             if (reserva == TdmDados::Reserva::copia)
                 dmDados->abrirCopia(std::move(lido));

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,19 +27,30 @@ public:
     {
         const char *trecho = static_cast<const char *>(dados);
         const char *const fim = trecho + tamanho;
-        // Found with memchr, which passes over the plain text many bytes at a time.
+        // Found with memchr, which passes over the plain text many bytes at a time; the room
+        // is made once per piece, so the bytes are copied once.
+        qsizetype acrescimo = 0;
+        for (const char *lf = proximo(trecho, fim, '\n'); lf != fim;
+             lf = proximo(lf + 1, fim, '\n'))
+            acrescimo += 1;
+        for (const char *cr = proximo(trecho, fim, '\r'); cr != fim;
+             cr = proximo(cr + 1, fim, '\r'))
+            acrescimo += 4;
+        const qsizetype antes = bytes.size();
+        bytes.resize(antes + static_cast<qsizetype>(tamanho) + acrescimo);
+        char *saida = bytes.data() + antes;
         const char *lf = proximo(trecho, fim, '\n');
         const char *cr = proximo(trecho, fim, '\r');
         while (true) {
             const char *const quebra = std::min(lf, cr);
-            bytes.append(trecho, quebra - trecho);
+            saida = copiar(saida, trecho, quebra - trecho);
             if (quebra == fim)
                 break;
             if (quebra == lf) {
-                bytes.append("\r\n", 2);
+                saida = copiar(saida, "\r\n", 2);
                 lf = proximo(quebra + 1, fim, '\n');
             } else {
-                bytes.append("&#13;", 5);
+                saida = copiar(saida, "&#13;", 5);
                 cr = proximo(quebra + 1, fim, '\r');
             }
             trecho = quebra + 1;
@@ -50,6 +62,11 @@ private:
     {
         const void *achado = std::memchr(de, procurado, static_cast<size_t>(fim - de));
         return achado ? static_cast<const char *>(achado) : fim;
+    }
+    static char *copiar(char *para, const char *de, std::ptrdiff_t quantos)
+    {
+        std::memcpy(para, de, static_cast<size_t>(quantos));
+        return para + quantos;
     }
 };
 
@@ -197,7 +214,31 @@ void DocumentoXml::carregarBytes(const QByteArray &conteudo)
         throw ErroXml(QStringLiteral("XML inválido: o documento não tem elemento raiz."));
     tirarTextosSemConteudo(*novo);
     documento = std::move(novo);
+    gravadosPorLer.reset();
+    feitaDeTextos = false;
     estaAtivo = true;
+}
+
+void DocumentoXml::adotarGravados(const QByteArray &bytes)
+{
+    gravadosPorLer = bytes;
+    bytesLidos = bytes;
+}
+
+// The tree the bytes were written from reads the same but for what the parser normalises;
+// should the parse fail, that tree stays.
+void DocumentoXml::lerGravados() const
+{
+    if (!gravadosPorLer)
+        return;
+    const QByteArray bytes = *std::exchange(gravadosPorLer, std::nullopt);
+    try {
+        DocumentoXml lido;
+        lido.carregarBytes(bytes);
+        documento = lido.documento;
+        feitaDeTextos = false;
+    } catch (const ErroXml &) {
+    }
 }
 
 QByteArray DocumentoXml::paraBytes() const
@@ -206,8 +247,9 @@ QByteArray DocumentoXml::paraBytes() const
     documento->save(escritor, indentacao, opcoesEscrita, pugi::encoding_utf8);
     // A character reference outside Unicode (&#xD800;) leaves bytes that are no UTF-8 in the
     // tree. Written as they are, they would make the next load read the whole file as
-    // Windows-1252; they are written as the readers read them, as U+FFFD.
-    if (!ehUtf8Valido(escritor.bytes))
+    // Windows-1252; they are written as the readers read them, as U+FFFD. A tree made here from
+    // texts holds none.
+    if (!feitaDeTextos && !ehUtf8Valido(escritor.bytes))
         escritor.bytes = utf8ParaTexto(escritor.bytes).toUtf8();
     return escritor.bytes;
 }
@@ -229,11 +271,14 @@ ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNo
     pugi::xml_node raiz = novo->append_child(nome.toUtf8().constData());
     raiz.append_attribute("xmlns").set_value(espacoNomes.toUtf8().constData());
     documento = std::move(novo);
+    gravadosPorLer.reset();
+    feitaDeTextos = true;
     return ElementoXml(documento, raiz);
 }
 
 ElementoXml DocumentoXml::raiz() const
 {
+    lerGravados();
     return ElementoXml(documento, documento->document_element());
 }
 

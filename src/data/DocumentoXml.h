@@ -28,6 +28,11 @@ public:
     QByteArray salvar(const QString &arquivo) const; // what was written; raises ErroXml
     QByteArray paraBytes() const;                    // the file's bytes
 
+    // After these bytes, made by paraBytes, were written: from now on the document reads as the
+    // file does. The tree is read from them when first asked for, so a save nothing reads after
+    // costs no parse.
+    void adotarGravados(const QByteArray &bytes);
+
     // The bytes of the file this document was last loaded from; none before any such load.
     const std::optional<QByteArray> &bytesDoArquivo() const { return bytesLidos; }
 
@@ -38,7 +43,12 @@ public:
     ListaNos secoes() const;  // the root's children; raises when there is no root
 
 private:
-    std::shared_ptr<pugi::xml_document> documento;
+    void lerGravados() const;
+
+    mutable std::shared_ptr<pugi::xml_document> documento;
+    mutable std::optional<QByteArray> gravadosPorLer;
+    // The tree was made here from texts (criarRaiz), so its bytes are well-formed UTF-8.
+    mutable bool feitaDeTextos = false;
     bool estaAtivo = false;
     std::optional<QByteArray> bytesLidos;
 };

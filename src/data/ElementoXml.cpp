@@ -13,6 +13,8 @@ namespace {
 // and the parser turns CR LF back into LF, so a text survives any number of saves.
 QString normalizarQuebras(QString texto)
 {
+    if (!texto.contains(u'\r'))
+        return texto;
     texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     texto.replace(u'\r', u'\n');
     return texto;
@@ -22,7 +24,8 @@ QString normalizarQuebras(QString texto)
 // is written, so that it does not end the value there and drop the rest.
 QString semNul(QString texto)
 {
-    texto.remove(QChar(u'\0'));
+    if (texto.contains(QChar(u'\0')))
+        texto.remove(QChar(u'\0'));
     return texto;
 }
 
@@ -73,6 +76,17 @@ ElementoXml ElementoXml::adicionarFilho(const QString &nome)
 {
     if (!no)
         throw ErroXml(QStringLiteral("Elemento \"%1\" sem pai no documento.").arg(nome));
+    // Element names are short and plain ASCII: no buffer to allocate for them.
+    char curto[64];
+    if (nome.size() < qsizetype(sizeof curto)) {
+        qsizetype i = 0;
+        for (; i < nome.size() && nome[i].unicode() < 0x80; ++i)
+            curto[i] = static_cast<char>(nome[i].unicode());
+        if (i == nome.size()) {
+            curto[i] = '\0';
+            return ElementoXml(documento, no.append_child(curto));
+        }
+    }
     return ElementoXml(documento, no.append_child(nome.toUtf8().constData()));
 }
 
@@ -97,8 +111,11 @@ QString ElementoXml::texto() const
 {
     // A comment or an instruction inside a text, which the parser leaves out, or a CDATA section
     // cuts it in parts; the text is all of them, as it is once saved.
+    const pugi::xml_node primeiro = no.first_child();
+    if (!primeiro.next_sibling())
+        return ehTexto(primeiro) ? utf8ParaTexto(primeiro.value()) : QString();
     QByteArray partes;
-    for (pugi::xml_node filho = no.first_child(); filho; filho = filho.next_sibling()) {
+    for (pugi::xml_node filho = primeiro; filho; filho = filho.next_sibling()) {
         if (ehTexto(filho))
             partes += filho.value();
     }
@@ -116,5 +133,6 @@ void ElementoXml::definirTexto(const QString &texto)
     }
     // An empty text leaves no text node, so the element is written as empty.
     if (!valor.isEmpty())
-        no.prepend_child(pugi::node_pcdata).set_value(valor.constData());
+        no.prepend_child(pugi::node_pcdata)
+            .set_value(valor.constData(), static_cast<size_t>(valor.size()));
 }

@@ -1,5 +1,6 @@
 #include "data/TdmDados.h"
 
+#include "app/Aplicacao.h"
 #include "app/Interacao.h"
 #include "app/TfmPrincipal.h"
 #include "data/ArquivoIni.h"
@@ -61,6 +62,8 @@ TdmDados::TdmDados() : diretorioInicial(diretorioAtual())
         if (!xmlDoc.ativo())
             return CopiaRecuperacao::Estado::salvo; // no plan is open yet
         bytes = planoDasTelas();
+        if (linhaDeBasePendente)
+            definirLinhaDeBase(bytes);
         return bytes == planoGravado ? CopiaRecuperacao::Estado::salvo
                                      : CopiaRecuperacao::Estado::alterado;
     });
@@ -182,7 +185,7 @@ void TdmDados::lerPlano()
     fmDadosEscola->lerEscola(secoes);
     fmPrincipal->mostrarNomeArquivo(arquivoPlano);
     lerListas(secoes);
-    planoGravado = planoDasTelas();
+    adiarLinhaDeBase();
     gravarConfiguracao();
 }
 
@@ -221,7 +224,38 @@ QByteArray TdmDados::planoDasTelas()
 
 bool TdmDados::planoAlterado() const
 {
-    return planoDasTelas() != planoGravado;
+    // Nothing can have been edited since a plan was read while its baseline waits.
+    return !linhaDeBasePendente && planoDasTelas() != planoGravado;
+}
+
+void TdmDados::definirLinhaDeBase(const QByteArray &bytes)
+{
+    planoGravado = bytes;
+    linhaDeBasePendente = false;
+}
+
+// Taking the bytes of the plan just read costs as much as a save; the screens come first, and
+// they are taken before anything can edit the plan (Aplicacao::antesDaProximaEdicao).
+void TdmDados::adiarLinhaDeBase()
+{
+    linhaDeBasePendente = true;
+    Aplicacao::antesDaProximaEdicao([this, vivo = std::weak_ptr<char>(vida)] {
+        if (!vivo.expired())
+            tomarLinhaDeBase();
+    });
+}
+
+void TdmDados::tomarLinhaDeBase()
+{
+    if (!linhaDeBasePendente)
+        return;
+    try {
+        definirLinhaDeBase(planoDasTelas());
+    } catch (...) {
+        // Counted as changed, so that leaving the plan asks.
+        definirLinhaDeBase(QByteArray());
+        throw;
+    }
 }
 
 QString TdmDados::absolutoDoPlano() const
@@ -277,7 +311,7 @@ bool TdmDados::abrirRecuperado(const CopiaRecuperacao::Pendente &pendente)
             trava = std::make_unique<TravaPlano>(arquivoPlano);
         lerPlano();
     }
-    planoGravado.clear();
+    definirLinhaDeBase(QByteArray());
     recuperacao->adotar(pendente.chave);
     return true;
 }
@@ -288,7 +322,7 @@ void TdmDados::esquecerArquivo()
     recuperacao->definirPlano(QString());
     bytesNoDisco.reset();
     trava.reset();
-    planoGravado = planoDasTelas();
+    definirLinhaDeBase(planoDasTelas());
 }
 
 bool TdmDados::salvar(const QString &nome)
@@ -341,7 +375,7 @@ TdmDados::Gravacao TdmDados::gravar(const QString &pedido)
         montarPlano(xmlDoc);
         arquivoPlano = nomeRelativo(nome, diretorioInicial);
         const QByteArray gravados = xmlDoc.salvar(arquivoPlano);
-        planoGravado = gravados;
+        definirLinhaDeBase(gravados);
         bytesNoDisco = gravados;
         if (nova)
             trava = std::move(nova);
@@ -349,7 +383,7 @@ TdmDados::Gravacao TdmDados::gravar(const QString &pedido)
         recuperacao->descartar(absolutoDoPlano());
         fmPrincipal->mostrarNomeArquivo(arquivoPlano);
         // What stays in memory is exactly what the file holds.
-        xmlDoc.carregar(arquivoPlano);
+        xmlDoc.adotarGravados(gravados);
     } catch (const std::exception &erro) {
         // The plan keeps the name it was to be saved under; the file there is what this program
         // last saw of it, so the next try asks nothing.

@@ -77,6 +77,8 @@ public:
     bool temArquivo() const { return !arquivoPlano.isEmpty(); }
     // True when the screens hold something the last load or save did not.
     bool planoAlterado() const;
+    // The plan just read, as the baseline of planoAlterado; done by itself before any edit.
+    void tomarLinhaDeBase();
 
     // Each saves, then fills its window or hands out the sections; false, or
     // gravacaoCancelada(), when the user stopped the save.
@@ -104,7 +106,12 @@ private:
     static void montarPlano(DocumentoXml &documento);
     static QByteArray planoDasTelas();
 
-    QByteArray planoGravado; // the plan as the last load or save left the screens
+    void definirLinhaDeBase(const QByteArray &bytes);
+    void adiarLinhaDeBase();
+
+    QByteArray planoGravado;          // the plan as the last load or save left the screens
+    bool linhaDeBasePendente = false; // a plan was read and nothing since could have changed it
+    std::shared_ptr<char> vida = std::make_shared<char>(); // what a waiting task asks after
     bool configuracaoFalhou = false;
     bool cancelada = false;
     std::optional<QByteArray> bytesNoDisco; // the plan file as last read or written here

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -29,15 +32,93 @@ QString windows1252ParaTexto(const QByteArray &bytes)
     return texto;
 }
 
+// The well-formed sequences of the Unicode standard: no overlong form, no surrogate, nothing
+// past U+10FFFF. Runs of ASCII are passed over eight bytes at a time.
+bool utf8BemFormado(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const unsigned char *const fim = p + bytes.size();
+    while (p < fim) {
+        if (*p < 0x80) {
+            if (fim - p < 8) {
+                ++p;
+                continue;
+            }
+            std::uint64_t oito;
+            std::memcpy(&oito, p, sizeof oito);
+            const std::uint64_t altos = oito & 0x8080808080808080u;
+            if (altos == 0) {
+                p += 8;
+                continue;
+            }
+            p += (std::endian::native == std::endian::little ? std::countr_zero(altos)
+                                                             : std::countl_zero(altos)) /
+                 8;
+        }
+        const unsigned char primeiro = *p;
+        if (primeiro < 0xC2)
+            return false;
+        if (primeiro < 0xE0) {
+            if (fim - p < 2 || (p[1] & 0xC0) != 0x80)
+                return false;
+            p += 2;
+            continue;
+        }
+        int seguintes = 2;
+        unsigned char minimo = 0x80;
+        unsigned char maximo = 0xBF;
+        if (primeiro < 0xF0) {
+            if (primeiro == 0xE0)
+                minimo = 0xA0;
+            else if (primeiro == 0xED)
+                maximo = 0x9F;
+        } else if (primeiro <= 0xF4) {
+            seguintes = 3;
+            if (primeiro == 0xF0)
+                minimo = 0x90;
+            else if (primeiro == 0xF4)
+                maximo = 0x8F;
+        } else {
+            return false;
+        }
+        if (fim - p <= seguintes || p[1] < minimo || p[1] > maximo)
+            return false;
+        for (int i = 2; i <= seguintes; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        p += seguintes + 1;
+    }
+    return true;
+}
+
+// Whether the bytes end in ASCII or in one whole well-formed sequence, so that no character is
+// left cut at the end.
+bool terminaInteiro(QByteArrayView bytes)
+{
+    qsizetype inicio = bytes.size() - 1;
+    if (inicio < 0 || static_cast<unsigned char>(bytes[inicio]) < 0x80)
+        return true;
+    for (int voltas = 0;
+         inicio > 0 && voltas < 3 && (static_cast<unsigned char>(bytes[inicio]) & 0xC0) == 0x80;
+         ++voltas)
+        --inicio;
+    return utf8BemFormado(bytes.sliced(inicio));
+}
+
 } // namespace
 
 bool ehUtf8Valido(const QByteArray &bytes)
 {
-    return QByteArrayView(bytes).isValidUtf8();
+    return utf8BemFormado(bytes);
 }
 
 QString utf8ParaTexto(QByteArrayView bytes)
 {
+    // Qt's one-shot decoder is faster, and gives the same text, ill-formed sequences included,
+    // unless a byte order mark opens the bytes or a character is cut at their end.
+    if (!bytes.startsWith("\xEF\xBB\xBF") && terminaInteiro(bytes))
+        return QString::fromUtf8(bytes);
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     return utf8.decode(bytes);
 }

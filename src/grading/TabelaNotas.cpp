@@ -74,8 +74,12 @@ QString formatarNota(float valor)
     if (valor == 0.0f)
         return QStringLiteral("0"); // also for −0
     const auto exato = static_cast<double>(valor);
-    if (std::trunc(exato) == exato)
+    if (std::trunc(exato) == exato) {
+        // Whole grades, nearly all of them, as integers: the same digits, written faster.
+        if (std::fabs(exato) < 1e15)
+            return QString::number(static_cast<qint64>(exato));
         return QString::number(exato, 'f', 0);
+    }
     // A float needs at most nine digits to come back as itself.
     constexpr int digitosFloat = std::numeric_limits<float>::max_digits10;
     for (int digitos = 6; digitos < digitosFloat; ++digitos) {
@@ -88,6 +92,15 @@ QString formatarNota(float valor)
 
 std::optional<float> lerNota(const QString &texto)
 {
+    // A few plain digits, as grades are written, read without the locale's parser.
+    if (!texto.isEmpty() && texto.size() <= 6) {
+        int valor = 0;
+        qsizetype i = 0;
+        for (; i < texto.size() && texto[i] >= u'0' && texto[i] <= u'9'; ++i)
+            valor = valor * 10 + (texto[i].unicode() - u'0');
+        if (i == texto.size())
+            return static_cast<float>(valor);
+    }
     QString limpo = texto.trimmed();
     const QString separador = QLocale().decimalPoint();
     if (separador != QStringLiteral("."))

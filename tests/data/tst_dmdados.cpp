@@ -222,6 +222,34 @@ private Q_SLOTS:
         QCOMPARE(apoio::lerBytes(QStringLiteral("segundo.xml")), primeiro);
     }
 
+    // The plan just read takes its baseline only when something could edit it: an edit that
+    // comes first, typed or from a queued call, is still a change to save.
+    void edicaoLogoAposLerEhAlteracao_data()
+    {
+        QTest::addColumn<bool>("pelaFila");
+        QTest::newRow("tecla") << false;
+        QTest::newRow("chamada na fila") << true;
+    }
+
+    void edicaoLogoAposLerEhAlteracao()
+    {
+        QFETCH(bool, pelaFila);
+        abrirPrograma();
+        preencherPlano();
+        dmDados->salvar(QStringLiteral("plano.xml"));
+        dmDados->carregar(QStringLiteral("plano.xml"));
+        QVERIFY(!dmDados->planoAlterado());
+        if (pelaFila) {
+            QMetaObject::invokeMethod(
+                qApp, [] { controleProblemas->quadro(0)->definirNome(QStringLiteral("x")); },
+                Qt::QueuedConnection);
+            QCoreApplication::processEvents();
+        } else {
+            QTest::keyClick(controleProblemas->quadro(0)->edProblema, Qt::Key_X);
+        }
+        QVERIFY(dmDados->planoAlterado());
+    }
+
     void nomeGuardadoRelativoAoDiretorioInicial_data()
     {
         QTest::addColumn<QString>("destino");

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 // The plan file's form: exact bytes, attribute order, accents, line ends, lookups and errors.
 class TesteDocumentoXml : public QObject {
@@ -206,6 +207,71 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, valido);
         QCOMPARE(ehUtf8Valido(bytes), valido);
+    }
+
+    // Every lead byte before the values around each bound of the continuation bytes, at the
+    // start, inside and across an eight-byte run of ASCII, cut at the end and followed by more.
+    void utf8ComoOQt()
+    {
+        const unsigned char bordas[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90,
+                                        0x9F, 0xA0, 0xBF, 0xC0, 0xC2, 0xF4};
+        int diferencas = 0;
+        for (const QByteArray &prefixo :
+             {QByteArray(), QByteArray("abcdefg"), QByteArray(9, 'x')}) {
+            for (int lider = 0; lider < 256; ++lider) {
+                for (unsigned char a : bordas) {
+                    for (unsigned char b : bordas) {
+                        QByteArray bytes = prefixo + char(lider) + char(a) + char(b);
+                        for (const QByteArray &caso : {bytes, bytes + "\xC3\xA9", bytes + "yz"}) {
+                            QStringDecoder utf8(QStringConverter::Utf8,
+                                                QStringConverter::Flag::ConvertInitialBom);
+                            if (ehUtf8Valido(caso) != QByteArrayView(caso).isValidUtf8() ||
+                                utf8ParaTexto(caso) != QString(utf8.decode(caso)))
+                                ++diferencas;
+                        }
+                    }
+                }
+            }
+        }
+        QCOMPARE(diferencas, 0);
+    }
+
+    // Once saved, the document reads as the file it wrote, whatever the parser makes of what
+    // the screens gave.
+    void depoisDeGravarLeComoOArquivo_data()
+    {
+        QTest::addColumn<QString>("valor");
+        QTest::addColumn<bool>("comFilho");
+        QTest::newRow("tabulação") << QStringLiteral("a\tb") << false;
+        QTest::newRow("quebras") << QStringLiteral("a\r\nb\rc\n") << false;
+        QTest::newRow("só espaços") << QStringLiteral("   ") << false;
+        QTest::newRow("só espaços, antes de um filho") << QStringLiteral("   ") << true;
+        QTest::newRow("espaços nas pontas") << QStringLiteral(" a ") << true;
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b") << false;
+        QTest::newRow("controle") << QStringLiteral("a\x01b") << false;
+    }
+
+    void depoisDeGravarLeComoOArquivo()
+    {
+        QFETCH(QString, valor);
+        QFETCH(bool, comFilho);
+        DocumentoXml documento;
+        ElementoXml elemento = documento.criarRaiz(QStringLiteral("r"), QStringLiteral("x"))
+                                   .adicionarFilho(QStringLiteral("e"));
+        elemento.definirAtributo(QStringLiteral("a"), valor);
+        elemento.definirTexto(valor);
+        if (comFilho)
+            elemento.adicionarFilho(QStringLiteral("f"));
+        const QByteArray bytes = documento.paraBytes();
+        documento.adotarGravados(bytes);
+        DocumentoXml lido;
+        lido.carregarBytes(bytes);
+        const ElementoXml depois = documento.secoes().item(0);
+        const ElementoXml noArquivo = lido.secoes().item(0);
+        QCOMPARE(depois.atributo(QStringLiteral("a")).texto(),
+                 noArquivo.atributo(QStringLiteral("a")).texto());
+        QCOMPARE(depois.texto(), noArquivo.texto());
+        QCOMPARE(documento.bytesDoArquivo(), std::optional<QByteArray>(bytes));
     }
 
     void xmlMalFormadoDizOndeFalhouEMantemODocumento_data()
