@@ -86,9 +86,9 @@ bool soExibe(const QObject *receptor, const QEvent *evento)
     case QEvent::ActionRemoved:
     case QEvent::Destroy:
         return true;
-    case QEvent::Timer:
     case QEvent::DeferredDelete:
         return ehAnimacao(receptor);
+    case QEvent::Timer:
     case QEvent::MetaCall:
         return ehAnimacao(receptor) ||
                std::find(receptoresDeExibicao.begin(), receptoresDeExibicao.end(), receptor) !=

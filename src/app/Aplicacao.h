@@ -24,7 +24,8 @@ public:
     // Without this application object there is nothing to wait for, and it runs at once. A
     // task given while one waits runs that one first.
     static void antesDaProximaEdicao(std::function<void()> tarefa);
-    // Queued calls to `receptor` only build what the screens show from what they already hold.
+    // Timers and queued calls of `receptor` only build what the screens show from what they
+    // already hold.
     static void declararSoExibicao(const QObject *receptor);
 
 private:

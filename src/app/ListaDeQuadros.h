@@ -30,6 +30,7 @@ public:
     // Selects and removes every item from the last to the first, as the user would.
     void esvaziar()
     {
+        const DestaqueNoFim destaque(*this);
         for (int i = quantidade - 1; i >= 0; --i) {
             selecionar(i);
             remover();
@@ -97,10 +98,29 @@ protected:
         return true;
     }
 
+    // While it lives, selecting moves no highlight: the frame selected last takes it at the
+    // end. Frames being read in turn, or emptied, are not restyled one by one.
+    class DestaqueNoFim {
+    public:
+        explicit DestaqueNoFim(ListaDeQuadros &lista) : lista(lista) { ++lista.destaqueAdiado; }
+        ~DestaqueNoFim()
+        {
+            if (--lista.destaqueAdiado == 0)
+                lista.destacarSelecionado();
+        }
+        DestaqueNoFim(const DestaqueNoFim &) = delete;
+        DestaqueNoFim &operator=(const DestaqueNoFim &) = delete;
+
+    private:
+        ListaDeQuadros &lista;
+    };
+
     // Only the frame that loses the highlight and the one that gains it change: a plan read
     // selects each new frame in turn, and every palette change restyles the frame.
     void destacarSelecionado()
     {
+        if (destaqueAdiado > 0)
+            return;
         Quadro *alvo = quadro(selecionado);
         if (alvo == destacado)
             return;
@@ -119,5 +139,6 @@ protected:
 
 private:
     Quadro *destacado = nullptr; // frames are made without the highlight
+    int destaqueAdiado = 0;
     QString prefixoNomes;
 };

@@ -17,36 +17,38 @@ std::vector<QuadroSobDemanda *> &fila()
     return quadros;
 }
 
-bool montagemMarcada = false;
-
 void montarProximo();
 
-// Building a frame's controls changes nothing the plan holds, so these calls need not wait for
+// Idle time starts a moment after the last frame was made, so that the command that made them
+// reaches the screen first; from then on one frame is built per turn of the event loop.
+constexpr int esperaAposCriarMs = 50;
+
+// Building a frame's controls changes nothing the plan holds, so its turns need not wait for
 // what must come before an edit.
-QObject *contextoDaMontagem()
+QTimer *temporizador()
 {
-    static QPointer<QObject> contexto;
-    if (!contexto) {
-        contexto = new QObject(QCoreApplication::instance());
-        Aplicacao::declararSoExibicao(contexto);
+    static QPointer<QTimer> temporizador;
+    if (!temporizador) {
+        temporizador = new QTimer(QCoreApplication::instance());
+        temporizador->setSingleShot(true);
+        QObject::connect(temporizador, &QTimer::timeout, montarProximo);
+        Aplicacao::declararSoExibicao(temporizador);
     }
-    return contexto;
+    return temporizador;
 }
 
-void marcarMontagem()
+void marcarMontagem(int esperaMs)
 {
-    if (montagemMarcada || fila().empty() || !QCoreApplication::instance())
+    if (fila().empty() || !QCoreApplication::instance())
         return;
-    montagemMarcada = true;
-    QTimer::singleShot(0, contextoDaMontagem(), montarProximo);
+    temporizador()->start(esperaMs);
 }
 
 void montarProximo()
 {
-    montagemMarcada = false;
     if (!fila().empty())
         fila().front()->montar();
-    marcarMontagem();
+    marcarMontagem(0);
 }
 
 void sairDaFila(QuadroSobDemanda *quadro)
@@ -60,7 +62,7 @@ void sairDaFila(QuadroSobDemanda *quadro)
 QuadroSobDemanda::QuadroSobDemanda(QWidget *pai) : QFrame(pai)
 {
     fila().push_back(this);
-    marcarMontagem();
+    marcarMontagem(esperaAposCriarMs);
 }
 
 QuadroSobDemanda::~QuadroSobDemanda()

@@ -82,6 +82,7 @@ void ControleProblemas::gravarProblemas(DocumentoXml &documento) const
 
 void ControleProblemas::lerProblemas(const ListaNos &secoes)
 {
+    const DestaqueNoFim destaque(*this);
     try {
         const ListaNos filhos = secoes.porNome(nomesPlano::secaoProblemas).filhos();
         int k = 0;
