@@ -5,8 +5,10 @@
 // building their editors for a plan that is only opened, printed and saved took most of the
 // time of opening it.
 
+#include <QByteArray>
 #include <QString>
 #include <array>
+#include <bitset>
 
 class ElementoXml;
 class ListaNos;
@@ -39,6 +41,14 @@ public:
     int gravar(ElementoXml problema, int causa) const;
 
 private:
-    std::array<Textos, maximo> operacoes;
+    // A field read from a file keeps its bytes while it is unchanged: they are decoded only
+    // when the text is first asked for, and written back as they are.
+    struct Operacao {
+        Textos textos;
+        std::array<QByteArray, numCampos> lidos; // null once the field changed
+        std::bitset<numCampos> porDecodificar;   // textos[campo] not yet made from lidos
+    };
+
+    mutable std::array<Operacao, maximo> operacoes;
     int numOperacoes = 0;
 };

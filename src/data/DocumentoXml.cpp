@@ -5,6 +5,7 @@
 #include "data/Texto.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -69,6 +70,35 @@ private:
         return para + quantos;
     }
 };
+
+// Whether a character reference in the text stands for what UTF-8 cannot carry: a surrogate
+// or a code point past U+10FFFF, which the parser writes as it is.
+bool referenciaMalFormada(std::string_view texto)
+{
+    for (size_t e = texto.find("&#"); e != std::string_view::npos; e = texto.find("&#", e + 2)) {
+        size_t i = e + 2;
+        const bool hexa = i < texto.size() && (texto[i] == 'x' || texto[i] == 'X');
+        if (hexa)
+            ++i;
+        std::uint64_t valor = 0;
+        for (; i < texto.size() && valor <= 0x10FFFF; ++i) {
+            const char c = texto[i];
+            int digito = -1;
+            if (c >= '0' && c <= '9')
+                digito = c - '0';
+            else if (hexa && c >= 'a' && c <= 'f')
+                digito = c - 'a' + 10;
+            else if (hexa && c >= 'A' && c <= 'F')
+                digito = c - 'A' + 10;
+            if (digito < 0)
+                break;
+            valor = valor * (hexa ? 16 : 10) + static_cast<std::uint64_t>(digito);
+        }
+        if (valor > 0x10FFFF || (valor >= 0xD800 && valor <= 0xDFFF))
+            return true;
+    }
+    return false;
+}
 
 bool temBomUtf16ou32(const QByteArray &bytes)
 {
@@ -153,7 +183,7 @@ void tirarTextosSemConteudo(pugi::xml_document &documento)
 
 } // namespace
 
-DocumentoXml::DocumentoXml() : documento(std::make_shared<pugi::xml_document>()) {}
+DocumentoXml::DocumentoXml() : documento(std::make_shared<ArvoreXml>()) {}
 
 void DocumentoXml::carregar(const QString &arquivo)
 {
@@ -195,14 +225,17 @@ void DocumentoXml::carregarBytes(const QByteArray &conteudo)
 {
     QByteArray texto = conteudo;
     pugi::xml_encoding codificacao = pugi::encoding_utf8;
-    if (temBomUtf16ou32(conteudo))
+    bool bemFormado = true;
+    if (temBomUtf16ou32(conteudo)) {
         codificacao = pugi::encoding_auto;
-    else if (!ehUtf8Valido(conteudo))
+        bemFormado = false; // not looked into: each text is checked as it is read
+    } else if (!ehUtf8Valido(conteudo)) {
         texto = windows1252ParaUtf8(conteudo);
+    }
 
     if (conteudo.isEmpty())
         throw ErroXml(QStringLiteral("XML inválido: o arquivo está vazio."));
-    auto novo = std::make_shared<pugi::xml_document>();
+    auto novo = std::make_shared<ArvoreXml>();
     const pugi::xml_parse_result resultado = novo->load_buffer(
         texto.constData(), static_cast<size_t>(texto.size()), opcoesLeitura, codificacao);
     if (!resultado) {
@@ -213,6 +246,9 @@ void DocumentoXml::carregarBytes(const QByteArray &conteudo)
     if (!novo->document_element())
         throw ErroXml(QStringLiteral("XML inválido: o documento não tem elemento raiz."));
     tirarTextosSemConteudo(*novo);
+    novo->textosBemFormados =
+        bemFormado && !referenciaMalFormada(
+                          std::string_view(texto.constData(), static_cast<size_t>(texto.size())));
     documento = std::move(novo);
     gravadosPorLer.reset();
     feitaDeTextos = false;
@@ -267,7 +303,7 @@ QByteArray DocumentoXml::salvar(const QString &arquivo) const
 
 ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNomes)
 {
-    auto novo = std::make_shared<pugi::xml_document>();
+    auto novo = std::make_shared<ArvoreXml>();
     pugi::xml_node raiz = novo->append_child(nome.toUtf8().constData());
     raiz.append_attribute("xmlns").set_value(espacoNomes.toUtf8().constData());
     documento = std::move(novo);

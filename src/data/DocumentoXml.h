@@ -45,7 +45,7 @@ public:
 private:
     void lerGravados() const;
 
-    mutable std::shared_ptr<pugi::xml_document> documento;
+    mutable std::shared_ptr<ArvoreXml> documento;
     mutable std::optional<QByteArray> gravadosPorLer;
     // The tree was made here from texts (criarRaiz), so its bytes are well-formed UTF-8.
     mutable bool feitaDeTextos = false;

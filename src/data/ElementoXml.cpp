@@ -36,7 +36,7 @@ bool ehTexto(const pugi::xml_node &no)
 
 } // namespace
 
-ElementoXml::ElementoXml(std::shared_ptr<pugi::xml_document> documento, pugi::xml_node no)
+ElementoXml::ElementoXml(std::shared_ptr<ArvoreXml> documento, pugi::xml_node no)
     : documento(std::move(documento)), no(no)
 {
 }
@@ -109,22 +109,34 @@ ValorAtributo ElementoXml::atributo(const QString &nome) const
 
 QString ElementoXml::texto() const
 {
+    const pugi::xml_node primeiro = no.first_child();
+    if (!primeiro.next_sibling())
+        return ehTexto(primeiro) ? utf8ParaTexto(primeiro.value()) : QString();
+    return utf8ParaTexto(textoUtf8());
+}
+
+QByteArray ElementoXml::textoUtf8() const
+{
     // A comment or an instruction inside a text, which the parser leaves out, or a CDATA section
     // cuts it in parts; the text is all of them, as it is once saved.
     const pugi::xml_node primeiro = no.first_child();
     if (!primeiro.next_sibling())
-        return ehTexto(primeiro) ? utf8ParaTexto(primeiro.value()) : QString();
+        return ehTexto(primeiro) ? QByteArray(primeiro.value()) : QByteArray();
     QByteArray partes;
     for (pugi::xml_node filho = primeiro; filho; filho = filho.next_sibling()) {
         if (ehTexto(filho))
             partes += filho.value();
     }
-    return utf8ParaTexto(partes);
+    return partes;
 }
 
 void ElementoXml::definirTexto(const QString &texto)
 {
-    const QByteArray valor = normalizarQuebras(semNul(texto)).toUtf8();
+    definirTextoUtf8(normalizarQuebras(semNul(texto)).toUtf8());
+}
+
+void ElementoXml::definirTextoUtf8(const QByteArray &bytes)
+{
     for (pugi::xml_node filho = no.first_child(); filho;) {
         const pugi::xml_node seguinte = filho.next_sibling();
         if (ehTexto(filho))
@@ -132,7 +144,7 @@ void ElementoXml::definirTexto(const QString &texto)
         filho = seguinte;
     }
     // An empty text leaves no text node, so the element is written as empty.
-    if (!valor.isEmpty())
+    if (!bytes.isEmpty())
         no.prepend_child(pugi::node_pcdata)
-            .set_value(valor.constData(), static_cast<size_t>(valor.size()));
+            .set_value(bytes.constData(), static_cast<size_t>(bytes.size()));
 }

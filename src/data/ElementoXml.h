@@ -5,16 +5,24 @@
 
 #include "data/ValorAtributo.h"
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 #include <pugixml.hpp>
 
 class ListaNos;
 
+// A document's tree, and whether every text in it is well-formed UTF-8: true for a tree made
+// from the program's texts, and for a file that is well-formed and makes no ill-formed
+// character with a reference (&#xD800;).
+struct ArvoreXml : pugi::xml_document {
+    bool textosBemFormados = true;
+};
+
 class ElementoXml {
 public:
     ElementoXml() = default;
-    ElementoXml(std::shared_ptr<pugi::xml_document> documento, pugi::xml_node no);
+    ElementoXml(std::shared_ptr<ArvoreXml> documento, pugi::xml_node no);
 
     bool valido() const { return static_cast<bool>(no); }
     QString nome() const;        // as written, with its prefix if it has one
@@ -31,8 +39,13 @@ public:
 
     QString texto() const; // empty for an element without text
     void definirTexto(const QString &texto);
+    // The same, as the UTF-8 bytes the document holds; what is set must be what definirTexto
+    // would store: well-formed UTF-8 with neither CR nor NUL.
+    QByteArray textoUtf8() const;
+    bool textosBemFormados() const { return documento && documento->textosBemFormados; }
+    void definirTextoUtf8(const QByteArray &bytes);
 
 private:
-    std::shared_ptr<pugi::xml_document> documento;
+    std::shared_ptr<ArvoreXml> documento;
     pugi::xml_node no;
 };

@@ -2,7 +2,7 @@
 
 #include "data/Erros.h"
 
-ListaNos::ListaNos(std::shared_ptr<pugi::xml_document> documento, pugi::xml_node pai)
+ListaNos::ListaNos(std::shared_ptr<ArvoreXml> documento, pugi::xml_node pai)
     : documento(std::move(documento)), pai(pai)
 {
     for (pugi::xml_node filho = pai.first_child(); filho; filho = filho.next_sibling()) {

@@ -13,7 +13,7 @@
 class ListaNos {
 public:
     ListaNos() = default;
-    ListaNos(std::shared_ptr<pugi::xml_document> documento, pugi::xml_node pai);
+    ListaNos(std::shared_ptr<ArvoreXml> documento, pugi::xml_node pai);
 
     int quantidade() const { return static_cast<int>(nos.size()); }
     ElementoXml item(int posicao) const;            // raises outside 0 … quantidade() − 1
@@ -24,7 +24,7 @@ public:
     std::vector<ElementoXml>::const_iterator end() const { return nos.end(); }
 
 private:
-    std::shared_ptr<pugi::xml_document> documento;
+    std::shared_ptr<ArvoreXml> documento;
     pugi::xml_node pai;
     std::vector<ElementoXml> nos;
 };

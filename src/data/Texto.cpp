@@ -8,6 +8,11 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
+#include <emmintrin.h>
+#define SORVANE_SSE2 1
+#endif
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80–0x9F. The five holes map to the same C1
@@ -32,62 +37,86 @@ QString windows1252ParaTexto(const QByteArray &bytes)
     return texto;
 }
 
-// The well-formed sequences of the Unicode standard: no overlong form, no surrogate, nothing
-// past U+10FFFF. Runs of ASCII are passed over eight bytes at a time.
+// One character at p, if well-formed (no overlong form, no surrogate, nothing past U+10FFFF);
+// p moves past it.
+bool caractereBemFormado(const unsigned char *&p, const unsigned char *fim)
+{
+    const unsigned char primeiro = *p;
+    if (primeiro < 0x80) {
+        ++p;
+        return true;
+    }
+    int seguintes = 1;
+    unsigned char minimo = 0x80;
+    unsigned char maximo = 0xBF;
+    if (primeiro >= 0xC2 && primeiro <= 0xDF) {
+    } else if (primeiro >= 0xE0 && primeiro <= 0xEF) {
+        seguintes = 2;
+        if (primeiro == 0xE0)
+            minimo = 0xA0;
+        else if (primeiro == 0xED)
+            maximo = 0x9F;
+    } else if (primeiro >= 0xF0 && primeiro <= 0xF4) {
+        seguintes = 3;
+        if (primeiro == 0xF0)
+            minimo = 0x90;
+        else if (primeiro == 0xF4)
+            maximo = 0x8F;
+    } else {
+        return false;
+    }
+    if (fim - p <= seguintes || p[1] < minimo || p[1] > maximo)
+        return false;
+    for (int i = 2; i <= seguintes; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return false;
+    }
+    p += seguintes + 1;
+    return true;
+}
+
+// Past the blocks of sixteen bytes that hold only ASCII and well-formed two-byte sequences,
+// nearly all of a plan in Portuguese; returns where such a block ends or a sequence starts that
+// needs the byte-by-byte check.
+const unsigned char *pularBlocosSimples(const unsigned char *p, const unsigned char *fim)
+{
+#ifdef SORVANE_SSE2
+    unsigned liderNoFim = 0; // the block before ended with the first byte of a pair
+    while (fim - p >= 16) {
+        const __m128i bloco = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const auto mascara = [](__m128i v) { return static_cast<unsigned>(_mm_movemask_epi8(v)); };
+        const unsigned altos = mascara(bloco);
+        const unsigned continuacoes = mascara(_mm_cmpeq_epi8(
+            _mm_and_si128(bloco, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80))));
+        const __m128i apartirDeC2 =
+            _mm_cmpeq_epi8(_mm_max_epu8(bloco, _mm_set1_epi8(char(0xC2))), bloco);
+        const __m128i ateDF = _mm_cmpeq_epi8(_mm_min_epu8(bloco, _mm_set1_epi8(char(0xDF))), bloco);
+        const unsigned lideres = mascara(_mm_and_si128(apartirDeC2, ateDF));
+        if ((altos & ~(continuacoes | lideres)) != 0 ||
+            continuacoes != (((lideres << 1) | liderNoFim) & 0xFFFFu))
+            break;
+        liderNoFim = lideres >> 15;
+        p += 16;
+    }
+    return p - liderNoFim;
+#else
+    (void)fim;
+    return p;
+#endif
+}
+
+// The well-formed sequences of the Unicode standard.
 bool utf8BemFormado(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const unsigned char *const fim = p + bytes.size();
     while (p < fim) {
-        if (*p < 0x80) {
-            if (fim - p < 8) {
-                ++p;
-                continue;
-            }
-            std::uint64_t oito;
-            std::memcpy(&oito, p, sizeof oito);
-            const std::uint64_t altos = oito & 0x8080808080808080u;
-            if (altos == 0) {
-                p += 8;
-                continue;
-            }
-            p += (std::endian::native == std::endian::little ? std::countr_zero(altos)
-                                                             : std::countl_zero(altos)) /
-                 8;
-        }
-        const unsigned char primeiro = *p;
-        if (primeiro < 0xC2)
-            return false;
-        if (primeiro < 0xE0) {
-            if (fim - p < 2 || (p[1] & 0xC0) != 0x80)
-                return false;
-            p += 2;
-            continue;
-        }
-        int seguintes = 2;
-        unsigned char minimo = 0x80;
-        unsigned char maximo = 0xBF;
-        if (primeiro < 0xF0) {
-            if (primeiro == 0xE0)
-                minimo = 0xA0;
-            else if (primeiro == 0xED)
-                maximo = 0x9F;
-        } else if (primeiro <= 0xF4) {
-            seguintes = 3;
-            if (primeiro == 0xF0)
-                minimo = 0x90;
-            else if (primeiro == 0xF4)
-                maximo = 0x8F;
-        } else {
-            return false;
-        }
-        if (fim - p <= seguintes || p[1] < minimo || p[1] > maximo)
-            return false;
-        for (int i = 2; i <= seguintes; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
+        p = pularBlocosSimples(p, fim);
+        const unsigned char *const ate = fim - p > 16 ? p + 16 : fim;
+        while (p < ate) {
+            if (!caractereBemFormado(p, fim))
                 return false;
         }
-        p += seguintes + 1;
     }
     return true;
 }

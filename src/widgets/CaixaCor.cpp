@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 namespace {
 
@@ -38,8 +39,15 @@ CaixaCor::CaixaCor(QWidget *pai) : CaixaItensFixos(pai)
     setEditable(false);
     setMaxVisibleItems(20);
     rodaSoComFoco(this);
-    for (const CorNomeada &cor : coresPadrao())
-        adicionarItem(cor.valor, cor.nome);
+    // Handed to the box's own list in one insertion: one by one, each item paid the box's
+    // bookkeeping of an insertion.
+    QList<QStandardItem *> itens;
+    for (const CorNomeada &cor : coresPadrao()) {
+        auto *item = new QStandardItem(amostra(cor.valor), cor.nome);
+        item->setData(QVariant::fromValue<qint32>(cor.valor), Qt::UserRole);
+        itens.append(item);
+    }
+    qobject_cast<QStandardItemModel *>(model())->invisibleRootItem()->appendRows(itens);
     setCurrentIndex(0);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int posicao) {
         if (posicao >= 0)

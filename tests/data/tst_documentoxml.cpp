@@ -209,23 +209,31 @@ private Q_SLOTS:
         QCOMPARE(ehUtf8Valido(bytes), valido);
     }
 
-    // Every lead byte before the values around each bound of the continuation bytes, at the
-    // start, inside and across an eight-byte run of ASCII, cut at the end and followed by more.
+    // Every lead byte before the values around each bound of the continuation bytes: at the
+    // start, inside and at each edge of the runs checked eight and sixteen bytes at a time,
+    // cut at the end and followed by more.
     void utf8ComoOQt()
     {
         const unsigned char bordas[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90,
                                         0x9F, 0xA0, 0xBF, 0xC0, 0xC2, 0xF4};
+        const QByteArray pares = QByteArray("\xC3\xA9").repeated(8);
+        const QByteArray prefixos[] = {QByteArray(),        QByteArray(7, 'a'), QByteArray(9, 'b'),
+                                       QByteArray(15, 'c'), pares + 'd',        pares};
+        const QByteArray sufixos[] = {QByteArray(), QByteArray("\xC3\xA9"),
+                                      QByteArray(20, 'e') + pares};
         int diferencas = 0;
-        for (const QByteArray &prefixo :
-             {QByteArray(), QByteArray("abcdefg"), QByteArray(9, 'x')}) {
+        for (const QByteArray &prefixo : prefixos) {
             for (int lider = 0; lider < 256; ++lider) {
                 for (unsigned char a : bordas) {
                     for (unsigned char b : bordas) {
-                        QByteArray bytes = prefixo + char(lider) + char(a) + char(b);
-                        for (const QByteArray &caso : {bytes, bytes + "\xC3\xA9", bytes + "yz"}) {
+                        for (const QByteArray &sufixo : sufixos) {
+                            const QByteArray caso =
+                                prefixo + char(lider) + char(a) + char(b) + sufixo;
+                            if (ehUtf8Valido(caso) != QByteArrayView(caso).isValidUtf8())
+                                ++diferencas;
                             QStringDecoder utf8(QStringConverter::Utf8,
                                                 QStringConverter::Flag::ConvertInitialBom);
-                            if (ehUtf8Valido(caso) != QByteArrayView(caso).isValidUtf8() ||
+                            if (prefixo.size() < 8 &&
                                 utf8ParaTexto(caso) != QString(utf8.decode(caso)))
                                 ++diferencas;
                         }
