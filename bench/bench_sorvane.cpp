@@ -295,8 +295,11 @@ void removerProblema(benchmark::State &estado)
 // --- the recovery copy ----------------------------------------------------------------------
 
 // A change on the largest plan, as typing leaves it: a problem's name, new each time.
+// An edit as the user makes it, long after the plan's baseline was taken; called directly, with
+// no event before it, it would be taken as part of the plan read.
 void mudarPlano(int vez)
 {
+    dmDados->tomarLinhaDeBase();
     controleProblemas->quadro(0)->definirNome(QStringLiteral("Cópia de recuperação %1").arg(vez));
 }
 
