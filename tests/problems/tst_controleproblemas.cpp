@@ -160,6 +160,9 @@ private Q_SLOTS:
         QCOMPARE(controleProblemas->total(), 0);
         QCOMPARE(controleNotas->total(), 0);
         QVERIFY(programa->interacao.mensagens.isEmpty());
+        // The highlight went with the frames: a new one takes it.
+        controleProblemas->adicionar();
+        QCOMPARE(controleProblemas->quadro(0)->painel->lineWidth(), 3);
     }
 
     void secaoGravadaExata()
@@ -248,6 +251,9 @@ private Q_SLOTS:
         for (int i = 0; i < nomes.size(); ++i) {
             QCOMPARE(controleProblemas->nomeProblema(i), nomes[i]);
             QCOMPARE(controleProblemas->quadro(i)->corProblema(), cores[i]);
+            // The frame selected last holds the highlight, and it alone.
+            QCOMPARE(controleProblemas->quadro(i)->painel->lineWidth(),
+                     i == nomes.size() - 1 ? 3 : 1);
         }
         QCOMPARE(programa->interacao.mensagens.size(), mensagens);
     }
