@@ -75,16 +75,14 @@ bool soExibe(const QObject *receptor, const QEvent *evento)
     case QEvent::PlatformSurface:
     case QEvent::WinIdChange:
     case QEvent::Create:
-        return true;
-    // Gaining the focus commits nothing (leaving it may: an editor hands in its text then).
-    case QEvent::FocusIn:
-        return true;
+    case QEvent::Destroy:
     case QEvent::MouseTrackingChange:
     case QEvent::CursorChange:
     case QEvent::ActionChanged:
     case QEvent::ActionAdded:
     case QEvent::ActionRemoved:
-    case QEvent::Destroy:
+    // Gaining the focus commits nothing (leaving it may: an editor hands in its text then).
+    case QEvent::FocusIn:
         return true;
     case QEvent::DeferredDelete:
         return ehAnimacao(receptor);

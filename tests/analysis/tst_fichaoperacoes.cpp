@@ -1,3 +1,4 @@
+#include "analysis/OperacoesCausa.h"
 #include "analysis/TfmOperacoes.h"
 #include "analysis/TfrOperacao.h"
 #include "data/DocumentoXml.h"
@@ -201,6 +202,39 @@ private Q_SLOTS:
         for (const int fora : {-1, 2})
             ficha.lerOperacao(filhosDe(documento, "<op><a>x</a></op>"), fora);
         QCOMPARE(ficha.operacao(0)->texto(0), QString());
+    }
+
+    // A field read is written back as its text would be: as read when that gives the same bytes,
+    // with its line end and its ill-formed character mended otherwise.
+    void operacaoLidaGravaOQueSeuTextoGravaria_data()
+    {
+        QTest::addColumn<QByteArray>("noArquivo");
+        QTest::addColumn<QByteArray>("gravado");
+        QTest::newRow("acentos") << QByteArray("a\xC3\xA7\xC3\xA3o")
+                                 << QByteArray("a\xC3\xA7\xC3\xA3o");
+        QTest::newRow("CR por referência") << QByteArray("a&#13;b") << QByteArray("a\nb");
+        QTest::newRow("metade de par")
+            << QByteArray("&#xD800;x") << QByteArray("\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDx");
+    }
+
+    void operacaoLidaGravaOQueSeuTextoGravaria()
+    {
+        QFETCH(QByteArray, noArquivo);
+        QFETCH(QByteArray, gravado);
+        DocumentoXml lido;
+        OperacoesCausa operacoes;
+        operacoes.adicionar();
+        operacoes.ler(
+            filhosDe(lido, "<op><a>" + noArquivo + "</a><b/><c/><d/><e/><f/><g/><h/></op>"), 0);
+        DocumentoXml saida;
+        ElementoXml problema = problemaVazio(saida);
+        operacoes.gravar(problema, 1);
+        const ElementoXml campo = problema.filhos().item(0).filhos().item(0);
+        QCOMPARE(campo.textoUtf8(), gravado);
+        DocumentoXml outro;
+        ElementoXml comoTexto = problemaVazio(outro);
+        comoTexto.definirTexto(operacoes.textos(0)[0]);
+        QCOMPARE(comoTexto.textoUtf8(), gravado);
     }
 
     void operacaoCurtaFalhaDepoisDeLerOQueHavia()
