@@ -18,11 +18,11 @@ public:
     static void configurarIdioma();
 
     // Runs `tarefa` once, before anything can change what the program holds: ahead of the first
-    // event that does more than lay out or paint (input, focus, timers, queued calls, messages
-    // from other programs), or once the screens have been drawn and a moment has passed with
-    // nothing to do, whichever comes first.
-    // Without this application object there is nothing to wait for, and it runs at once. A
-    // task given while one waits runs that one first.
+    // event that does more than lay out or paint (input, focus leaving, timers, queued calls,
+    // messages from other programs), or a moment after it was given, once what the command
+    // changed is on screen, whichever comes first. Without this application object there is
+    // nothing to wait for, and it runs at once. A task given while one waits runs that one
+    // first.
     static void antesDaProximaEdicao(std::function<void()> tarefa);
     // Timers and queued calls of `receptor` only build what the screens show from what they
     // already hold.

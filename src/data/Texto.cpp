@@ -4,9 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 
 #if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
 #include <emmintrin.h>
