@@ -251,7 +251,6 @@ void DocumentoXml::carregarBytes(const QByteArray &conteudo)
                           std::string_view(texto.constData(), static_cast<size_t>(texto.size())));
     documento = std::move(novo);
     gravadosPorLer.reset();
-    feitaDeTextos = false;
     estaAtivo = true;
 }
 
@@ -272,7 +271,6 @@ void DocumentoXml::lerGravados() const
         DocumentoXml lido;
         lido.carregarBytes(bytes);
         documento = lido.documento;
-        feitaDeTextos = false;
     } catch (const ErroXml &) {
     }
 }
@@ -283,9 +281,9 @@ QByteArray DocumentoXml::paraBytes() const
     documento->save(escritor, indentacao, opcoesEscrita, pugi::encoding_utf8);
     // A character reference outside Unicode (&#xD800;) leaves bytes that are no UTF-8 in the
     // tree. Written as they are, they would make the next load read the whole file as
-    // Windows-1252; they are written as the readers read them, as U+FFFD. A tree made here from
-    // texts holds none.
-    if (!feitaDeTextos && !ehUtf8Valido(escritor.bytes))
+    // Windows-1252; they are written as the readers read them, as U+FFFD. A tree known to hold
+    // none (made from texts, or read from a file without such references) is not checked.
+    if (!documento->textosBemFormados && !ehUtf8Valido(escritor.bytes))
         escritor.bytes = utf8ParaTexto(escritor.bytes).toUtf8();
     return escritor.bytes;
 }
@@ -308,7 +306,6 @@ ElementoXml DocumentoXml::criarRaiz(const QString &nome, const QString &espacoNo
     raiz.append_attribute("xmlns").set_value(espacoNomes.toUtf8().constData());
     documento = std::move(novo);
     gravadosPorLer.reset();
-    feitaDeTextos = true;
     return ElementoXml(documento, raiz);
 }
 

@@ -47,8 +47,6 @@ private:
 
     mutable std::shared_ptr<ArvoreXml> documento;
     mutable std::optional<QByteArray> gravadosPorLer;
-    // The tree was made here from texts (criarRaiz), so its bytes are well-formed UTF-8.
-    mutable bool feitaDeTextos = false;
     bool estaAtivo = false;
     std::optional<QByteArray> bytesLidos;
 };

@@ -109,6 +109,7 @@ ValorAtributo ElementoXml::atributo(const QString &nome) const
 
 QString ElementoXml::texto() const
 {
+    // One text node, nearly every element, is decoded where it lies, without textoUtf8's copy.
     const pugi::xml_node primeiro = no.first_child();
     if (!primeiro.next_sibling())
         return ehTexto(primeiro) ? utf8ParaTexto(primeiro.value()) : QString();

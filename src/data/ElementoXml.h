@@ -12,9 +12,9 @@
 
 class ListaNos;
 
-// A document's tree, and whether every text in it is well-formed UTF-8: true for a tree made
-// from the program's texts, and for a file that is well-formed and makes no ill-formed
-// character with a reference (&#xD800;).
+// A document's tree, and whether all it holds (names, attributes, texts) is well-formed UTF-8:
+// true for a tree made from the program's texts, and for a file that is well-formed and makes
+// no ill-formed character with a reference (&#xD800;).
 struct ArvoreXml : pugi::xml_document {
     bool textosBemFormados = true;
 };
