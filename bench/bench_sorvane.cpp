@@ -150,6 +150,8 @@ void carregar(benchmark::State &estado)
 {
     garantirPrograma();
     for (auto _ : estado) {
+        // Idle time takes the baseline of the plan read before the user's next command.
+        dmDados->tomarLinhaDeBase();
         controleProblemas->esvaziar();
         controleVotantes->esvaziar();
         estado.SetIterationTime(cronometrar([] { dmDados->carregar(arquivoMaximo); }));

@@ -5,7 +5,11 @@
 // removals, the selection highlight and the stacking from the top. The lists differ in what
 // they tell the grade matrix, and when, so adding, removing and selecting stay theirs.
 //
-// A frame offers `posicao`, `definirPosicao(int)`, `destacar(bool)` and `focar()`.
+// A frame offers `posicao`, `definirPosicao(int)`, `destacar(bool)` and `focar()`. One that
+// also offers `reiniciar()`, which sets it back as a new frame is made, is kept hidden when its
+// item is removed and given to the next item added: a plan opened over another builds none of
+// its rows anew. One that offers `encadearFoco(QWidget *anterior)`, which puts its controls in
+// the Tab order after `anterior` and returns its last, is kept in display order for Tab.
 
 #include "app/Fila.h"
 #include "app/Lista.h"
@@ -16,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <vector>
 
 template <typename Quadro, int N> class ListaDeQuadros : public Lista {
 public:
@@ -43,6 +48,13 @@ public:
         caixa->rolarParaTopo();
         for (int i = 0; i < quantidade; ++i)
             quadros[static_cast<size_t>(i)]->definirPosicao(i);
+        if constexpr (requires(Quadro & q, QWidget * w) { q.encadearFoco(w); }) {
+            // Frames reused or put back at their place were made at other times than their
+            // neighbours, and Tab follows the order widgets were made in.
+            QWidget *anterior = nullptr;
+            for (int i = 0; i < quantidade; ++i)
+                anterior = quadros[static_cast<size_t>(i)]->encadearFoco(anterior);
+        }
         const int y = empilharQuadros(
             std::span<Quadro *const>(quadros.data(), static_cast<size_t>(quantidade)));
         if (quantidade == 0)
@@ -63,7 +75,16 @@ protected:
     // A new frame at the end; the caller selects it.
     Quadro *acrescentarQuadro()
     {
-        auto *novo = new Quadro(caixa->conteudo());
+        Quadro *novo = nullptr;
+        if constexpr (reaproveita) {
+            if (!reserva.empty()) {
+                novo = reserva.back();
+                reserva.pop_back();
+                novo->reiniciar();
+            }
+        }
+        if (!novo)
+            novo = new Quadro(caixa->conteudo());
         novo->setObjectName(prefixoNomes + QString::number(contadorNomes));
         ++contadorNomes;
         quadros[static_cast<size_t>(quantidade)] = novo;
@@ -80,7 +101,12 @@ protected:
         // Focus leaves the frame before it goes, so no other frame is entered half-way.
         if (saindo->isAncestorOf(QApplication::focusWidget()))
             caixa->setFocus();
-        delete saindo;
+        if constexpr (reaproveita) {
+            saindo->hide();
+            reserva.push_back(saindo);
+        } else {
+            delete saindo;
+        }
         retirarDaFila(quadros, quantidade, p);
     }
 
@@ -138,7 +164,10 @@ protected:
     int selecionado = -1;
 
 private:
-    Quadro *destacado = nullptr; // frames are made without the highlight
+    static constexpr bool reaproveita = requires(Quadro & q) { q.reiniciar(); };
+
+    Quadro *destacado = nullptr;   // frames are made without the highlight
+    std::vector<Quadro *> reserva; // hidden, children of the scroll box like the others
     int destaqueAdiado = 0;
     QString prefixoNomes;
 };

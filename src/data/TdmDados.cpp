@@ -239,8 +239,11 @@ void TdmDados::definirLinhaDeBase(const QByteArray &bytes)
 void TdmDados::adiarLinhaDeBase()
 {
     linhaDeBasePendente = true;
-    Aplicacao::antesDaProximaEdicao([this, vivo = std::weak_ptr<char>(vida)] {
-        if (!vivo.expired())
+    // The task an earlier reading left runs first, and must not take this plan's bytes there
+    // and then, before the screen.
+    const unsigned leitura = ++leituraAdiada;
+    Aplicacao::antesDaProximaEdicao([this, vivo = std::weak_ptr<char>(vida), leitura] {
+        if (!vivo.expired() && leitura == leituraAdiada)
             tomarLinhaDeBase();
     });
 }

@@ -111,6 +111,7 @@ private:
 
     QByteArray planoGravado;          // the plan as the last load or save left the screens
     bool linhaDeBasePendente = false; // a plan was read and nothing since could have changed it
+    unsigned leituraAdiada = 0;       // which reading the waiting task is for
     std::shared_ptr<char> vida = std::make_shared<char>(); // what a waiting task asks after
     bool configuracaoFalhou = false;
     bool cancelada = false;

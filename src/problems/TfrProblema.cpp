@@ -76,8 +76,13 @@ void TfrProblema::definirNome(const QString &texto)
 
 void TfrProblema::definirCor(ValorCor valor)
 {
-    cor = valor;
     cBoxCorProblema->definirCor(valor);
+    // A palette set restyles the edit: a row reused or read keeps the one it has when the
+    // colour is the same.
+    if (valor == cor && corMostrada)
+        return;
+    cor = valor;
+    corMostrada = true;
     QPalette paleta = edProblema->palette();
     paleta.setColor(QPalette::Text, paraQColor(valor));
     edProblema->setPalette(paleta);
@@ -92,6 +97,24 @@ void TfrProblema::definirPosicao(int valor)
     nomear(edProblema, QStringLiteral("Nome do problema %1").arg(numero));
 }
 
+void TfrProblema::reiniciar()
+{
+    definirNome(nomeInicial);
+    cBoxCorProblema->reiniciar();
+    definirCor(corPreta);
+    destacar(false);
+    numero = 0;
+    posicao = 0;
+}
+
+QWidget *TfrProblema::encadearFoco(QWidget *anterior)
+{
+    if (anterior)
+        setTabOrder(anterior, edProblema);
+    setTabOrder(edProblema, cBoxCorProblema);
+    return cBoxCorProblema;
+}
+
 void TfrProblema::focar()
 {
     edProblema->setFocus();
@@ -99,6 +122,9 @@ void TfrProblema::focar()
 
 void TfrProblema::destacar(bool selecionado)
 {
+    if (destaque == (selecionado ? Destaque::sim : Destaque::nao))
+        return;
+    destaque = selecionado ? Destaque::sim : Destaque::nao;
     painel->setLineWidth(selecionado ? larguraBordaSelecionada : larguraBordaNormal);
     QPalette paleta = painel->palette();
     paleta.setColor(QPalette::Window, paraQColor(selecionado ? corPrata : corFaceBotao));

@@ -26,6 +26,8 @@ public:
     void definirPosicao(int valor);  // and the number shown, "valor + 1."
     void destacar(bool selecionado);
     void focar();
+    void reiniciar(); // as a new row: "Problema", black, not highlighted, nothing to undo
+    QWidget *encadearFoco(QWidget *anterior);
 
     int numero = 0;
     int posicao = 0;
@@ -46,4 +48,6 @@ protected:
 
 private:
     ValorCor cor = corPreta;
+    bool corMostrada = false; // the edit's palette has the name in `cor`
+    enum class Destaque { nenhum, nao, sim } destaque = Destaque::nenhum; // the one shown
 };

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,32 @@ QIcon amostra(ValorCor valor)
     return *desenhadas.insert(valor, desenharAmostra(valor));
 }
 
+// The standard entries, made once: each chooser's items are copies of them, which share their
+// name, swatch and value instead of setting the three anew in every chooser.
+class Prototipo : public QStandardItem {
+public:
+    explicit Prototipo(const CorNomeada &cor) : QStandardItem(amostra(cor.valor), cor.nome)
+    {
+        setData(QVariant::fromValue<qint32>(cor.valor), Qt::UserRole);
+    }
+    QStandardItem *copia() const { return new Prototipo(*this); }
+
+private:
+    Prototipo(const Prototipo &outro) = default;
+};
+
+const std::vector<std::unique_ptr<Prototipo>> &prototipos()
+{
+    static const std::vector<std::unique_ptr<Prototipo>> itens = [] {
+        std::vector<std::unique_ptr<Prototipo>> feitos;
+        feitos.reserve(static_cast<size_t>(coresPadrao().size()));
+        for (const CorNomeada &cor : coresPadrao())
+            feitos.push_back(std::make_unique<Prototipo>(cor));
+        return feitos;
+    }();
+    return itens;
+}
+
 } // namespace
 
 CaixaCor::CaixaCor(QWidget *pai) : CaixaItensFixos(pai)
@@ -42,11 +70,9 @@ CaixaCor::CaixaCor(QWidget *pai) : CaixaItensFixos(pai)
     // Handed to the box's own list in one insertion: one by one, each item paid the box's
     // bookkeeping of an insertion.
     QList<QStandardItem *> itens;
-    for (const CorNomeada &cor : coresPadrao()) {
-        auto *item = new QStandardItem(amostra(cor.valor), cor.nome);
-        item->setData(QVariant::fromValue<qint32>(cor.valor), Qt::UserRole);
-        itens.append(item);
-    }
+    itens.reserve(static_cast<qsizetype>(prototipos().size()));
+    for (const auto &prototipo : prototipos())
+        itens.append(prototipo->copia());
     qobject_cast<QStandardItemModel *>(model())->invisibleRootItem()->appendRows(itens);
     setCurrentIndex(0);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int posicao) {
@@ -70,7 +96,17 @@ ValorCor CaixaCor::corSelecionada() const
 void CaixaCor::definirCor(ValorCor valor)
 {
     const QSignalBlocker bloqueio(this);
-    int posicao = findData(QVariant::fromValue<qint32>(valor));
+    // The standard entries come first, in the table's order; a search through the box's list
+    // compared the value with each of them as variants.
+    int posicao = -1;
+    const QVector<CorNomeada> &cores = coresPadrao();
+    for (int i = 0; i < cores.size() && posicao < 0; ++i) {
+        if (cores.at(i).valor == valor)
+            posicao = i;
+    }
+    if (posicao < 0 && posicaoPersonalizada >= 0 &&
+        itemData(posicaoPersonalizada).value<qint32>() == valor)
+        posicao = posicaoPersonalizada;
     if (posicao < 0) {
         if (posicaoPersonalizada >= 0) {
             setItemIcon(posicaoPersonalizada, amostra(valor));
@@ -82,4 +118,15 @@ void CaixaCor::definirCor(ValorCor valor)
         posicao = posicaoPersonalizada;
     }
     setCurrentIndex(posicao);
+}
+
+void CaixaCor::reiniciar()
+{
+    const QSignalBlocker bloqueio(this);
+    if (posicaoPersonalizada >= 0) {
+        removeItem(posicaoPersonalizada);
+        posicaoPersonalizada = -1;
+        medirDeNovo();
+    }
+    setCurrentIndex(0);
 }

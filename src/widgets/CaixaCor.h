@@ -14,6 +14,7 @@ public:
 
     ValorCor corSelecionada() const;
     void definirCor(ValorCor valor); // does not emit corAlterada
+    void reiniciar();                // the list as made, the first colour chosen; no signal
 
 Q_SIGNALS:
     void corAlterada(ValorCor valor); // the user chose another colour

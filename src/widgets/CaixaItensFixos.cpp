@@ -68,6 +68,13 @@ QSize CaixaItensFixos::minimumSizeHint() const
     return dicaMinima;
 }
 
+void CaixaItensFixos::medirDeNovo()
+{
+    dicaTamanho = QSize();
+    dicaMinima = QSize();
+    updateGeometry();
+}
+
 void CaixaItensFixos::showEvent(QShowEvent *evento)
 {
     if (!mostrada && sizeAdjustPolicy() == AdjustToContentsOnFirstShow) {

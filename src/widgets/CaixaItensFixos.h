@@ -18,6 +18,8 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    // After items were taken out: the sizes measured for the old ones no longer hold.
+    void medirDeNovo();
     void showEvent(QShowEvent *evento) override;
     void changeEvent(QEvent *evento) override;
 

@@ -346,6 +346,81 @@ private Q_SLOTS:
         QCOMPARE(quadro->corProblema(), 0xFF0000);
         QCOMPARE(quadro->edProblema->palette().color(QPalette::Text), QColor(0, 0, 255));
     }
+
+    // A removed row is given to the next problem added: it must be what a new row is.
+    void linhaReaproveitadaComoNova_data()
+    {
+        QTest::addColumn<QString>("digitado");
+        QTest::addColumn<int>("cor");
+        QTest::newRow("nome digitado") << "Evasao escolar" << 0x0000FF;
+        QTest::newRow("nome longo e cor fora da lista") << QString(150, u'x') << 0x010203;
+        QTest::newRow("cor de sistema") << "" << static_cast<int>(0xFF00000F);
+    }
+
+    void linhaReaproveitadaComoNova()
+    {
+        QFETCH(QString, digitado);
+        QFETCH(int, cor);
+        adicionarVarios(2);
+        TfrProblema *usada = controleProblemas->quadro(1);
+        QTest::keyClicks(usada->edProblema, digitado);
+        usada->definirCor(cor);
+        controleProblemas->selecionar(1);
+        controleProblemas->remover();
+        adicionarVarios(1);
+        QCOMPARE(controleProblemas->quadro(1), usada);
+
+        const TfrProblema nova;
+        QCOMPARE(usada->nome(), nova.nome());
+        QCOMPARE(usada->edProblema->isUndoAvailable(), false);
+        QCOMPARE(usada->edProblema->maxLength(), nova.edProblema->maxLength());
+        QCOMPARE(usada->corProblema(), nova.corProblema());
+        QCOMPARE(usada->cBoxCorProblema->count(), nova.cBoxCorProblema->count());
+        QCOMPARE(usada->cBoxCorProblema->currentIndex(), nova.cBoxCorProblema->currentIndex());
+        QCOMPARE(usada->edProblema->palette().color(QPalette::Text),
+                 nova.edProblema->palette().color(QPalette::Text));
+        QCOMPARE(usada->painel->lineWidth(), 3); // selected, as the row added is
+        QCOMPARE(controleProblemas->quadro(0)->painel->lineWidth(), 1);
+    }
+
+    // Tab goes through the rows in the order they are shown, whenever each row was made.
+    void tabSegueAOrdemMostrada_data()
+    {
+        QTest::addColumn<int>("removida"); // -1: none
+        QTest::addColumn<int>("inserida");
+        QTest::newRow("posta de volta no início") << 0 << 0;
+        QTest::newRow("reaproveitada no fim") << 1 << -1;
+        QTest::newRow("inserida no meio") << -1 << 1;
+    }
+
+    void tabSegueAOrdemMostrada()
+    {
+        QFETCH(int, removida);
+        QFETCH(int, inserida);
+        adicionarVarios(3);
+        if (removida >= 0) {
+            controleProblemas->selecionar(removida);
+            controleProblemas->remover();
+        }
+        if (inserida >= 0)
+            controleProblemas->inserir(inserida);
+        else
+            controleProblemas->adicionar();
+        controleProblemas->atualizar(false);
+
+        QList<QWidget *> esperada;
+        for (int i = 0; i < controleProblemas->total(); ++i)
+            esperada << controleProblemas->quadro(i)->edProblema
+                     << controleProblemas->quadro(i)->cBoxCorProblema;
+        QList<QWidget *> percorrida;
+        QWidget *atual = esperada.first();
+        do {
+            if (esperada.contains(atual))
+                percorrida << atual;
+            atual = atual->nextInFocusChain();
+        } while (atual != esperada.first());
+        QCOMPARE(percorrida, esperada);
+    }
 };
 
 SORVANE_TESTE_MAIN(TesteControleProblemas)
