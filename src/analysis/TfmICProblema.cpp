@@ -233,8 +233,7 @@ TfmOperacoes *TfmICProblema::ficha(int indice)
     const auto i = static_cast<size_t>(indice);
     if (!fichas[i]) {
         fichas[i] = std::make_unique<TfmOperacoes>();
-        fichas[i]->assumir(operacoesPendentes[i]);
-        operacoesPendentes[i].limpar();
+        fichas[i]->usar(operacoesCausas[i]);
         connect(fichas[i].get(), &TfmOperacoes::vaiRemover, this, [this, indice] {
             avisarRemocao(AnaliseProblema::Remocao::Tipo::operacao, indice,
                           numOperacoes(indice) - 1);
@@ -250,7 +249,7 @@ int TfmICProblema::numOperacoes(int indice) const
     if (indice < 0 || indice >= quantidadeCausas)
         return 0;
     const auto i = static_cast<size_t>(indice);
-    return fichas[i] ? fichas[i]->numOperacoes() : operacoesPendentes[i].quantidade();
+    return operacoesCausas[i].quantidade();
 }
 
 bool TfmICProblema::fichaConstruida(int indice) const
@@ -331,10 +330,10 @@ void TfmICProblema::sbAdicionarCausaClick(QObject *Sender)
     mostrarLinhas(sgCausas, quantidadeCausas, codigoCausa);
     sbCausa[i]->setVisible(true);
     fichas[i].reset();
-    operacoesPendentes[i].limpar();
+    operacoesCausas[i].limpar();
     // A cause the user adds starts with one operation; the reader adds those the file names.
     if (Sender == sbAdicionarCausa)
-        operacoesPendentes[i].adicionar();
+        operacoesCausas[i].adicionar();
 }
 
 void TfmICProblema::sbRemoverCausaClick()
@@ -342,13 +341,10 @@ void TfmICProblema::sbRemoverCausaClick()
     avisarRemocao(AnaliseProblema::Remocao::Tipo::causa, 0, quantidadeCausas - 1);
     if (quantidadeCausas <= 1) {
         definirCausa(1, QString());
-        if (fichas[0]) {
-            fichas[0]->limparOperacoes();
-            fichas[0]->btnAdicionarClick();
-        } else {
-            operacoesPendentes[0].limpar();
-            operacoesPendentes[0].adicionar();
-        }
+        operacoesCausas[0].limpar();
+        operacoesCausas[0].adicionar();
+        if (fichas[0])
+            fichas[0]->mostrarOperacoes();
         return;
     }
     --quantidadeCausas;
@@ -361,7 +357,7 @@ void TfmICProblema::descartarFichasAlemDasCausas()
     for (int k = quantidadeCausas; k < maximoCausas; ++k) {
         const auto i = static_cast<size_t>(k);
         fichas[i].reset();
-        operacoesPendentes[i].limpar();
+        operacoesCausas[i].limpar();
         sbCausa[i]->setVisible(false);
     }
 }
@@ -394,10 +390,8 @@ AnaliseProblema TfmICProblema::analise() const
     for (int k = 1; k <= quantidadeCausas; ++k)
         textos.append(causa(k));
     analise.definirCausas(textos);
-    for (int c = 0; c < quantidadeCausas; ++c) {
-        const auto i = static_cast<size_t>(c);
-        analise.definirOperacoes(c, fichas[i] ? fichas[i]->operacoes() : operacoesPendentes[i]);
-    }
+    for (int c = 0; c < quantidadeCausas; ++c)
+        analise.definirOperacoes(c, operacoesCausas[static_cast<size_t>(c)]);
     analise.definirRevisao(revisao);
     return analise;
 }
@@ -414,10 +408,9 @@ void TfmICProblema::definirOperacoes(int causa, const OperacoesCausa &operacoes)
     if (causa < 0 || causa >= quantidadeCausas)
         return;
     const auto i = static_cast<size_t>(causa);
+    operacoesCausas[i] = operacoes;
     if (fichas[i])
-        fichas[i]->assumir(operacoes);
-    else
-        operacoesPendentes[i] = operacoes;
+        fichas[i]->mostrarOperacoes();
 }
 
 void TfmICProblema::assumirIndicadores(const AnaliseProblema &analise)
@@ -434,7 +427,7 @@ void TfmICProblema::assumirCausas(const AnaliseProblema &analise)
     quantidadeCausas = 0;
     for (const QString &texto : analise.causas()) {
         sbAdicionarCausaClick(this);
-        operacoesPendentes[static_cast<size_t>(quantidadeCausas - 1)] =
+        operacoesCausas[static_cast<size_t>(quantidadeCausas - 1)] =
             analise.operacoes(quantidadeCausas - 1);
         definirCausa(quantidadeCausas, texto);
     }

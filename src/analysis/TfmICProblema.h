@@ -84,8 +84,8 @@ private:
 
     int quantidadeIndicadores = 0;
     int quantidadeCausas = 0;
-    // A cause's operations live in its sheet once it is built, in operacoesPendentes before.
+    // A cause's operations live here; its sheet, once built, shows and edits them in place.
+    std::array<OperacoesCausa, maximoCausas> operacoesCausas;
     std::array<std::unique_ptr<TfmOperacoes>, maximoCausas> fichas;
-    std::array<OperacoesCausa, maximoCausas> operacoesPendentes;
     QString revisao;
 };

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
@@ -148,17 +149,35 @@ void TfmOperacoes::btnAdicionarClick()
 {
     if (quantidade >= maximoOperacoes)
         return;
+    dados->adicionar();
+    criarAba();
+}
+
+void TfmOperacoes::criarAba()
+{
+    const int indice = quantidade;
     auto *pagina = new QWidget;
-    pagina->setObjectName(QStringLiteral("tsOperacao%1").arg(quantidade + 1));
+    pagina->setObjectName(QStringLiteral("tsOperacao%1").arg(indice + 1));
     auto *frame = new TfrOperacao(pagina);
-    frame->setObjectName(QStringLiteral("operacao%1").arg(quantidade));
+    frame->setObjectName(QStringLiteral("operacao%1").arg(indice));
     auto *coluna = new QVBoxLayout(pagina);
     coluna->setContentsMargins(0, 0, 0, 0);
     coluna->addWidget(frame);
     coluna->addStretch(1);
-    pgControle->addTab(pagina, prefixoAba + QString::number(quantidade + 1));
-    framesOperacao[static_cast<size_t>(quantidade)] = frame;
+    pgControle->addTab(pagina, prefixoAba + QString::number(indice + 1));
+    framesOperacao[static_cast<size_t>(indice)] = frame;
     ++quantidade;
+    {
+        const QScopedValueRollback mostrar(mostrando, true);
+        frame->definirTextos(dados->textos(indice));
+    }
+    for (int campo = 0; campo < TfrOperacao::numCampos; ++campo) {
+        connect(frame->memo(campo), &QPlainTextEdit::textChanged, this,
+                [this, frame, indice, campo] {
+                    if (!mostrando)
+                        dados->definirTexto(indice, campo, frame->texto(campo));
+                });
+    }
 }
 
 void TfmOperacoes::btnRemoverClick()
@@ -167,8 +186,10 @@ void TfmOperacoes::btnRemoverClick()
         return;
     Q_EMIT vaiRemover();
     --quantidade;
+    dados->remover(quantidade);
     QWidget *pagina = pgControle->widget(quantidade);
     pgControle->removeTab(quantidade);
+    const QScopedValueRollback retirando(mostrando, true);
     delete pagina;
     framesOperacao[static_cast<size_t>(quantidade)] = nullptr;
 }
@@ -187,6 +208,19 @@ void TfmOperacoes::showEvent(QShowEvent *evento)
 
 void TfmOperacoes::limparOperacoes()
 {
+    dados->limpar();
+    retirarAbas();
+}
+
+// The memos go while the sheet is whole, and what they hold then is not an edit.
+TfmOperacoes::~TfmOperacoes()
+{
+    retirarAbas();
+}
+
+void TfmOperacoes::retirarAbas()
+{
+    const QScopedValueRollback retirando(mostrando, true);
     while (pgControle->count() > 0) {
         QWidget *pagina = pgControle->widget(0);
         pgControle->removeTab(0);
@@ -196,28 +230,28 @@ void TfmOperacoes::limparOperacoes()
     quantidade = 0;
 }
 
-OperacoesCausa TfmOperacoes::operacoes() const
+void TfmOperacoes::usar(OperacoesCausa &operacoes)
 {
-    OperacoesCausa textos;
-    for (int j = 0; j < quantidade; ++j) {
-        textos.adicionar();
-        textos.definirTextos(j, framesOperacao[static_cast<size_t>(j)]->textos());
-    }
-    return textos;
+    dados = &operacoes;
+    mostrarOperacoes();
+}
+
+void TfmOperacoes::mostrarOperacoes()
+{
+    retirarAbas();
+    while (quantidade < dados->quantidade())
+        criarAba();
 }
 
 void TfmOperacoes::assumir(const OperacoesCausa &operacoes)
 {
-    limparOperacoes();
-    for (int j = 0; j < operacoes.quantidade(); ++j) {
-        btnAdicionarClick();
-        framesOperacao[static_cast<size_t>(j)]->definirTextos(operacoes.textos(j));
-    }
+    *dados = operacoes;
+    mostrarOperacoes();
 }
 
 int TfmOperacoes::gravarOperacoes(ElementoXml problema, int causa) const
 {
-    return operacoes().gravar(problema, causa);
+    return dados->gravar(problema, causa);
 }
 
 void TfmOperacoes::lerOperacao(const ListaNos &filhos, int indice)
@@ -225,8 +259,10 @@ void TfmOperacoes::lerOperacao(const ListaNos &filhos, int indice)
     TfrOperacao *frame = operacao(indice);
     if (!frame)
         return;
-    OperacoesCausa lidas = operacoes();
     // The fields read before a missing one stay, as when a plan is read.
-    const auto mostrar = qScopeGuard([&] { frame->definirTextos(lidas.textos(indice)); });
-    lidas.ler(filhos, indice);
+    const auto mostrar = qScopeGuard([&] {
+        const QScopedValueRollback mostrarLidos(mostrando, true);
+        frame->definirTextos(dados->textos(indice));
+    });
+    dados->ler(filhos, indice);
 }

@@ -2,7 +2,9 @@
 
 // The operations sheet of one cause: up to three operations, one per tab, and under them the
 // problem's general review, which the opener puts in before showing the sheet and takes back
-// when it closes.
+// when it closes. The sheet shows and edits operations it does not hold: those of its cause in
+// the indicators window (`usar`), or its own when it stands alone. Each edit reaches them at
+// once, so they are always what the sheet shows.
 
 #include "analysis/OperacoesCausa.h"
 
@@ -24,6 +26,7 @@ public:
     static constexpr int maximoOperacoes = OperacoesCausa::maximo;
 
     explicit TfmOperacoes(QWidget *pai = nullptr);
+    ~TfmOperacoes() override;
 
     int numOperacoes() const { return quantidade; }
     TfrOperacao *operacao(int indice) const; // nullptr outside 0 … numOperacoes() − 1
@@ -33,8 +36,11 @@ public:
     void definirRevisao(const QString &texto);
 
     void limparOperacoes();
-    // The operations as texts, and the sheet made to hold exactly the given ones.
-    OperacoesCausa operacoes() const;
+    // The sheet shows and edits these from now on; they must outlive it.
+    void usar(OperacoesCausa &operacoes);
+    // After the operations changed other than through the sheet.
+    void mostrarOperacoes();
+    const OperacoesCausa &operacoes() const { return *dados; }
     void assumir(const OperacoesCausa &operacoes);
     // Appends operations op<causa>c1 … to the problem's element; returns their number.
     int gravarOperacoes(ElementoXml problema, int causa) const;
@@ -64,7 +70,12 @@ protected:
 
 private:
     void criarPaineis();
+    void criarAba(); // for operation `quantidade`, showing it
+    void retirarAbas();
 
     std::array<TfrOperacao *, maximoOperacoes> framesOperacao{};
-    int quantidade = 0;
+    int quantidade = 0; // tabs, always dados->quantidade()
+    OperacoesCausa proprias;
+    OperacoesCausa *dados = &proprias;
+    bool mostrando = false; // texts going into the memos are not edits
 };
