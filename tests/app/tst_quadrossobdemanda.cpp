@@ -144,8 +144,9 @@ private Q_SLOTS:
         dmDados->carregar(QStringLiteral("plano.xml"));
         const TfrClassificacao *ultimo = controleNotas->linhaClassificacao(9);
         QVERIFY(!ultimo->montado());
+        // Each in its own turn of idle time, however many turns one wait holds.
         QTRY_VERIFY(ultimo->montado());
-        QVERIFY(controleVotantes->quadro(11)->montado());
+        QTRY_VERIFY(controleVotantes->quadro(11)->montado());
         QCOMPARE(ultimo->btnProblema->text().isEmpty(), false);
     }
 };
