@@ -60,8 +60,8 @@ TfrProblema::TfrProblema(QWidget *pai) : QFrame(pai)
         filho->installEventFilter(this);
     }
     connect(cBoxCorProblema, &CaixaCor::corAlterada, this, &TfrProblema::cBoxCorProblemaChange);
-    destacar(false);
-    definirCor(corPreta);
+    pintarDestaque();
+    pintarNome();
 }
 
 QString TfrProblema::nome() const
@@ -79,12 +79,16 @@ void TfrProblema::definirCor(ValorCor valor)
     cBoxCorProblema->definirCor(valor);
     // A palette set restyles the edit: a row reused or read keeps the one it has when the
     // colour is the same.
-    if (valor == cor && corMostrada)
+    if (valor == cor)
         return;
     cor = valor;
-    corMostrada = true;
+    pintarNome();
+}
+
+void TfrProblema::pintarNome()
+{
     QPalette paleta = edProblema->palette();
-    paleta.setColor(QPalette::Text, paraQColor(valor));
+    paleta.setColor(QPalette::Text, paraQColor(cor));
     edProblema->setPalette(paleta);
 }
 
@@ -122,12 +126,17 @@ void TfrProblema::focar()
 
 void TfrProblema::destacar(bool selecionado)
 {
-    if (destaque == (selecionado ? Destaque::sim : Destaque::nao))
+    if (selecionado == destacado)
         return;
-    destaque = selecionado ? Destaque::sim : Destaque::nao;
-    painel->setLineWidth(selecionado ? larguraBordaSelecionada : larguraBordaNormal);
+    destacado = selecionado;
+    pintarDestaque();
+}
+
+void TfrProblema::pintarDestaque()
+{
+    painel->setLineWidth(destacado ? larguraBordaSelecionada : larguraBordaNormal);
     QPalette paleta = painel->palette();
-    paleta.setColor(QPalette::Window, paraQColor(selecionado ? corPrata : corFaceBotao));
+    paleta.setColor(QPalette::Window, paraQColor(destacado ? corPrata : corFaceBotao));
     painel->setPalette(paleta);
 }
 

@@ -47,7 +47,10 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
+    // What the palettes show; each is set again only when its value changes.
+    void pintarNome();
+    void pintarDestaque();
+
     ValorCor cor = corPreta;
-    bool corMostrada = false; // the edit's palette has the name in `cor`
-    enum class Destaque { nenhum, nao, sim } destaque = Destaque::nenhum; // the one shown
+    bool destacado = false;
 };
