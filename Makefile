@@ -94,9 +94,11 @@ fuzz: dependencias
 	@bash fuzz/campanha build-fuzz $(SEGUNDOS)
 
 # The benchmark of what the user waits for on the largest plan, in a Release build of its own,
-# printing one table of times, floors and ratios. Start-up: scripts/medir-inicio.
+# printing one table of times, floors and ratios, then the start-up against a bare Qt program
+# showing the same first screen (scripts/medir-inicio).
 bench: bench-compilar
 	@build-bench/bench/bench_sorvane
+	@bash scripts/medir-inicio build-bench
 
 bench-compilar: dependencias
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORVANE_TESTES=OFF \
