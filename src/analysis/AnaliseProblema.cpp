@@ -25,7 +25,24 @@ void AnaliseProblema::definirCausas(const QStringList &textos)
         operacoesCausas[i].limpar();
 }
 
+void AnaliseProblema::definirIndicador(int indice, const QString &texto)
+{
+    if (indice >= 0 && indice < textosIndicadores.size())
+        textosIndicadores[indice] = texto;
+}
+
+void AnaliseProblema::definirCausa(int indice, const QString &texto)
+{
+    if (indice >= 0 && indice < textosCausas.size())
+        textosCausas[indice] = texto;
+}
+
 const OperacoesCausa &AnaliseProblema::operacoes(int causa) const
+{
+    return operacoesCausas.at(static_cast<size_t>(causa));
+}
+
+OperacoesCausa &AnaliseProblema::operacoes(int causa)
 {
     return operacoesCausas.at(static_cast<size_t>(causa));
 }

@@ -26,9 +26,12 @@ public:
 
     const QStringList &indicadores() const { return textosIndicadores; } // 1 … 5
     void definirIndicadores(const QStringList &textos);
+    void definirIndicador(int indice, const QString &texto);   // from 0; nothing outside the list
     const QStringList &causas() const { return textosCausas; } // 1 … 3
     void definirCausas(const QStringList &textos);             // keeps the operations by position
+    void definirCausa(int indice, const QString &texto);       // from 0; nothing outside the list
     const OperacoesCausa &operacoes(int causa) const; // causa in 0 … causas().size() − 1
+    OperacoesCausa &operacoes(int causa); // a sheet edits them in place; same place for life
     void definirOperacoes(int causa, const OperacoesCausa &operacoes);
     const QString &revisao() const { return textoRevisao; }
     void definirRevisao(const QString &texto) { textoRevisao = texto; }

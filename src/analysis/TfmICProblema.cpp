@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -131,8 +132,7 @@ TfmICProblema::TfmICProblema(QWidget *pai)
     btnAceitar->setGeometry(posicaoVoltar);
     connect(btnAceitar, &QPushButton::clicked, this, &QDialog::accept);
 
-    sbAdicionarIndicadorClick();
-    sbAdicionarCausaClick(this);
+    mostrarAnalise();
     sgIndicadores->setCurrentCell(1, 1);
     sgCausas->setCurrentCell(1, 1);
 
@@ -176,6 +176,11 @@ void TfmICProblema::criarGrades(QWidget *area)
     prepararGrade(sgCausas, QStringLiteral("Causa"), larguraCausa);
     Label2->setBuddy(sgCausas);
     nomear(sgCausas, QStringLiteral("Causas do problema"), dicaGrade);
+    // What is typed reaches the analysis in use as the cell takes it.
+    connect(sgIndicadores, &QTableWidget::cellChanged, this,
+            [this](int linha, int coluna) { celulaMudou(sgIndicadores, linha, coluna); });
+    connect(sgCausas, &QTableWidget::cellChanged, this,
+            [this](int linha, int coluna) { celulaMudou(sgCausas, linha, coluna); });
     connect(sgCausas, &QTableWidget::cellDoubleClicked, this,
             [this](int, int) { sgCausasDblClick(sgCausas); });
 }
@@ -226,14 +231,24 @@ void TfmICProblema::criarBotoes(QWidget *area)
     }
 }
 
+void TfmICProblema::celulaMudou(const QTableWidget *grade, int linha, int coluna)
+{
+    if (coluna != 1 || linha < 1)
+        return;
+    if (grade == sgIndicadores)
+        dados->definirIndicador(linha - 1, textoDaLinha(grade, linha));
+    else
+        dados->definirCausa(linha - 1, textoDaLinha(grade, linha));
+}
+
 TfmOperacoes *TfmICProblema::ficha(int indice)
 {
-    if (indice < 0 || indice >= quantidadeCausas)
+    if (indice < 0 || indice >= numCausas())
         return nullptr;
     const auto i = static_cast<size_t>(indice);
     if (!fichas[i]) {
         fichas[i] = std::make_unique<TfmOperacoes>();
-        fichas[i]->usar(operacoesCausas[i]);
+        fichas[i]->usar(dados->operacoes(indice));
         connect(fichas[i].get(), &TfmOperacoes::vaiRemover, this, [this, indice] {
             avisarRemocao(AnaliseProblema::Remocao::Tipo::operacao, indice,
                           numOperacoes(indice) - 1);
@@ -246,36 +261,33 @@ TfmOperacoes *TfmICProblema::ficha(int indice)
 
 int TfmICProblema::numOperacoes(int indice) const
 {
-    if (indice < 0 || indice >= quantidadeCausas)
-        return 0;
-    const auto i = static_cast<size_t>(indice);
-    return operacoesCausas[i].quantidade();
+    return indice >= 0 && indice < numCausas() ? dados->operacoes(indice).quantidade() : 0;
 }
 
 bool TfmICProblema::fichaConstruida(int indice) const
 {
-    return indice >= 0 && indice < quantidadeCausas && fichas[static_cast<size_t>(indice)];
+    return indice >= 0 && indice < numCausas() && fichas[static_cast<size_t>(indice)];
 }
 
 QString TfmICProblema::indicador(int k) const
 {
-    return k >= 1 && k <= quantidadeIndicadores ? textoDaLinha(sgIndicadores, k) : QString();
+    return k >= 1 && k <= numIndicadores() ? dados->indicadores().at(k - 1) : QString();
 }
 
 void TfmICProblema::definirIndicador(int k, const QString &texto)
 {
-    if (k >= 1 && k <= quantidadeIndicadores)
+    if (k >= 1 && k <= numIndicadores())
         definirTextoDaLinha(sgIndicadores, k, texto);
 }
 
 QString TfmICProblema::causa(int k) const
 {
-    return k >= 1 && k <= quantidadeCausas ? textoDaLinha(sgCausas, k) : QString();
+    return k >= 1 && k <= numCausas() ? dados->causas().at(k - 1) : QString();
 }
 
 void TfmICProblema::definirCausa(int k, const QString &texto)
 {
-    if (k >= 1 && k <= quantidadeCausas)
+    if (k >= 1 && k <= numCausas())
         definirTextoDaLinha(sgCausas, k, texto);
 }
 
@@ -288,76 +300,90 @@ void TfmICProblema::done(int resultado)
 
 void TfmICProblema::definirRevisao(const QString &texto)
 {
-    revisao = texto;
+    dados->definirRevisao(texto);
 }
 
 QString TfmICProblema::revisaoGeral() const
 {
-    return revisao;
+    return dados->revisao();
 }
 
 void TfmICProblema::sbAdicionarIndicadorClick()
 {
-    if (quantidadeIndicadores >= maximoIndicadores)
+    const int n = numIndicadores();
+    if (n >= maximoIndicadores)
         return;
-    ++quantidadeIndicadores;
-    mostrarLinhas(sgIndicadores, quantidadeIndicadores, codigoIndicador);
+    QStringList textos = dados->indicadores();
+    textos.append(QString());
+    dados->definirIndicadores(textos);
+    mostrarLinhas(sgIndicadores, n + 1, codigoIndicador);
 }
 
+// Told from a copy: the buttons themselves take what goes.
 void TfmICProblema::avisarRemocao(AnaliseProblema::Remocao::Tipo tipo, int causa, int indice)
 {
-    if (const auto removida = analise().remover(tipo, causa, indice))
+    AnaliseProblema copia = *dados;
+    if (const auto removida = copia.remover(tipo, causa, indice))
         Q_EMIT removeu(*removida);
 }
 
 void TfmICProblema::sbRemoverIndicadorClick()
 {
-    avisarRemocao(AnaliseProblema::Remocao::Tipo::indicador, 0, quantidadeIndicadores - 1);
-    if (quantidadeIndicadores <= 1) {
+    const int n = numIndicadores();
+    avisarRemocao(AnaliseProblema::Remocao::Tipo::indicador, 0, n - 1);
+    if (n <= 1) {
         definirIndicador(1, QString());
         return;
     }
-    --quantidadeIndicadores;
-    sgIndicadores->setRowCount(quantidadeIndicadores + 1);
+    QStringList textos = dados->indicadores();
+    textos.removeLast();
+    dados->definirIndicadores(textos);
+    sgIndicadores->setRowCount(n);
 }
 
 void TfmICProblema::sbAdicionarCausaClick(QObject *Sender)
 {
-    if (quantidadeCausas >= maximoCausas)
+    const int n = numCausas();
+    if (n >= maximoCausas)
         return;
-    ++quantidadeCausas;
-    const auto i = static_cast<size_t>(quantidadeCausas - 1);
-    mostrarLinhas(sgCausas, quantidadeCausas, codigoCausa);
+    QStringList textos = dados->causas();
+    textos.append(QString());
+    dados->definirCausas(textos);
+    mostrarLinhas(sgCausas, n + 1, codigoCausa);
+    const auto i = static_cast<size_t>(n);
     sbCausa[i]->setVisible(true);
     fichas[i].reset();
-    operacoesCausas[i].limpar();
-    // A cause the user adds starts with one operation; the reader adds those the file names.
+    OperacoesCausa &operacoes = dados->operacoes(n);
+    operacoes.limpar();
+    // A cause the user adds starts with one operation.
     if (Sender == sbAdicionarCausa)
-        operacoesCausas[i].adicionar();
+        operacoes.adicionar();
 }
 
 void TfmICProblema::sbRemoverCausaClick()
 {
-    avisarRemocao(AnaliseProblema::Remocao::Tipo::causa, 0, quantidadeCausas - 1);
-    if (quantidadeCausas <= 1) {
+    const int n = numCausas();
+    avisarRemocao(AnaliseProblema::Remocao::Tipo::causa, 0, n - 1);
+    if (n <= 1) {
         definirCausa(1, QString());
-        operacoesCausas[0].limpar();
-        operacoesCausas[0].adicionar();
-        if (fichas[0])
-            fichas[0]->mostrarOperacoes();
+        OperacoesCausa &operacoes = dados->operacoes(0);
+        operacoes.limpar();
+        operacoes.adicionar();
+        mostrarOperacoes(0);
         return;
     }
-    --quantidadeCausas;
-    sgCausas->setRowCount(quantidadeCausas + 1);
+    QStringList textos = dados->causas();
+    textos.removeLast();
+    dados->definirCausas(textos); // the operations beyond the causes go with them
+    sgCausas->setRowCount(n);
     descartarFichasAlemDasCausas();
 }
 
 void TfmICProblema::descartarFichasAlemDasCausas()
 {
-    for (int k = quantidadeCausas; k < maximoCausas; ++k) {
+    for (int k = numCausas(); k < maximoCausas; ++k) {
         const auto i = static_cast<size_t>(k);
         fichas[i].reset();
-        operacoesCausas[i].limpar();
         sbCausa[i]->setVisible(false);
     }
 }
@@ -367,69 +393,56 @@ void TfmICProblema::sgCausasDblClick(QObject *Sender)
     const int linha =
         Sender == sgCausas ? sgCausas->currentRow() : Sender->property(propriedadeTag).toInt();
     // The header row, or no row at all, has no sheet.
-    if (linha < 1 || linha > quantidadeCausas)
+    if (linha < 1 || linha > numCausas())
         return;
     confirmarEdicao(sgCausas);
     TfmOperacoes &folha = *ficha(linha - 1);
     folha.setWindowTitle(prefixoTituloFicha + windowTitle());
     folha.definirCausa(causa(linha));
-    folha.definirRevisao(revisao);
+    folha.definirRevisao(revisaoGeral());
     folha.FormShow();
     interacao().exibirModal(folha);
     definirRevisao(folha.revisao());
 }
 
-AnaliseProblema TfmICProblema::analise() const
+void TfmICProblema::usar(AnaliseProblema &analise)
 {
-    AnaliseProblema analise;
-    QStringList textos;
-    for (int k = 1; k <= quantidadeIndicadores; ++k)
-        textos.append(indicador(k));
-    analise.definirIndicadores(textos);
-    textos.clear();
-    for (int k = 1; k <= quantidadeCausas; ++k)
-        textos.append(causa(k));
-    analise.definirCausas(textos);
-    for (int c = 0; c < quantidadeCausas; ++c)
-        analise.definirOperacoes(c, operacoesCausas[static_cast<size_t>(c)]);
-    analise.definirRevisao(revisao);
-    return analise;
+    dados = &analise;
+    mostrarAnalise();
 }
 
 void TfmICProblema::assumir(const AnaliseProblema &analise)
 {
-    assumirIndicadores(analise);
-    assumirCausas(analise);
-    definirRevisao(analise.revisao());
+    *dados = analise;
+    mostrarAnalise();
+}
+
+void TfmICProblema::mostrarAnalise()
+{
+    const auto mostrar = [](QTableWidget *grade, const QStringList &textos, const QString &codigo) {
+        const QSignalBlocker bloqueio(grade);
+        mostrarLinhas(grade, static_cast<int>(textos.size()), codigo);
+        for (int k = 1; k <= textos.size(); ++k)
+            definirTextoDaLinha(grade, k, textos.at(k - 1));
+    };
+    mostrar(sgIndicadores, dados->indicadores(), codigoIndicador);
+    mostrar(sgCausas, dados->causas(), codigoCausa);
+    for (int k = 0; k < maximoCausas; ++k) {
+        fichas[static_cast<size_t>(k)].reset();
+        sbCausa[static_cast<size_t>(k)]->setVisible(k < numCausas());
+    }
 }
 
 void TfmICProblema::definirOperacoes(int causa, const OperacoesCausa &operacoes)
 {
-    if (causa < 0 || causa >= quantidadeCausas)
+    if (causa < 0 || causa >= numCausas())
         return;
-    const auto i = static_cast<size_t>(causa);
-    operacoesCausas[i] = operacoes;
-    if (fichas[i])
-        fichas[i]->mostrarOperacoes();
+    dados->definirOperacoes(causa, operacoes);
+    mostrarOperacoes(causa);
 }
 
-void TfmICProblema::assumirIndicadores(const AnaliseProblema &analise)
+void TfmICProblema::mostrarOperacoes(int causa)
 {
-    quantidadeIndicadores = 0;
-    for (const QString &texto : analise.indicadores()) {
-        sbAdicionarIndicadorClick();
-        definirIndicador(quantidadeIndicadores, texto);
-    }
-}
-
-void TfmICProblema::assumirCausas(const AnaliseProblema &analise)
-{
-    quantidadeCausas = 0;
-    for (const QString &texto : analise.causas()) {
-        sbAdicionarCausaClick(this);
-        operacoesCausas[static_cast<size_t>(quantidadeCausas - 1)] =
-            analise.operacoes(quantidadeCausas - 1);
-        definirCausa(quantidadeCausas, texto);
-    }
-    descartarFichasAlemDasCausas();
+    if (fichaConstruida(causa))
+        fichas[static_cast<size_t>(causa)]->mostrarOperacoes();
 }

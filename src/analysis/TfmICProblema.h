@@ -2,7 +2,9 @@
 
 // The indicators and causes window of one problem: up to five indicators, up to three causes
 // with one operations sheet each, and the problem's general review. Created hidden by the
-// problem's ranking row and shown modally from it; it keeps its contents between showings.
+// problem's ranking row and shown modally from it. It shows and edits the analysis the row
+// keeps (`usar`), or its own when it stands alone: every edit reaches that analysis at once, so
+// the row reads and writes it whether the window was ever built or not.
 
 #include "analysis/AnaliseProblema.h"
 
@@ -29,13 +31,18 @@ public:
     void definirRevisao(const QString &texto);
     QString revisaoGeral() const;
 
-    AnaliseProblema analise() const;
+    // The analysis shown from now on, kept by the caller for as long as the window lives.
+    void usar(AnaliseProblema &analise);
+    const AnaliseProblema &analise() const { return *dados; }
     void assumir(const AnaliseProblema &analise); // replaces the sheets built so far
+    // After the analysis in use was changed from outside: shown again, the sheets replaced.
+    void mostrarAnalise();
     // One cause's operations, into its sheet if it is built; the sheet stays, even on screen.
     void definirOperacoes(int causa, const OperacoesCausa &operacoes);
+    void mostrarOperacoes(int causa); // after they were changed in the analysis in use
 
-    int numIndicadores() const { return quantidadeIndicadores; }
-    int numCausas() const { return quantidadeCausas; }
+    int numIndicadores() const { return static_cast<int>(dados->indicadores().size()); }
+    int numCausas() const { return static_cast<int>(dados->causas().size()); }
     TfmOperacoes *ficha(int indice);    // sheet of cause indice + 1, built if need be, or nullptr
     int numOperacoes(int indice) const; // of cause indice + 1, without building its sheet
     bool fichaConstruida(int indice) const;
@@ -79,13 +86,10 @@ private:
     void criarGrades(QWidget *area);
     void criarBotoes(QWidget *area);
     void descartarFichasAlemDasCausas();
-    void assumirIndicadores(const AnaliseProblema &analise);
-    void assumirCausas(const AnaliseProblema &analise);
+    void celulaMudou(const QTableWidget *grade, int linha, int coluna);
 
-    int quantidadeIndicadores = 0;
-    int quantidadeCausas = 0;
-    // A cause's operations live here; its sheet, once built, shows and edits them in place.
-    std::array<OperacoesCausa, maximoCausas> operacoesCausas;
+    AnaliseProblema propria;
+    AnaliseProblema *dados = &propria;
+    // A cause's sheet, once built, shows and edits the cause's operations in place.
     std::array<std::unique_ptr<TfmOperacoes>, maximoCausas> fichas;
-    QString revisao;
 };

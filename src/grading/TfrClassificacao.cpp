@@ -88,13 +88,13 @@ void TfrClassificacao::mostrarTitulo()
     btnProblema->setText(legenda);
 }
 
-TfmICProblema *TfrClassificacao::janelaIC() const
+TfmICProblema *TfrClassificacao::janelaIC()
 {
     if (!janela) {
         janela = new TfmICProblema;
         if (tituloDefinido)
             janela->setWindowTitle(tituloProblema);
-        janela->assumir(analise);
+        janela->usar(analise);
         // What the window's remove buttons take can be taken back from the main window.
         connect(janela, &TfmICProblema::removeu, janela,
                 [this](const AnaliseProblema::Remocao &remocao) {
@@ -106,53 +106,37 @@ TfmICProblema *TfrClassificacao::janelaIC() const
     return janela;
 }
 
-AnaliseProblema TfrClassificacao::analiseAtual() const
-{
-    return janela ? janela->analise() : analise;
-}
-
+// The row's analysis is the one home of the problem's analysis: the window, once built, edits
+// it in place, and is only told to show again what changed from here.
 void TfrClassificacao::definirAnalise(const AnaliseProblema &nova)
 {
-    if (janela)
-        janela->assumir(nova);
-    else
-        analise = nova;
+    analise = nova;
+    mostrarNaJanela();
 }
 
 void TfrClassificacao::definirOperacoes(int causa, const OperacoesCausa &operacoes)
 {
+    analise.definirOperacoes(causa, operacoes);
     if (janela)
-        janela->definirOperacoes(causa, operacoes);
-    else
-        analise.definirOperacoes(causa, operacoes);
+        janela->mostrarOperacoes(causa);
 }
 
-// What is read goes into the row's analysis, the one home of the problem's analysis until the
-// window is built; a window already built gives its analysis first and takes the result.
-void TfrClassificacao::recolherDaJanela()
+void TfrClassificacao::mostrarNaJanela()
 {
     if (janela)
-        analise = janela->analise();
-}
-
-void TfrClassificacao::entregarAJanela()
-{
-    if (janela)
-        janela->assumir(analise);
+        janela->mostrarAnalise();
 }
 
 void TfrClassificacao::carregarIndicadores(const ElementoXml &problema)
 {
-    recolherDaJanela();
     analise.carregarIndicadores(problema);
-    entregarAJanela();
+    mostrarNaJanela();
 }
 
 void TfrClassificacao::carregarCausas(const ElementoXml &problema)
 {
-    recolherDaJanela();
     analise.carregarCausas(problema);
-    entregarAJanela();
+    mostrarNaJanela();
 }
 
 // After carregarCausas, whose counts, kept in the analysis, place the operations.
@@ -161,18 +145,17 @@ void TfrClassificacao::carregarOperacoes(const ListaNos &filhos)
     try {
         analise.carregarOperacoes(filhos);
     } catch (...) {
-        entregarAJanela(); // what was read before the damage stays
+        mostrarNaJanela(); // what was read before the damage stays
         throw;
     }
-    entregarAJanela();
+    mostrarNaJanela();
 }
 
 void TfrClassificacao::gravarAnalise(ElementoXml indicadores, ElementoXml causas,
                                      ElementoXml operacoes) const
 {
-    const AnaliseProblema atual = analiseAtual();
-    atual.gravarIndicadores(indicadores);
-    atual.gravarCausas(causas, operacoes);
+    analise.gravarIndicadores(indicadores);
+    analise.gravarCausas(causas, operacoes);
 }
 
 // "1º lugar: Evasão escolar, 28,0 pontos", as the row's values show them; the points of each

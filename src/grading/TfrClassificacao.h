@@ -2,9 +2,10 @@
 
 // The ranking line of one problem: a button bearing the problem's name, which opens the
 // problem's indicators and causes window, the problem's total and its points per category.
-// The row owns that window (a window of the application, hidden between showings). The window
-// is built when it is first needed, and the row's own controls when it is first shown; until
-// then the row keeps the problem's analysis and its values as data.
+// The row owns that window (a window of the application, hidden between showings) and the
+// problem's analysis, which the window edits in place. The window is built when it is first
+// needed, and the row's own controls when they are first shown; until then the row keeps its
+// values as data.
 
 #include "analysis/AnaliseProblema.h"
 #include "app/QuadroSobDemanda.h"
@@ -36,17 +37,17 @@ public:
     void posicionarRotulos();
     // The row's place in the ranking, from 1, as a screen reader hears it with the values shown.
     void definirLugar(int lugar);
-    TfmICProblema *janelaIC() const; // built from the analysis on first use
+    TfmICProblema *janelaIC(); // built on first use, editing the analysis in place
     bool janelaConstruida() const { return janela != nullptr; }
 
-    // The problem's part of the indicators, causes and operations sections: read into the
-    // row's analysis, written from the window once it exists.
+    // The problem's part of the indicators, causes and operations sections, read into and
+    // written from the row's analysis.
     void carregarIndicadores(const ElementoXml &problema);
     void carregarCausas(const ElementoXml &problema);
     void carregarOperacoes(const ListaNos &filhos); // raises when something announced is missing
     void gravarAnalise(ElementoXml indicadores, ElementoXml causas, ElementoXml operacoes) const;
     // The problem's analysis as it stands, and replaced whole (a removal taken back).
-    AnaliseProblema analiseAtual() const;
+    const AnaliseProblema &analiseAtual() const { return analise; }
     void definirAnalise(const AnaliseProblema &nova);
     void definirOperacoes(int causa, const OperacoesCausa &operacoes); // sheets stay
 
@@ -61,8 +62,7 @@ protected:
     void criarControles() override;
 
 private:
-    void recolherDaJanela();
-    void entregarAJanela();
+    void mostrarNaJanela();
     void mostrarTitulo();
     void mostrarLugar();
 
@@ -71,5 +71,5 @@ private:
     std::array<float, colunas> valores{};
     int lugarNaClassificacao = 0;
     AnaliseProblema analise;
-    mutable TfmICProblema *janela = nullptr;
+    TfmICProblema *janela = nullptr;
 };

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
 #include <memory>
 
 using namespace amostra;
@@ -229,6 +231,46 @@ private Q_SLOTS:
               "<causa operacoes=\"1\">causa lida</causa>", "<prazo>prazo lido</prazo>",
               "<revisao>revis\xC3\xA3o lida</revisao>"})
             QVERIFY2(gravado.contains(linhaEsperada), linhaEsperada);
+    }
+    // The window edits the row's analysis in place and shows again what the row takes from
+    // outside (a removal taken back): the two never hold different analyses.
+    void janelaEditaAAnaliseDaLinha_data()
+    {
+        QTest::addColumn<int>("edicao");
+        QTest::newRow("indicador digitado") << 0;
+        QTest::newRow("causa acrescentada") << 1;
+        QTest::newRow("indicador removido") << 2;
+    }
+
+    void janelaEditaAAnaliseDaLinha()
+    {
+        QFETCH(int, edicao);
+        adicionarProblema(QStringLiteral("Evasão"));
+        TfrClassificacao *linha = controleNotas->linhaClassificacao(0);
+        TfmICProblema *janela = linha->janelaIC();
+        const AnaliseProblema &analise = linha->analiseAtual();
+        if (edicao == 0) {
+            janela->sgIndicadores->item(1, 1)->setText(QStringLiteral("digitado"));
+            QCOMPARE(analise.indicadores(), QStringList{QStringLiteral("digitado")});
+        } else if (edicao == 1) {
+            janela->sbAdicionarCausa->click();
+            QCOMPARE(analise.causas().size(), 2);
+            QCOMPARE(analise.operacoes(1).quantidade(), 1);
+        } else {
+            janela->sbAdicionarIndicador->click();
+            janela->sgIndicadores->item(2, 1)->setText(QStringLiteral("segundo"));
+            janela->sbRemoverIndicador->click();
+            QCOMPARE(analise.indicadores(), QStringList{QString()});
+        }
+        AnaliseProblema deFora;
+        deFora.definirIndicadores({QStringLiteral("de fora"), QStringLiteral("outro")});
+        linha->definirAnalise(deFora);
+        QCOMPARE(janela->numIndicadores(), 2);
+        QCOMPARE(janela->indicador(1), QStringLiteral("de fora"));
+        QCOMPARE(janela->numCausas(), 1);
+        janela->sgIndicadores->item(2, 1)->setText(QStringLiteral("de novo"));
+        QCOMPARE(analise.indicadores(),
+                 (QStringList{QStringLiteral("de fora"), QStringLiteral("de novo")}));
     }
 };
 
