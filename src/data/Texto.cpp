@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 
 #if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
 #include <emmintrin.h>
@@ -184,11 +185,15 @@ ArquivoLido lerArquivoComum(const QString &arquivo, qint64 limite)
         lido.falha = ArquivoLido::Falha::grandeDemais;
         return lido;
     }
-    // In blocks, up to one byte past the limit: a device's size() may say 0 and never end.
-    lido.bytes.reserve(lido.tamanho + 1);
-    char bloco[64 * 1024];
-    while (lido.bytes.size() <= limite) {
-        const qint64 n = entrada.read(bloco, sizeof bloco);
+    // Straight into the buffer, up to one byte past the limit: a file's size() may say 0 (as
+    // the kernel's own files do) or grow while it is read.
+    constexpr qint64 bloco = 64 * 1024;
+    qint64 usados = 0;
+    lido.bytes.resize(std::min(lido.tamanho, limite) + 1);
+    while (usados <= limite) {
+        if (usados == lido.bytes.size())
+            lido.bytes.resize(std::min(usados + std::max(usados, bloco), limite + 1));
+        const qint64 n = entrada.read(lido.bytes.data() + usados, lido.bytes.size() - usados);
         if (n < 0) {
             lido.falha = ArquivoLido::Falha::naoAbriu;
             lido.motivo = entrada.errorString();
@@ -197,8 +202,9 @@ ArquivoLido lerArquivoComum(const QString &arquivo, qint64 limite)
         }
         if (n == 0)
             break;
-        lido.bytes.append(bloco, n);
+        usados += n;
     }
+    lido.bytes.truncate(usados);
     if (lido.bytes.size() > limite) {
         lido.falha = ArquivoLido::Falha::grandeDemais;
         lido.bytes.clear();

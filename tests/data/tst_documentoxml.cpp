@@ -363,6 +363,45 @@ private Q_SLOTS:
             QVERIFY(erro.mensagem().contains(QStringLiteral("limite")));
         }
     }
+    // Read whole up to the limit, refused one byte past it, whatever size the file claims:
+    // the kernel's own files say 0.
+    void leituraAteOLimite_data()
+    {
+        QTest::addColumn<qint64>("tamanho");
+        QTest::addColumn<qint64>("limite");
+        QTest::newRow("vazio") << qint64(0) << qint64(10);
+        QTest::newRow("no limite") << qint64(10) << qint64(10);
+        QTest::newRow("um byte além") << qint64(11) << qint64(10);
+        QTest::newRow("vários blocos") << qint64(200'003) << qint64(300'000);
+        QTest::newRow("vários blocos, além") << qint64(200'003) << qint64(200'002);
+        QTest::newRow("tamanho dito 0") << qint64(-1) << qint64(1'000'000);
+    }
+
+    void leituraAteOLimite()
+    {
+        QFETCH(qint64, tamanho);
+        QFETCH(qint64, limite);
+        QString nome = QStringLiteral("/proc/self/status");
+        QByteArray conteudo;
+        if (tamanho >= 0) {
+            for (qint64 i = 0; i < tamanho; ++i)
+                conteudo.append(static_cast<char>('a' + i % 26));
+            nome = QStringLiteral("lido.txt");
+            QFile arquivo(nome);
+            QVERIFY(arquivo.open(QIODevice::WriteOnly) && arquivo.write(conteudo) == tamanho);
+        }
+        const ArquivoLido lido = lerArquivoComum(nome, limite);
+        if (tamanho > limite) {
+            QVERIFY(lido.falha == ArquivoLido::Falha::grandeDemais);
+            QVERIFY(lido.bytes.isEmpty());
+        } else {
+            QVERIFY(lido.falha == ArquivoLido::Falha::nenhuma);
+            if (tamanho >= 0)
+                QCOMPARE(lido.bytes, conteudo);
+            else
+                QVERIFY(lido.bytes.contains("Name:"));
+        }
+    }
 };
 
 SORVANE_TESTE_MAIN(TesteDocumentoXml)
