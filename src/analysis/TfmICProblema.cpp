@@ -433,14 +433,6 @@ void TfmICProblema::mostrarAnalise()
     }
 }
 
-void TfmICProblema::definirOperacoes(int causa, const OperacoesCausa &operacoes)
-{
-    if (causa < 0 || causa >= numCausas())
-        return;
-    dados->definirOperacoes(causa, operacoes);
-    mostrarOperacoes(causa);
-}
-
 void TfmICProblema::mostrarOperacoes(int causa)
 {
     if (fichaConstruida(causa))

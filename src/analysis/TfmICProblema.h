@@ -37,9 +37,9 @@ public:
     void assumir(const AnaliseProblema &analise); // replaces the sheets built so far
     // After the analysis in use was changed from outside: shown again, the sheets replaced.
     void mostrarAnalise();
-    // One cause's operations, into its sheet if it is built; the sheet stays, even on screen.
-    void definirOperacoes(int causa, const OperacoesCausa &operacoes);
-    void mostrarOperacoes(int causa); // after they were changed in the analysis in use
+    // After one cause's operations were changed in the analysis in use: into its sheet if it is
+    // built; the sheet stays, even on screen.
+    void mostrarOperacoes(int causa);
 
     int numIndicadores() const { return static_cast<int>(dados->indicadores().size()); }
     int numCausas() const { return static_cast<int>(dados->causas().size()); }
